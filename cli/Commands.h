@@ -1,0 +1,15 @@
+#pragma once
+
+#include "cli/CliArgs.h"
+
+// Exit statuses of taravell-cli.
+enum CliStatus { kExitOk = 0, kExitFailure = 1, kExitUsage = 2, kExitCancelled = 130 };
+
+// One function per command; each returns the exit status.  Usage errors print a line
+// to stderr and return kExitUsage.
+int CmdDate(const CliArgs& args);
+int CmdDateCmp(const CliArgs& args);
+int CmdAge(const CliArgs& args);
+
+// Prints "taravell-cli: <message>" and the usage hint to stderr; returns kExitUsage.
+int UsageError(const std::string& message);

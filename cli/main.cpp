@@ -1,0 +1,65 @@
+// taravell-cli: the headless front end over the core, for scripts, tests and benchmarks.
+
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "cli/CliArgs.h"
+#include "cli/Commands.h"
+#include "model/UIHooks.h"
+
+namespace {
+
+struct Command {
+  const char* name;
+  int (*run)(const CliArgs&);
+  const char* usage;
+};
+
+const Command kCommands[] = {
+    {"date", CmdDate, "date TEXT...            how each date text reads"},
+    {"datecmp", CmdDateCmp, "datecmp A B             compare two dates (-1, 0, 1)"},
+    {"age", CmdAge, "age A B                 the age at B of someone born at A"},
+};
+
+void PrintUsage(FILE* out) {
+  std::fprintf(out, "usage: taravell-cli [--ini PATH] [--set Key=Value]... [--json] COMMAND ARGS...\n\n");
+  std::fprintf(out, "commands:\n");
+  for (const Command& c : kCommands) std::fprintf(out, "  %s\n", c.usage);
+}
+
+extern "C" void OnInterrupt(int) { ImportCancelled = true; }
+
+}  // namespace
+
+int UsageError(const std::string& message) {
+  std::fprintf(stderr, "taravell-cli: %s\n", message.c_str());
+  std::fprintf(stderr, "Try 'taravell-cli --help'.\n");
+  return kExitUsage;
+}
+
+int main(int argc, char** argv) {
+  CliArgs args;
+  if (!args.Parse(argc, argv)) return UsageError(args.error());
+  if (args.Flag("help") || args.command() == "help") {
+    PrintUsage(stdout);
+    return kExitOk;
+  }
+  if (args.command().empty()) return UsageError("no command given");
+
+  // Ctrl-C asks the running import or sort to stop at its next check.
+  struct sigaction sa{};
+  sa.sa_handler = OnInterrupt;
+  sigemptyset(&sa.sa_mask);
+  sigaction(SIGINT, &sa, nullptr);
+
+  for (const Command& c : kCommands) {
+    if (args.command() == c.name) {
+      int status = c.run(args);
+      std::fflush(stdout);
+      return ImportCancelled ? kExitCancelled : status;
+    }
+  }
+  return UsageError("unknown command '" + args.command() + "'");
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+// Errors that stop an operation.  Each carries the user-facing, already formatted
+// message (Windows-1252 text like every model text); what() returns it.  Missing data
+// never raises: accessors return an empty text, 0 or none instead.
+class ETaravellError : public std::runtime_error {
+ public:
+  explicit ETaravellError(const std::string& message) : std::runtime_error(message) {}
+};
+
+// An index asked for a position outside 1..count ("Error: In valid index value = %d").
+class EIndexError : public ETaravellError {
+  using ETaravellError::ETaravellError;
+};
+
+// A comparison was handed a missing key.
+class ECompareError : public ETaravellError {
+  using ETaravellError::ETaravellError;
+};
+
+// A record could not be reached ("Error getting pointer to individual %d").
+class EMemoryError : public ETaravellError {
+  using ETaravellError::ETaravellError;
+};
+
+// Mapped storage could not be created, opened, flushed or unmapped.
+class EFCreateError : public ETaravellError {
+  using ETaravellError::ETaravellError;
+};
+class EFOpenError : public ETaravellError {
+  using ETaravellError::ETaravellError;
+};
+class EStreamError : public ETaravellError {
+  using ETaravellError::ETaravellError;
+};
+
+// A file that a reader refuses (wrong kind, unsupported version, too large).
+class EFileFormatError : public ETaravellError {
+  using ETaravellError::ETaravellError;
+};
+
+// printf-style formatting of an error message.
+std::string FormatMessage(const char* format, ...) __attribute__((format(printf, 1, 2)));
