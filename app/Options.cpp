@@ -9,6 +9,7 @@
 #include <ctime>
 
 #include "app/IniFile.h"
+#include "model/TextUtils.h"
 
 namespace {
 
@@ -160,31 +161,6 @@ constexpr int kFirstRecentFile = WOptions::File1;
 constexpr int kLastRecentFile = WOptions::File10;
 
 bool ValidId(int id) { return id >= 1 && id <= WOptions::kMaxId; }
-
-// Upper case of a Windows-1252 byte: ASCII letters, the accented capitals' small forms
-// (0xE0-0xFE but the division sign 0xF7), y with diaeresis, and the s, oe and z with caron.
-unsigned char UpperAnsi(unsigned char c) {
-  if (c >= 'a' && c <= 'z') return static_cast<unsigned char>(c - 32);
-  if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return static_cast<unsigned char>(c - 32);
-  switch (c) {
-    case 0x9A:
-      return 0x8A;
-    case 0x9C:
-      return 0x8C;
-    case 0x9E:
-      return 0x8E;
-    case 0xFF:
-      return 0x9F;
-    default:
-      return c;
-  }
-}
-
-std::string UpperAnsiText(std::string_view text) {
-  std::string out(text);
-  for (char& c : out) c = static_cast<char>(UpperAnsi(static_cast<unsigned char>(c)));
-  return out;
-}
 
 bool EqualNoCase(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
@@ -346,9 +322,9 @@ void WOptions::SetDate(int id, int dayNumber) {
 }
 
 void WOptions::RemoveRecentFile(const std::string& path) {
-  std::string wanted = UpperAnsiText(path);
+  std::string wanted = UpperCaseText(path);
   for (int id = kFirstRecentFile; id <= kLastRecentFile; ++id) {
-    if (UpperAnsiText(values_[id]) != wanted) continue;
+    if (UpperCaseText(values_[id]) != wanted) continue;
     for (int j = id; j < kLastRecentFile; ++j) values_[j] = values_[j + 1];
     values_[kLastRecentFile].clear();
     return;
