@@ -20,7 +20,8 @@ ssize_t ReadBytesAt(const std::string& path, off_t offset, void* buffer, size_t 
   if (fd < 0) return -1;
   size_t done = 0;
   while (done < length) {
-    ssize_t n = ::pread(fd, static_cast<char*>(buffer) + done, length - done, offset + static_cast<off_t>(done));
+    ssize_t n =
+        ::pread(fd, static_cast<char*>(buffer) + done, length - done, offset + static_cast<off_t>(done));
     if (n <= 0) break;
     done += static_cast<size_t>(n);
   }
@@ -38,7 +39,9 @@ std::string ExtensionOf(const std::string& path) {
   return LowerCaseText(path.substr(dot));
 }
 
-std::string NotSupportedYet(const char* format) { return std::string(format) + " files are not supported yet"; }
+std::string NotSupportedYet(const char* format) {
+  return std::string(format) + " files are not supported yet";
+}
 
 }  // namespace
 

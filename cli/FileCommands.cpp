@@ -53,7 +53,7 @@ int CmdList(const CliArgs& args) {
                             std::to_string(collection.GetMotherOf(n))};
     std::string line;
     if (json) {
-      static const char* const kNames[] = {"rec",        "id",         "sex",   "name",   "birth_date",
+      static const char* const kNames[] = {"rec",         "id",         "sex",         "name",   "birth_date",
                                            "birth_place", "death_date", "death_place", "father", "mother"};
       line = n > 1 ? ",\n{" : "{";
       for (size_t i = 0; i < std::size(fields); ++i) {

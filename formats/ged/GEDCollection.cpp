@@ -191,7 +191,8 @@ void WGEDCollection::Scan(PendingLinks& pending) {
       if (end - line >= 6 && *line == '1') {
         uint32_t tag;
         std::memcpy(&tag, line + 2, 4);
-        if (tag == tag_a || tag == tag_b || tag == tag_c) body_lines->push_back(static_cast<uint32_t>(line - start));
+        if (tag == tag_a || tag == tag_b || tag == tag_c)
+          body_lines->push_back(static_cast<uint32_t>(line - start));
       }
     }
     p = WGEDTextMMF::FindLineBreak(line, end);
@@ -285,8 +286,8 @@ void WGEDCollection::DetectCharSet() {
   if (header_line_ != nullptr) {
     const WGEDTextMMF& text = *text_;
     const char* next_record = text.NextRecord(header_line_);
-    for (const char* line = text.NextLine(header_line_); line != nullptr && (next_record == nullptr || line < next_record);
-         line = text.NextLine(line)) {
+    for (const char* line = text.NextLine(header_line_);
+         line != nullptr && (next_record == nullptr || line < next_record); line = text.NextLine(line)) {
       if (*line == '1' && text.TagAt(line) == GEDTag("CHAR")) {
         std::string value = UpperCaseText(TrimText(text.LineValueAt(line, 6)));
         if (value == "ANSEL")
@@ -328,7 +329,8 @@ const char* WGEDCollection::RecordLine(GEDRecordKind kind, RecNo n) const {
 
 RecNo WGEDCollection::FindRecord(GEDRecordKind kind, const std::string& id) {
   if (kind <= gkNone || kind >= gkKindCount || !xrefs_[kind]) return 0;
-  return xrefs_[kind]->FindKey(id);
+  // Identifiers are kept with their first 15 characters, so a longer one is looked up by those.
+  return xrefs_[kind]->FindKey(std::string_view(id).substr(0, WGEDTextMMF::kMaxIdLength));
 }
 
 int WGEDCollection::IndividualCount() { return xrefs_[gkIndividual] ? xrefs_[gkIndividual]->Count() : 0; }

@@ -9,19 +9,19 @@
 // bytes from the first byte of the record line; 0 means none.
 struct GEDIndElement {
   uint32_t record_offset;
-  uint32_t name_line;       // first level-1 NAME line
-  uint32_t afn_value;       // value (line + 6) of the last level-1 AFN line
-  uint32_t note_line;       // first level-1 NOTE line
-  uint32_t birth_line;      // last level-1 BIRT line
+  uint32_t name_line;   // first level-1 NAME line
+  uint32_t afn_value;   // value (line + 6) of the last level-1 AFN line
+  uint32_t note_line;   // first level-1 NOTE line
+  uint32_t birth_line;  // last level-1 BIRT line
   uint32_t christening_line;
   uint32_t death_line;
   uint32_t burial_line;
   uint32_t change_line;
   uint32_t lds_baptism_line;  // last BAPL or CONS line
   uint32_t endowment_line;
-  uint32_t sealing_line;      // last SLGC line
-  char sex;                   // column 6 of the last SEX line; 'U' when none
-  uint8_t flags;              // kCacheFilled, kManyNotes
+  uint32_t sealing_line;  // last SLGC line
+  char sex;               // column 6 of the last SEX line; 'U' when none
+  uint8_t flags;          // kCacheFilled, kManyNotes
   uint8_t reserved[2];
 
   static constexpr uint8_t kCacheFilled = 1;

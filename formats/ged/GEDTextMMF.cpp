@@ -23,8 +23,8 @@ const char* WGEDTextMMF::FindLineBreak(const char* p, const char* end) {
   const __m128i lf = _mm_set1_epi8('\n');
   while (end - p >= 16) {
     __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-    unsigned mask = static_cast<unsigned>(
-        _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(v, cr), _mm_cmpeq_epi8(v, lf))));
+    unsigned mask =
+        static_cast<unsigned>(_mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(v, cr), _mm_cmpeq_epi8(v, lf))));
     if (mask != 0) return p + __builtin_ctz(mask);
     p += 16;
   }
@@ -169,13 +169,20 @@ GEDRecordKind WGEDTextMMF::RecordKind(const char* line) const {
   uint32_t tag;
   std::memcpy(&tag, p, 4);
   switch (tag) {
-    case GEDTag("INDI"): return gkIndividual;
-    case GEDTag("OBJE"): return gkMultimedia;
-    case GEDTag("NOTE"): return gkNote;
-    case GEDTag("SUBN"): return gkSubmission;
-    case GEDTag("REPO"): return gkRepository;
-    case GEDTag("SOUR"): return gkSource;
-    default: return gkOther;
+    case GEDTag("INDI"):
+      return gkIndividual;
+    case GEDTag("OBJE"):
+      return gkMultimedia;
+    case GEDTag("NOTE"):
+      return gkNote;
+    case GEDTag("SUBN"):
+      return gkSubmission;
+    case GEDTag("REPO"):
+      return gkRepository;
+    case GEDTag("SOUR"):
+      return gkSource;
+    default:
+      return gkOther;
   }
 }
 
@@ -200,8 +207,11 @@ std::vector<std::string> WGEDTextMMF::ReadContinued(const char* p) const {
 
 std::string WGEDTextMMF::ConvertText(const std::string& text) const {
   switch (char_set_) {
-    case 1: return AnselToAnsi(text);
-    case 2: return Utf8ToAnsi(text);
-    default: return text;
+    case 1:
+      return AnselToAnsi(text);
+    case 2:
+      return Utf8ToAnsi(text);
+    default:
+      return text;
   }
 }

@@ -10,9 +10,9 @@ namespace {
 const std::string& CheckTextSize(const std::string& path) {
   struct stat st {};
   if (::stat(path.c_str(), &st) == 0 && static_cast<uint64_t>(st.st_size) > WTextMMF::kMaxTextSize)
-    throw EFileFormatError(
-        FormatMessage("Error: The file %s is too large to be read.\r\nFiles of 4 GB or more are not supported.",
-                      path.c_str()));
+    throw EFileFormatError(FormatMessage(
+        "Error: The file %s is too large to be read.\r\nFiles of 4 GB or more are not supported.",
+        path.c_str()));
   return path;
 }
 
@@ -21,7 +21,7 @@ const char kEmpty[1] = {0};
 }  // namespace
 
 WTextMMF::WTextMMF(const std::string& path) : WMMFReadOnly(CheckTextSize(path)) {
-  const char* base = Size() > 0 ? static_cast<const char*>(Pointer(0)) : nullptr;
+  const char* base = Size() > 0 ? reinterpret_cast<const char*>(Data()) : nullptr;
   if (base == nullptr) {
     start_ = end_ = kEmpty;
   } else {
