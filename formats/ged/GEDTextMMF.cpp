@@ -4,10 +4,6 @@
 
 #include "model/TextUtils.h"
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
-
 namespace {
 
 inline bool IsBreak(char c) { return c == '\r' || c == '\n'; }
@@ -16,22 +12,6 @@ inline bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == 
 constexpr size_t kMaxText = WGEDTextMMF::kWorkAreaSize - 1;
 
 }  // namespace
-
-const char* WGEDTextMMF::FindLineBreak(const char* p, const char* end) {
-#if defined(__SSE2__)
-  const __m128i cr = _mm_set1_epi8('\r');
-  const __m128i lf = _mm_set1_epi8('\n');
-  while (end - p >= 16) {
-    __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-    unsigned mask =
-        static_cast<unsigned>(_mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(v, cr), _mm_cmpeq_epi8(v, lf))));
-    if (mask != 0) return p + __builtin_ctz(mask);
-    p += 16;
-  }
-#endif
-  while (p < end && !IsBreak(*p)) ++p;
-  return p;
-}
 
 const char* WGEDTextMMF::ParseXRef(const char* p, const char* end, const char** id, size_t* length) {
   if (p == nullptr) return nullptr;
@@ -162,6 +142,10 @@ GEDRecordKind WGEDTextMMF::RecordKind(const char* line) const {
     if (p >= end || *p != '@') return gkNone;
     ++p;
   }
+  return KindAfterXRef(p, end);
+}
+
+GEDRecordKind WGEDTextMMF::KindAfterXRef(const char* p, const char* end) {
   while (p < end && *p == ' ') ++p;
   if (p >= end || IsBreak(*p)) return gkOther;
   if (*p == 'F') return gkFamily;

@@ -5,21 +5,10 @@
 
 #include "model/Errors.h"
 
-namespace {
-
-int CompareElements(const void* a, const void* b, void*) { return WXREFIndex::CompareKeys(a, b); }
-
-// Compares an element with a padded search key.
-int CompareWithKey(const void* element, const void* key) { return WXREFIndex::CompareKeys(element, key); }
-
-}  // namespace
-
 WXREFIndex::WXREFIndex(int initial_count) : WABSArrayIndex("", false, sizeof(Element), initial_count) {}
 
-int WXREFIndex::CompareKeys(const void* a, const void* b) {
-  if (a == nullptr || b == nullptr)
-    throw ECompareError("Error in compare function of WRINAssocIndex - nil passed as an argument");
-  return std::memcmp(a, b, kKeySize);
+void WXREFIndex::ThrowMissingKey() {
+  throw ECompareError("Error in compare function of WRINAssocIndex - nil passed as an argument");
 }
 
 RecNo WXREFIndex::AddKey(std::string_view key) {
@@ -35,7 +24,7 @@ RecNo WXREFIndex::AddKey(std::string_view key) {
 
 void WXREFIndex::SortKeys() {
   if (!unsorted_) return;
-  Sort(CompareElements, nullptr, true);
+  Sort([](const void* a, const void* b) { return CompareKeys(a, b); }, true);
   unsorted_ = false;
 }
 
@@ -44,6 +33,7 @@ RecNo WXREFIndex::FindKey(std::string_view key) {
   SortKeys();
   char padded[kKeySize] = {};
   std::memcpy(padded, key.data(), std::min<size_t>(key.size(), kKeySize - 1));
-  int i = Find(CompareWithKey, padded);
+  int i = Find([](const void* element, const void* search) { return CompareKeys(element, search); },
+               static_cast<const void*>(padded));
   return i > 0 ? ElementAt(i)->rec_no : 0;
 }

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <bit>
 #include <cstdint>
+#include <cstring>
 #include <string_view>
 
 #include "model/ABSArrayIndex.h"
@@ -35,8 +37,28 @@ class WXREFIndex : public WABSArrayIndex {
   const Element* ElementAt(int i) const { return static_cast<const Element*>(Get(i)); }
 
   // The key order; throws ECompareError when either side is missing.
-  static int CompareKeys(const void* a, const void* b);
+  static int CompareKeys(const void* a, const void* b) {
+    if (a == nullptr || b == nullptr) ThrowMissingKey();
+    // Eight bytes at a time, read big-endian so that integer order is byte order.
+    const unsigned char* x = static_cast<const unsigned char*>(a);
+    const unsigned char* y = static_cast<const unsigned char*>(b);
+    for (int i = 0; i < kKeySize; i += 8) {
+      uint64_t u, v;
+      std::memcpy(&u, x + i, 8);
+      std::memcpy(&v, y + i, 8);
+      if (u != v) {
+        if constexpr (std::endian::native == std::endian::little) {
+          u = __builtin_bswap64(u);
+          v = __builtin_bswap64(v);
+        }
+        return u < v ? -1 : 1;
+      }
+    }
+    return 0;
+  }
 
  private:
+  [[noreturn]] static void ThrowMissingKey();
+
   bool unsorted_ = false;
 };
