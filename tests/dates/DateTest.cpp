@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <ctime>
+#include <iterator>
 
 #include "model/Date.h"
 
@@ -276,5 +277,40 @@ TEST(DateDayNumber, AgreesWithTheCalendarOverCenturies) {
                        kMonths[static_cast<unsigned>(ymd.month()) - 1] + " " +
                        std::to_string(static_cast<int>(ymd.year()));
     ASSERT_EQ(WDate(text).DayNumber(2) - originNumber, (d - origin).count()) << text;
+  }
+}
+
+TEST(DateCompare, RandomDatesCompareAntisymmetrically) {
+  // Sorting relies on Compare(a, b) == -Compare(b, a) for valid dates.
+  static const char* kWords[] = {"ABT", "BEF",        "AFT",        "EST",  "CAL", "CIR",  "INT", "BET",
+                                 "AND", "FROM",       "TO",         "JAN",  "MAR", "DECE", "1",   "12",
+                                 "31",  "0",          "1850",       "1851", "X",   "/",    ".",   "<",
+                                 ">",   "@#DJULIAN@", "@#DHEBREW@", "TSH",  "5760"};
+  unsigned seed = 12345;
+  auto next = [&seed] { return seed = seed * 1103515245u + 12345u, (seed >> 16) & 0x7FFF; };
+  auto randomText = [&] {
+    std::string s;
+    int n = static_cast<int>(next() % 6);
+    for (int k = 0; k < n; ++k)
+      s += std::string(kWords[next() % std::size(kWords)]) + (next() % 3 ? " " : "");
+    return s;
+  };
+  for (int k = 0; k < 3000; ++k) {
+    WDate a(randomText()), b(randomText());
+    if (!a.IsValid() || !b.IsValid()) continue;
+    ASSERT_EQ(a.Compare(&b), -b.Compare(&a)) << "'" << a.GetText() << "' vs '" << b.GetText() << "'";
+  }
+}
+
+TEST(DateParse, ArbitraryBytesNeverCrash) {
+  unsigned seed = 7;
+  for (int k = 0; k < 5000; ++k) {
+    std::string s;
+    size_t n = (seed = seed * 1103515245u + 12345u) >> 27;
+    for (size_t j = 0; j < n; ++j) s += static_cast<char>((seed = seed * 1103515245u + 12345u) >> 23);
+    WDate d(s);
+    EXPECT_EQ(d.IsValid(), !s.empty());
+    (void)d.GetDisplayText();
+    (void)d.DayNumber(2);
   }
 }
