@@ -12,16 +12,14 @@
 #include <utility>
 
 #include "model/Errors.h"
+#include "model/TextUtils.h"
 
 namespace {
-
-constexpr const char* kStorageErrorFormat =
-    "Error using the file %s\r\nPlease check that this file is not being used by another application.";
 
 enum class Failure { Create, Open, Stream };
 
 [[noreturn]] void RaiseStorageError(Failure kind, const std::string& path) {
-  std::string message = FormatMessage(kStorageErrorFormat, path.c_str());
+  std::string message = FormatMessage(kFileInUseFormat, path.c_str());
   switch (kind) {
     case Failure::Create:
       throw EFCreateError(message);
@@ -31,19 +29,6 @@ enum class Failure { Create, Open, Stream };
       break;
   }
   throw EStreamError(message);
-}
-
-// A unique, not predictable name in the temporary folder, reserved by creating the
-// file (mode 0600).  Empty when no name could be made.
-std::string MakeStorageTempName() {
-  const char* dir = std::getenv("TMPDIR");
-  std::string name = dir && *dir ? dir : "/tmp";
-  if (name.back() != '/') name += '/';
-  name += "brmXXXXXX";
-  int fd = ::mkstemp(name.data());
-  if (fd < 0) return {};
-  ::close(fd);
-  return name;
 }
 
 bool WriteWhole(int fd, const uint8_t* data, int64_t length) {
@@ -151,8 +136,13 @@ void WMMF::Open(const std::string& fileName, int64_t growth, MMFMode mode, MMFSh
 void WMMF::CreateBackingFile(bool growing) {
   Failure kind = growing ? Failure::Open : Failure::Create;
   if (fileName_.empty()) {
-    path_ = MakeStorageTempName();
-    if (path_.empty()) RaiseStorageError(kind, path_);
+    try {
+      path_ = MakeTempFileName();
+    } catch (const EFCreateError& e) {
+      // While growing, every failure is an open error.
+      if (growing) throw EFOpenError(e.what());
+      throw;
+    }
     // The name was reserved by mkstemp; open that very file (never through a link) and
     // remove its name at once, so that it disappears however the process ends.
     fd_ = ::open(path_.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
