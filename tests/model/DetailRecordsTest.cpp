@@ -8,6 +8,7 @@
 #include "model/ABSVitEvent.h"
 #include "model/Date.h"
 #include "model/GeneralInfo.h"
+#include "model/TextUtils.h"
 
 namespace {
 
@@ -220,6 +221,34 @@ TEST_F(DetailRecordsTest, BaseCollectionDefaults) {
   EXPECT_EQ(col.RecordToDisplay(1), 1);
   EXPECT_EQ(col.FindIndividual("I2"), 2);
   EXPECT_EQ(col.FindIndividual(""), 0);
+}
+
+}  // namespace
+
+namespace {
+
+// Opens the file-text helpers the readers share.
+struct FileTexts : MemCollection {
+  using WABSCollection::FileSizeOf;
+  using WABSCollection::FileTimeOf;
+  using WABSCollection::FormatFileDate;
+  using WABSCollection::FormatFileSize;
+};
+
+TEST(FileTexts, SizeAndDateFormats) {
+  setenv("TZ", "UTC", 1);
+  tzset();
+  EXPECT_EQ(FileTexts::FormatFileDate(0), "");
+  EXPECT_EQ(FileTexts::FormatFileDate(-5), "");
+  EXPECT_EQ(FileTexts::FormatFileDate(86400 * 31 + 3600 * 13 + 60 * 5), "01 Feb 1970, 1:05 PM");
+  EXPECT_EQ(FileTexts::FormatFileDate(60 * 7), "01 Jan 1970, 12:07 AM");
+  EXPECT_EQ(FileTexts::FormatFileDate(3600 * 12), "01 Jan 1970, 12:00 PM");
+  EXPECT_EQ(FileTexts::FormatFileSize(999), "999");
+  const std::string sep = ThousandsSeparator("");
+  EXPECT_EQ(FileTexts::FormatFileSize(1234567), "1" + sep + "234" + sep + "567");
+  EXPECT_EQ(FileTexts::FormatFileSize(5000000000LL), "5" + sep + "000" + sep + "000" + sep + "000");
+  EXPECT_EQ(FileTexts::FileSizeOf("/nonexistent/file"), -1);
+  EXPECT_EQ(FileTexts::FileTimeOf("/nonexistent/file"), 0);
 }
 
 }  // namespace
