@@ -1,6 +1,12 @@
 #include "app/IniFile.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
 
 #include "TempDir.h"
 
@@ -146,6 +152,41 @@ TEST(IniFile, FailedFlushLeavesNoTemporaryFileAndReportsFalse) {
   WIniFile below(dir / "plain/sub/a.ini");
   below.WriteString("S", "K", "v");
   EXPECT_FALSE(below.Flush());
+}
+
+TEST(IniFile, AFullDiskLeavesTheOldFileWhole) {
+  TempDir dir;
+  const std::string old = "[S]\nK=old\n";
+  WriteFile(dir / "a.ini", old);
+  // In a child process, limit the size of files it may write so that the new text cannot fit.
+  pid_t pid = fork();
+  ASSERT_GE(pid, 0);
+  if (pid == 0) {
+    signal(SIGXFSZ, SIG_IGN);
+    rlimit limit{64, 64};
+    setrlimit(RLIMIT_FSIZE, &limit);
+    WIniFile ini(dir / "a.ini");
+    ini.WriteString("S", "K", std::string(1000, 'v'));
+    _exit(ini.Flush() ? 1 : 0);
+  }
+  int status = 0;
+  waitpid(pid, &status, 0);
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 0) << "the flush should have failed";
+  EXPECT_EQ(ReadFile(dir / "a.ini"), old);
+  int entries = 0;
+  for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir.path())) ++entries;
+  EXPECT_EQ(entries, 1);
+}
+
+TEST(IniFile, ANamedPipeOrAFolderReadsAsEmpty) {
+  TempDir dir;
+  ASSERT_EQ(mkfifo((dir / "pipe.ini").c_str(), 0600), 0);
+  WIniFile pipe(dir / "pipe.ini");  // must not wait for a writer
+  EXPECT_FALSE(pipe.WasRead());
+  WIniFile folder(dir.path());
+  EXPECT_FALSE(folder.WasRead());
+  EXPECT_EQ(folder.ReadString("S", "K", "d"), "d");
 }
 
 TEST(IniFile, FlushCreatesMissingFoldersAndFollowsSymbolicLinks) {
