@@ -99,6 +99,7 @@ class XRefHash {
   // absent.
   RecNo Find(std::string_view id, uint64_t key, size_t home) const {
     if (id.empty() || table_ == nullptr) return 0;
+    if (IsLongKey(key)) key = uint64_t{kLongKeyMark} << 32;  // drop the line offset
     for (size_t i = home;; i = i + 1 == capacity_ ? 0 : i + 1) {
       const Slot& s = slots_[i];
       if (s.rec_no == 0) return 0;
@@ -311,17 +312,19 @@ void ResolveLinks(const std::vector<PendingLink>& lines, const XRefHash& hash, c
   char bytes[8];
   size_t count = lines.size();
   for (size_t k = 0; k < count + kAhead; ++k) {
+    // Line k - kAhead is resolved before line k takes over its slot in `homes`.
+    if (k >= kAhead) {
+      size_t at = k - kAhead;
+      if ((at & (kCancelCheckInterval - 1)) == 0 && ImportCancelled) return;
+      const PendingLink& line = lines[at];
+      RecNo found = hash.Find(LinkedId(text, line, bytes), line.Key(), homes[at % kAhead]);
+      if (found > 0) link(line, found);
+    }
     if (k < count) {
       std::string_view id = LinkedId(text, lines[k], bytes);
       homes[k % kAhead] = hash.Home(id, lines[k].Key());
       hash.Prefetch(homes[k % kAhead]);
     }
-    if (k < kAhead) continue;
-    size_t at = k - kAhead;
-    if ((at & (kCancelCheckInterval - 1)) == 0 && ImportCancelled) return;
-    const PendingLink& line = lines[at];
-    RecNo found = hash.Find(LinkedId(text, line, bytes), line.Key(), homes[at % kAhead]);
-    if (found > 0) link(line, found);
   }
 }
 
