@@ -5,7 +5,9 @@
 #include <cstring>
 #include <string>
 
+#include "app/Options.h"
 #include "cli/CliArgs.h"
+#include "cli/CliSettings.h"
 #include "cli/Commands.h"
 #include "model/UIHooks.h"
 
@@ -21,6 +23,8 @@ const Command kCommands[] = {
     {"date", CmdDate, "date TEXT...            how each date text reads"},
     {"datecmp", CmdDateCmp, "datecmp A B             compare two dates (-1, 0, 1)"},
     {"age", CmdAge, "age A B                 the age at B of someone born at A"},
+    {"settings", CmdSettings,
+     "settings [KEY...]       the settings of this run: number, section, key, value"},
 };
 
 void PrintUsage(FILE* out) {
@@ -47,9 +51,10 @@ int main(int argc, char** argv) {
     return kExitOk;
   }
   if (args.command().empty()) return UsageError("no command given");
+  if (std::string error; !ApplyCliSettings(args, Options(), &error)) return UsageError(error);
 
   // Ctrl-C asks the running import or sort to stop at its next check.
-  struct sigaction sa{};
+  struct sigaction sa {};
   sa.sa_handler = OnInterrupt;
   sigemptyset(&sa.sa_mask);
   sigaction(SIGINT, &sa, nullptr);
