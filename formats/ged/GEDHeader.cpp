@@ -8,7 +8,8 @@ namespace {
 
 class RowWriter {
  public:
-  RowWriter(const WGEDTextMMF& text, int& count, GenHeaderRecs& rows) : text_(text), count_(count), rows_(rows) {
+  RowWriter(const WGEDTextMMF& text, int& count, GenHeaderRecs& rows)
+      : text_(text), count_(count), rows_(rows) {
     count_ = 0;
   }
   // Adds a row whose value is the converted line value at column 7 of the line.

@@ -16,6 +16,8 @@ WGEDIndividual::WGEDIndividual(WGEDCollection& collection, RecNo n)
   Load(n);
 }
 
+WGEDIndividual::~WGEDIndividual() = default;
+
 void WGEDIndividual::Reset() {
   if (!cache_) return;
   uint32_t offset = cache_->record_offset;

@@ -17,6 +17,7 @@ class WGEDIndividual : public WABSIndividual {
  public:
   // Individual n, loaded; raises EIndexError outside 1..IndividualCount.
   WGEDIndividual(WGEDCollection& collection, RecNo n);
+  ~WGEDIndividual() override;
 
   // Clears the line cache: no lines, sex "U", no flags.
   void Reset() override;

@@ -87,7 +87,9 @@ void WGEDLDSEvent::LoadDate() {
   date_ = std::make_unique<WDate>(text);
 }
 
-std::unique_ptr<WABSPlace> WGEDLDSEvent::GetPlace() { return std::make_unique<WGEDPlace>(collection_, place_); }
+std::unique_ptr<WABSPlace> WGEDLDSEvent::GetPlace() {
+  return std::make_unique<WGEDPlace>(collection_, place_);
+}
 
 std::unique_ptr<WABSCitation> WGEDLDSEvent::GetCitation(int i) {
   if (i < 1 || i > static_cast<int>(citations_.size())) return nullptr;

@@ -56,7 +56,8 @@ std::unique_ptr<WABSNote> WGEDNote::NoteOfLine(WGEDCollection& collection, const
     int sub = text.LineLevel(p);
     uint32_t tag = text.TagAt(p);
     if (sub < level || (sub == level && tag != GEDTag("NOTE"))) break;
-    if (sub == level + 1 && tag == GEDTag("NOTE")) AddPieces(*note, text, WGEDSubLines::ContinuedAt(text, p, 6));
+    if (sub == level + 1 && tag == GEDTag("NOTE"))
+      AddPieces(*note, text, WGEDSubLines::ContinuedAt(text, p, 6));
   }
   return note;
 }

@@ -18,7 +18,8 @@ class WGEDRepo : public WABSRepo {
   // The NAME text, its pieces joined by a single CR.
   std::string GetName() override;
   std::unique_ptr<WABSAddress> GetAddress() override;
-  std::unique_ptr<WABSNote> GetNote() override { return nullptr; }
+  // None: the reader shows no repository notes.
+  std::unique_ptr<WABSNote> GetNote() override;
   std::string GetRecordText() override;
 
  private:

@@ -5,7 +5,9 @@
 #include "formats/ged/GEDSubLines.h"
 
 WGEDSource::WGEDSource(WGEDCollection& collection, RecNo n)
-    : collection_(collection), text_(collection.Text()), record_(WGEDSubLines::RequireRecord(collection, gkSource, n)) {
+    : collection_(collection),
+      text_(collection.Text()),
+      record_(WGEDSubLines::RequireRecord(collection, gkSource, n)) {
   WGEDSubLines::ByDepth(text_, record_, [&](const char* p) {
     switch (text_.TagAt(p)) {
       case GEDTag("TITL"):

@@ -9,8 +9,7 @@ const char* WGEDSubLines::RequireRecord(WGEDCollection& collection, GEDRecordKin
   return line;
 }
 
-std::vector<std::string> WGEDSubLines::ContinuedAt(const WGEDTextMMF& text, const char* line,
-                                                   size_t column) {
+std::vector<std::string> WGEDSubLines::ContinuedAt(const WGEDTextMMF& text, const char* line, size_t column) {
   if (!line) return {};
   const char* p = text.ColumnAt(line, column);
   // The line ends before the column: start at its line break, whose value is empty.

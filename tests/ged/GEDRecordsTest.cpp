@@ -7,7 +7,6 @@
 #include <string>
 
 #include "TempGedFile.h"
-#include "TestPaths.h"
 #include "formats/ged/GEDCollection.h"
 #include "model/ABSAddress.h"
 #include "model/ABSCitation.h"
@@ -23,6 +22,7 @@
 #include "model/ABSVitEvent.h"
 #include "model/Date.h"
 #include "model/Errors.h"
+#include "support/TestPaths.h"
 
 namespace {
 
@@ -106,8 +106,8 @@ TEST(GEDIndividual, ValuesNeverRunOnIntoTheNextLine) {
   // line; those values are empty.  A SEX line without a letter at column 6 is unknown.
   for (const char* eol : {"\n", "\r\n", "\r"}) {
     std::string e = eol;
-    Ged g("0 @I1@ INDI" + e + "1 CHR" + e + "2 PLAC Pearland" + e + "1 SEX" + e + "1 BIRT" + e +
-              "2 DATE" + e + "3 NOTE x" + e + "0 @I2@ INDI" + e + "1 SEX  M" + e,
+    Ged g("0 @I1@ INDI" + e + "1 CHR" + e + "2 PLAC Pearland" + e + "1 SEX" + e + "1 BIRT" + e + "2 DATE" +
+              e + "3 NOTE x" + e + "0 @I2@ INDI" + e + "1 SEX  M" + e,
           "0 HEAD" + e);
     auto p = g.Person(1);
     auto chr = p->GetEvent(3, 1);
@@ -323,16 +323,22 @@ TEST(GEDIndividual, RecordTextHasCrLfLineBreaks) {
 TEST(GEDHeader, RowsSubmitterAndText) {
   Ged g("0 @U1@ SUBM\n1 NAME Ann Archer\n1 ADDR 1 Lane\n2 CONT Town\n1 EMAIL ann@example.org\n1 PHON 12\n",
         "0 HEAD\n1 SOUR PROG\n2 NAME Program\n2 VERS 2.0\n2 CORP Maker\n3 ADDR Street\n1 DEST X\n"
-        "1 DATE 1 JAN 2005\n2 TIME 10:30\n1 SUBM @U1@\n1 FILE f.ged\n1 GEDC\n2 VERS 5.5\n2 FORM LINEAGE-LINKED\n"
+        "1 DATE 1 JAN 2005\n2 TIME 10:30\n1 SUBM @U1@\n1 FILE f.ged\n1 GEDC\n2 VERS 5.5\n2 FORM "
+        "LINEAGE-LINKED\n"
         "1 CHAR ASCII\n");
   int count = 0;
   GenHeaderRecs rows;
   g.collection.GetHeaderInfo(count, rows);
-  const char* expected[][2] = {{"Application", "PROG"},    {"Application Name", "Program"},
-                               {"Application Version", "2.0"}, {"Application Corp.", "Maker"},
-                               {"Application Address", "Street"}, {"Destination", "X"},
-                               {"Date", "1 JAN 2005 10:30"}, {"File name", "f.ged"},
-                               {"GEDC Version", "5.5"},    {"GEDC Form", "LINEAGE-LINKED"},
+  const char* expected[][2] = {{"Application", "PROG"},
+                               {"Application Name", "Program"},
+                               {"Application Version", "2.0"},
+                               {"Application Corp.", "Maker"},
+                               {"Application Address", "Street"},
+                               {"Destination", "X"},
+                               {"Date", "1 JAN 2005 10:30"},
+                               {"File name", "f.ged"},
+                               {"GEDC Version", "5.5"},
+                               {"GEDC Form", "LINEAGE-LINKED"},
                                {"Char Set", "ASCII"}};
   ASSERT_EQ(count, 11);
   for (int i = 0; i < count; ++i) {
@@ -367,7 +373,11 @@ TEST(GEDCharSets, AnselUtf8AndPlainTextsAreConverted) {
     const char* charset;
     const char* given;
     const char* surname;
-  } cases[] = {{"ANSEL", "L\xE2" "eonie", "Dub\xE2" "e"},
+  } cases[] = {{"ANSEL",
+                "L\xE2"
+                "eonie",
+                "Dub\xE2"
+                "e"},
                {" utf-8 ", "L\xC3\xA9onie", "Dub\xC3\xA9"},
                {"ASCII", "L\xE9onie", "Dub\xE9"}};
   for (const Case& c : cases) {
@@ -389,7 +399,9 @@ TEST(GEDSample, TheBundledSampleReadsAsWritten) {
   EXPECT_EQ(c.SourceCount(), 5);
   auto leonie = c.GetIndividual(c.FindIndividual("I11"));
   EXPECT_EQ(leonie->GetName()->GetGivenNames(), "L\xE9onie");
-  EXPECT_EQ(leonie->GetEvent(1, 1)->GetPlace()->GetName(), "Trois-Rivi\xE8res, Qu\xE9" "bec, Canada");
+  EXPECT_EQ(leonie->GetEvent(1, 1)->GetPlace()->GetName(),
+            "Trois-Rivi\xE8res, Qu\xE9"
+            "bec, Canada");
   // Marcel is a child of his father's family and of his stepfather's.
   auto marcel = c.GetIndividual(c.FindIndividual("I33"));
   EXPECT_EQ(marcel->ParentFamilyCount(), 2);
