@@ -36,7 +36,7 @@ void WGEDIndividual::Load(RecNo n) {
   citations_.clear();
   other_events_.clear();
   record_ = text_.At(element->record_offset);
-  record_end_ = WGEDSubLines::RecordEnd(text_, record_);
+  record_end_ = nullptr;
   if (!(element->flags & GEDIndElement::kCacheFilled)) FillCache();
 }
 
@@ -46,7 +46,7 @@ void WGEDIndividual::FillCache() {
   c.flags |= GEDIndElement::kCacheFilled;
   // Distances are kept in full: a record longer than 64 KB still finds its lines.
   auto distance = [this](const char* p) { return static_cast<uint32_t>(p - record_); };
-  for (const char* p = text_.NextLine(record_); p && p < record_end_; p = text_.NextLine(p)) {
+  for (const char* p = text_.NextLine(record_); p && p < RecordEnd(); p = text_.NextLine(p)) {
     if (*p != '1') continue;
     switch (text_.TagAt(p)) {
       case GEDTag("NAME"):
@@ -102,15 +102,22 @@ void WGEDIndividual::FillCache() {
   }
 }
 
+const char* WGEDIndividual::RecordEnd() {
+  if (!record_end_) record_end_ = WGEDSubLines::RecordEnd(text_, record_);
+  return record_end_;
+}
+
 const char* WGEDIndividual::CachedLine(uint32_t distance) const {
-  if (distance == 0 || distance >= static_cast<uint32_t>(record_end_ - record_)) return nullptr;
+  // The cache was filled from this file, so a distance always lies inside it; the check
+  // only keeps a damaged element from pointing outside the mapping.
+  if (distance == 0 || distance >= static_cast<uint32_t>(text_.End() - record_)) return nullptr;
   return record_ + distance;
 }
 
 void WGEDIndividual::FindListedLines() {
   if (lists_found_) return;
   lists_found_ = true;
-  for (const char* p = text_.NextLine(record_); p && p < record_end_; p = text_.NextLine(p)) {
+  for (const char* p = text_.NextLine(record_); p && p < RecordEnd(); p = text_.NextLine(p)) {
     if (*p != '1') continue;
     uint32_t tag = text_.TagAt(p);
     if (tag == GEDTag("SOUR")) {
@@ -127,7 +134,7 @@ void WGEDIndividual::FindListedLines() {
 std::string WGEDIndividual::GetID() { return text_.GetXRef(text_.ColumnAt(record_, 2)); }
 
 std::string WGEDIndividual::GetReferenceNumber() {
-  for (const char* p = text_.NextLine(record_); p && p < record_end_; p = text_.NextLine(p)) {
+  for (const char* p = text_.NextLine(record_); p && p < RecordEnd(); p = text_.NextLine(p)) {
     if (*p == '1' && text_.TagAt(p) == GEDTag("REFN")) return text_.ConvertText(text_.LineValueAt(p, 6));
   }
   return std::string();
@@ -247,7 +254,7 @@ std::unique_ptr<WABSNote> WGEDIndividual::GetNote() {
   std::unique_ptr<WABSNote> note = WGEDNote::NoteOfLine(collection_, first);
   if (!(cache_->flags & GEDIndElement::kManyNotes)) return note;
   // Every further level-1 note becomes one more line of the first note.
-  for (const char* p = text_.NextLine(first); p && p < record_end_; p = text_.NextLine(p)) {
+  for (const char* p = text_.NextLine(first); p && p < RecordEnd(); p = text_.NextLine(p)) {
     if (*p != '1' || text_.TagAt(p) != GEDTag("NOTE")) continue;
     std::unique_ptr<WABSNote> more = WGEDNote::NoteOfLine(collection_, p);
     if (!more) continue;

@@ -58,6 +58,8 @@ class WGEDIndividual : public WABSIndividual {
  private:
   // Reads the record's level-1 lines into the line cache.
   void FillCache();
+  // Where the record ends (its next record line); found on first need.
+  const char* RecordEnd();
   // The cached line at a distance from the record line; none for distance 0.
   const char* CachedLine(uint32_t distance) const;
   // The level-1 SOUR lines and the other-event lines, found on first use.
@@ -67,7 +69,7 @@ class WGEDIndividual : public WABSIndividual {
   const WGEDTextMMF& text_;
   GEDIndElement* cache_ = nullptr;
   const char* record_ = nullptr;
-  const char* record_end_ = nullptr;
+  const char* record_end_ = nullptr;  // none until RecordEnd() found it
   bool lists_found_ = false;
   std::vector<const char*> citations_;
   std::vector<const char*> other_events_;
