@@ -1,6 +1,5 @@
 #include "formats/ged/GEDIndividual.h"
 
-#include "formats/ged/GEDCitation.h"
 #include "formats/ged/GEDCollection.h"
 #include "formats/ged/GEDIndIndex.h"
 #include "formats/ged/GEDLDSEvent.h"
@@ -244,8 +243,7 @@ int WGEDIndividual::CitationCount() {
 
 std::unique_ptr<WABSCitation> WGEDIndividual::GetCitation(int i) {
   FindListedLines();
-  if (i < 1 || i > static_cast<int>(citations_.size())) return nullptr;
-  return std::make_unique<WGEDCitation>(collection_, citations_[i - 1]);
+  return WGEDSubLines::CitationAt(collection_, citations_, i);
 }
 
 std::unique_ptr<WABSNote> WGEDIndividual::GetNote() {

@@ -1,6 +1,5 @@
 #include "formats/ged/GEDLDSEvent.h"
 
-#include "formats/ged/GEDCitation.h"
 #include "formats/ged/GEDCollection.h"
 #include "formats/ged/GEDNote.h"
 #include "formats/ged/GEDPlace.h"
@@ -92,8 +91,7 @@ std::unique_ptr<WABSPlace> WGEDLDSEvent::GetPlace() {
 }
 
 std::unique_ptr<WABSCitation> WGEDLDSEvent::GetCitation(int i) {
-  if (i < 1 || i > static_cast<int>(citations_.size())) return nullptr;
-  return std::make_unique<WGEDCitation>(collection_, citations_[i - 1]);
+  return WGEDSubLines::CitationAt(collection_, citations_, i);
 }
 
 bool WGEDLDSEvent::HasNote() { return GetNote() != nullptr; }

@@ -1,6 +1,5 @@
 #include "formats/ged/GEDMarriage.h"
 
-#include "formats/ged/GEDCitation.h"
 #include "formats/ged/GEDCollection.h"
 #include "formats/ged/GEDLDSEvent.h"
 #include "formats/ged/GEDNote.h"
@@ -66,8 +65,7 @@ std::string WGEDMarriage::GetPlaceText() {
 std::string WGEDMarriage::GetRecordText() { return text_.ConvertText(text_.RecordTextAt(record_)); }
 
 std::unique_ptr<WABSCitation> WGEDMarriage::GetCitation(int i) {
-  if (i < 1 || i > static_cast<int>(citations_.size())) return nullptr;
-  return std::make_unique<WGEDCitation>(collection_, citations_[i - 1]);
+  return WGEDSubLines::CitationAt(collection_, citations_, i);
 }
 
 std::unique_ptr<WABSNote> WGEDMarriage::GetNote() { return WGEDNote::NoteOfLine(collection_, note_); }

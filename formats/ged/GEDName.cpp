@@ -1,6 +1,5 @@
 #include "formats/ged/GEDName.h"
 
-#include "formats/ged/GEDCitation.h"
 #include "formats/ged/GEDCollection.h"
 #include "formats/ged/GEDNote.h"
 #include "formats/ged/GEDSubLines.h"
@@ -83,8 +82,7 @@ std::string WGEDName::GetSuffix() {
 }
 
 std::unique_ptr<WABSCitation> WGEDName::GetCitation(int i) {
-  if (i < 1 || i > static_cast<int>(citations_.size())) return nullptr;
-  return std::make_unique<WGEDCitation>(collection_, citations_[i - 1]);
+  return WGEDSubLines::CitationAt(collection_, citations_, i);
 }
 
 std::unique_ptr<WABSNote> WGEDName::GetNote() { return WGEDNote::NoteOfLine(collection_, note_); }

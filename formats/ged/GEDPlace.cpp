@@ -1,6 +1,5 @@
 #include "formats/ged/GEDPlace.h"
 
-#include "formats/ged/GEDCitation.h"
 #include "formats/ged/GEDCollection.h"
 #include "formats/ged/GEDNote.h"
 #include "formats/ged/GEDSubLines.h"
@@ -20,8 +19,7 @@ WGEDPlace::WGEDPlace(WGEDCollection& collection, const char* line)
 std::string WGEDPlace::GetName() { return WGEDSubLines::ConvertedAt(text_, line_, 7); }
 
 std::unique_ptr<WABSCitation> WGEDPlace::GetCitation(int i) {
-  if (i < 1 || i > static_cast<int>(citations_.size())) return nullptr;
-  return std::make_unique<WGEDCitation>(collection_, citations_[i - 1]);
+  return WGEDSubLines::CitationAt(collection_, citations_, i);
 }
 
 std::unique_ptr<WABSNote> WGEDPlace::GetNote() { return WGEDNote::NoteOfLine(collection_, note_); }

@@ -1,5 +1,6 @@
 #include "formats/ged/GEDSubLines.h"
 
+#include "formats/ged/GEDCitation.h"
 #include "formats/ged/GEDCollection.h"
 #include "model/Errors.h"
 
@@ -38,4 +39,10 @@ std::string WGEDSubLines::WithCrLf(const std::string& text) {
     result += text[i];
   }
   return result;
+}
+
+std::unique_ptr<WABSCitation> WGEDSubLines::CitationAt(WGEDCollection& collection,
+                                                       const std::vector<const char*>& list, int i) {
+  if (i < 1 || i > static_cast<int>(list.size())) return nullptr;
+  return std::make_unique<WGEDCitation>(collection, list[i - 1]);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,7 @@
 //  - by depth: the lines after a line whose level is exactly one more than that line's
 //    level, up to the first line whose level is not greater;
 //  - by record: every line after a line up to the next record line, at any level.
+class WABSCitation;
 class WGEDCollection;
 
 class WGEDSubLines {
@@ -46,6 +48,10 @@ class WGEDSubLines {
     const char* next = text.NextRecord(line);
     return next ? next : text.End();
   }
+
+  // A new citation on the i-th line of a record's citation list; none outside 1..size.
+  static std::unique_ptr<WABSCitation> CitationAt(WGEDCollection& collection,
+                                                  const std::vector<const char*>& list, int i);
 
   // Appends a citation line to a record's list unless the list is full.
   static void AddCitation(std::vector<const char*>& list, const char* line) {

@@ -1,6 +1,5 @@
 #include "formats/ged/GEDVitEvent.h"
 
-#include "formats/ged/GEDCitation.h"
 #include "formats/ged/GEDCollection.h"
 #include "formats/ged/GEDNote.h"
 #include "formats/ged/GEDPlace.h"
@@ -150,8 +149,7 @@ std::unique_ptr<WABSPlace> WGEDVitEvent::GetPlace() {
 }
 
 std::unique_ptr<WABSCitation> WGEDVitEvent::GetCitation(int i) {
-  if (i < 1 || i > static_cast<int>(citations_.size())) return nullptr;
-  return std::make_unique<WGEDCitation>(collection_, citations_[i - 1]);
+  return WGEDSubLines::CitationAt(collection_, citations_, i);
 }
 
 bool WGEDVitEvent::HasNote() { return GetNote() != nullptr; }
