@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "formats/ged/GEDTextMMF.h"
+#include "model/ABSCitation.h"
 #include "model/RecNo.h"
 
 // How the GEDCOM record classes find the lines below a line ("sub-lines") and read
@@ -15,7 +16,6 @@
 //  - by depth: the lines after a line whose level is exactly one more than that line's
 //    level, up to the first line whose level is not greater;
 //  - by record: every line after a line up to the next record line, at any level.
-class WABSCitation;
 class WGEDCollection;
 
 class WGEDSubLines {
