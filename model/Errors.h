@@ -42,5 +42,10 @@ class EFileFormatError : public ETaravellError {
   using ETaravellError::ETaravellError;
 };
 
+// The message of every failure to create, open, map, flush or release a file (%s: the
+// file's name).
+inline constexpr const char* kFileInUseFormat =
+    "Error using the file %s\r\nPlease check that this file is not being used by another application.";
+
 // printf-style formatting of an error message.
 std::string FormatMessage(const char* format, ...) __attribute__((format(printf, 1, 2)));

@@ -391,10 +391,7 @@ std::string MakeTempFileName() {
   if (path.back() != '/') path += '/';
   path += "brmXXXXXX";
   int fd = mkstemp(path.data());
-  if (fd < 0)
-    throw EFCreateError(FormatMessage(
-        "Error using the file %s\r\nPlease check that this file is not being used by another application.",
-        path.c_str()));
+  if (fd < 0) throw EFCreateError(FormatMessage(kFileInUseFormat, path.c_str()));
   close(fd);
   return path;
 }
