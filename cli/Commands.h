@@ -10,6 +10,8 @@ enum CliStatus { kExitOk = 0, kExitFailure = 1, kExitUsage = 2, kExitCancelled =
 int CmdDate(const CliArgs& args);
 int CmdDateCmp(const CliArgs& args);
 int CmdAge(const CliArgs& args);
+int CmdList(const CliArgs& args);
+int CmdInfo(const CliArgs& args);
 int CmdSettings(const CliArgs& args);
 
 // Prints "taravell-cli: <message>" and the usage hint to stderr; returns kExitUsage.

@@ -23,6 +23,8 @@ const Command kCommands[] = {
     {"date", CmdDate, "date TEXT...            how each date text reads"},
     {"datecmp", CmdDateCmp, "datecmp A B             compare two dates (-1, 0, 1)"},
     {"age", CmdAge, "age A B                 the age at B of someone born at A"},
+    {"info", CmdInfo, "info FILE               the General tab's rows: file, submitter, header"},
+    {"list", CmdList, "list FILE               one line per individual: number, id, sex, name, birth, death, parents"},
     {"settings", CmdSettings,
      "settings [KEY...]       the settings of this run: number, section, key, value"},
 };

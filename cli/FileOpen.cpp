@@ -1,0 +1,187 @@
+#include "cli/FileOpen.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <exception>
+
+#include "app/ReaderChoice.h"
+#include "cli/Commands.h"
+#include "model/TextUtils.h"
+#include "model/UIHooks.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// Shows the counts reached so far on one terminal line while a file is imported.
+class ProgressLine {
+ public:
+  explicit ProgressLine(WABSCollection& collection) : collection_(collection), active_(::isatty(2) != 0) {
+    if (active_) SetYieldHook([this] { Show(false); });
+  }
+  ~ProgressLine() {
+    if (!active_) return;
+    SetYieldHook(nullptr);
+    if (shown_) std::fprintf(stderr, "\r\033[K");
+  }
+
+  void Show(bool force) {
+    auto now = Clock::now();
+    if (!force && shown_ && now - last_ < std::chrono::milliseconds(100)) return;
+    last_ = now;
+    shown_ = true;
+    std::fprintf(stderr, "\rReading... I: %s  F: %s  N: %s  S: %s\033[K",
+                 AnsiToUtf8(FormatCount(collection_.IndividualCount())).c_str(),
+                 AnsiToUtf8(FormatCount(collection_.FamilyCount())).c_str(),
+                 AnsiToUtf8(FormatCount(collection_.NoteCount())).c_str(),
+                 AnsiToUtf8(FormatCount(collection_.SourceCount())).c_str());
+    std::fflush(stderr);
+  }
+
+ private:
+  WABSCollection& collection_;
+  bool active_;
+  bool shown_ = false;
+  Clock::time_point last_{};
+};
+
+bool IsRecordNumber(const std::string& ref) {
+  if (ref.empty() || ref.size() > 9) return false;
+  for (char c : ref)
+    if (c < '0' || c > '9') return false;
+  return true;
+}
+
+}  // namespace
+
+void PrintOpenError(const std::string& message) {
+  std::string text;
+  for (size_t i = 0; i < message.size(); ++i) {
+    if (message[i] == '\r') {
+      if (i + 1 < message.size() && message[i + 1] == '\n') ++i;
+      text += '\n';
+    } else {
+      text += message[i];
+    }
+  }
+  std::fprintf(stderr, "%s\n", text.c_str());
+}
+
+OpenedFile OpenFileForCommand(const std::string& path) {
+  OpenedFile opened;
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0) {
+    PrintOpenError("The file: " + path + "\rdoes not exist.  Please select another file.");
+    opened.status = kExitFailure;
+    return opened;
+  }
+  std::string error;
+  std::unique_ptr<WABSCollection> collection = CreateCollectionForFile(path, error);
+  if (!collection) {
+    PrintOpenError(error);
+    opened.status = kExitFailure;
+    return opened;
+  }
+  auto started = Clock::now();
+  try {
+    bool imported;
+    {
+      ProgressLine progress(*collection);
+      imported = collection->Import();
+    }
+    if (!imported) {
+      if (ImportCancelled) {
+        opened.status = kExitCancelled;
+      } else {
+        PrintOpenError("The file could not be read: " + path);
+        opened.status = kExitFailure;
+      }
+      return opened;
+    }
+    collection->BuildLinks();
+  } catch (const std::exception& e) {
+    PrintOpenError(e.what());
+    opened.status = kExitFailure;
+    return opened;
+  }
+  opened.import_seconds = std::chrono::duration<double>(Clock::now() - started).count();
+  opened.collection = std::move(collection);
+  return opened;
+}
+
+RecNo ResolveIndividualRef(WABSCollection& collection, const std::string& ref) {
+  if (IsRecordNumber(ref)) {
+    long n = std::stol(ref);
+    return n >= 1 && n <= collection.IndividualCount() ? static_cast<RecNo>(n) : 0;
+  }
+  std::string id = ref;
+  if (id.size() >= 2 && id.front() == '@' && id.back() == '@') id = id.substr(1, id.size() - 2);
+  if (id.empty()) return 0;
+  return collection.FindIndividual(ArgToAnsi(id));
+}
+
+std::string OutputField(const std::string& text, bool keep_tabs) {
+  std::string flat;
+  flat.reserve(text.size());
+  for (size_t i = 0; i < text.size(); ++i) {
+    char c = text[i];
+    if (c == '\r') {
+      if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
+      flat += ' ';
+    } else if (c == '\n' || (c == '\t' && !keep_tabs)) {
+      flat += ' ';
+    } else {
+      flat += c;
+    }
+  }
+  return AnsiToUtf8(flat);
+}
+
+std::string OutputText(const std::string& text) {
+  std::string lines;
+  lines.reserve(text.size());
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r') {
+      if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
+      lines += '\n';
+    } else {
+      lines += text[i];
+    }
+  }
+  return AnsiToUtf8(lines);
+}
+
+std::string JsonString(const std::string& utf8) {
+  std::string out = "\"";
+  for (unsigned char c : utf8) {
+    switch (c) {
+      case '"':
+        out += "\\\"";
+        break;
+      case '\\':
+        out += "\\\\";
+        break;
+      case '\n':
+        out += "\\n";
+        break;
+      case '\r':
+        out += "\\r";
+        break;
+      case '\t':
+        out += "\\t";
+        break;
+      default:
+        if (c < 0x20) {
+          char buf[8];
+          std::snprintf(buf, sizeof buf, "\\u%04x", c);
+          out += buf;
+        } else {
+          out += static_cast<char>(c);
+        }
+    }
+  }
+  return out + "\"";
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "model/ABSCollection.h"
+
+// Opening a genealogy file for a command, the way the viewer opens it: the reader chosen
+// by CreateCollectionForFile, Import (with a progress line on a terminal; Ctrl-C cancels),
+// then BuildLinks.
+struct OpenedFile {
+  std::unique_ptr<WABSCollection> collection;
+  // Import plus BuildLinks, in seconds.
+  double import_seconds = 0;
+  // The exit status to return when `collection` is none: kExitFailure after the message
+  // was printed, kExitCancelled when the import was cancelled.
+  int status = 0;
+};
+
+OpenedFile OpenFileForCommand(const std::string& path);
+
+// A record reference of the command line: a record number ("12"), or an identifier with or
+// without its "@" signs ("I12", "@I12@").  The individual's record number; 0 when there
+// is none such.
+RecNo ResolveIndividualRef(WABSCollection& collection, const std::string& ref);
+
+// A model text (Windows-1252) as one TAB-separated output field in UTF-8: each line break
+// (CR LF, CR or LF) and, unless `keep_tabs`, each TAB becomes one space.
+std::string OutputField(const std::string& text, bool keep_tabs = false);
+// A multi-line model text in UTF-8 with each CR LF (or lone CR) as a line feed.
+std::string OutputText(const std::string& text);
+// A UTF-8 text as a JSON string literal.
+std::string JsonString(const std::string& utf8);
+// Prints an error message of the open cycle or a reader to stderr, line breaks as line
+// feeds.
+void PrintOpenError(const std::string& message);

@@ -1,0 +1,98 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "formats/ged/GEDIndIndex.h"
+#include "formats/ged/GEDTextMMF.h"
+#include "formats/ged/OffsetIndex.h"
+#include "formats/ged/XREFIndex.h"
+#include "model/ABSCollection.h"
+
+class WFamLinks;
+class WIndLinks;
+
+// A GEDCOM file opened in place.  Import walks the record lines once and builds, for each
+// record kind, a table of record offsets and a sorted table of identifiers, then fills
+// the individual and family link tables.  Records are read later, on demand, straight
+// from the mapped text.
+//
+// Layout for the record classes: Text() is the mapped text with the line rules;
+// RecordLine(kind, n) gives the line of the n-th record of a kind; IndIndex() holds each
+// individual's line cache; IndLinks() and FamLinks() the links.
+class WGEDCollection : public WABSCollection {
+ public:
+  // Maps the file read-only; raises the mapped-file errors, or EFileFormatError for a
+  // file too large to be read.
+  explicit WGEDCollection(const std::string& path);
+  ~WGEDCollection() override;
+
+  // --- The scan, the links and the lookups.
+  bool Import() override;
+  int PreCountIndividuals() override;
+  int IndividualCount() override;
+  int FamilyCount() override;
+  int NoteCount() override;
+  int SourceCount() override;
+  RecNo FindIndividual(const std::string& id) override;
+  RecNo FindFamily(const std::string& id) override;
+  RecNo FindNote(const std::string& id) override;
+  RecNo FindSource(const std::string& id) override;
+  RecNo FindRepository(const std::string& id) override;
+  void Close() override;
+  std::string GetFileSizeText() override;
+  std::string GetFileDateText() override;
+  void BuildLinks() override;
+  std::string GetVersionText() override;
+
+  // --- Records (individuals, families, notes, sources, repositories, the submitter and
+  // the header), read on demand from the indexes above.
+  std::unique_ptr<WABSIndividual> GetIndividual(RecNo rec_no) override;
+  std::unique_ptr<WABSMarriage> GetFamily(RecNo rec_no) override;
+  std::unique_ptr<WABSSubmitter> GetSubmitter() override;
+  std::unique_ptr<WABSNote> GetNote(RecNo rec_no) override;
+  std::unique_ptr<WABSSource> GetSource(RecNo rec_no) override;
+  std::unique_ptr<WABSRepo> GetRepository(RecNo rec_no) override;
+  void GetHeaderInfo(int& count, GenHeaderRecs& rows) override;
+  std::string GetHeaderText() override;
+
+  // --- Access for the record classes.
+  WGEDTextMMF& Text() { return *text_; }
+  const WGEDTextMMF& Text() const { return *text_; }
+  // The individuals with their line caches; none before Import.
+  WGEDIndIndex* IndIndex() { return ind_index_.get(); }
+  // The offset table of a kind other than individuals; none before Import.
+  WOffsetIndex* OffsetTable(GEDRecordKind kind) { return offsets_[kind].get(); }
+  // The identifier table of a kind; none before Import.
+  WXREFIndex* XRefTable(GEDRecordKind kind) { return xrefs_[kind].get(); }
+  // Number of records of a kind (individuals included).
+  int RecordCount(GEDRecordKind kind) const;
+  // The record line of the n-th record of a kind; none when n is out of range.
+  const char* RecordLine(GEDRecordKind kind, RecNo n) const;
+  // Record number of an identifier in a kind's table; 0 when absent.
+  RecNo FindRecord(GEDRecordKind kind, const std::string& id);
+  // The header record's line; none when the file holds no "0" byte.
+  const char* HeaderLine() const { return header_line_; }
+  WIndLinks* IndLinks() { return ind_links_.get(); }
+  WFamLinks* FamLinks() { return fam_links_.get(); }
+  // A text of the file converted from the file's character set to Windows-1252.
+  std::string ConvertText(const std::string& text) const { return text_->ConvertText(text); }
+
+ private:
+  struct PendingLinks;
+  void CreateTables();
+  void Scan(PendingLinks& pending);
+  void MakeLinks(PendingLinks& pending);
+  void SortKeys();
+  void DetectCharSet();
+
+  std::unique_ptr<WGEDTextMMF> text_;
+  const char* header_line_ = nullptr;
+  std::unique_ptr<WGEDIndIndex> ind_index_;
+  std::array<std::unique_ptr<WOffsetIndex>, gkKindCount> offsets_;  // [gkIndividual] unused
+  std::array<std::unique_ptr<WXREFIndex>, gkKindCount> xrefs_;
+  std::unique_ptr<WIndLinks> ind_links_;
+  std::unique_ptr<WFamLinks> fam_links_;
+};

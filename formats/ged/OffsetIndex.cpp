@@ -1,0 +1,17 @@
+#include "formats/ged/OffsetIndex.h"
+
+#include <cstring>
+
+#include "model/Errors.h"
+
+WOffsetIndex::WOffsetIndex(int initial_count) : WABSArrayIndex("", false, sizeof(uint32_t), initial_count) {}
+
+int WOffsetIndex::AppendOffset(uint32_t offset) { return Append(&offset); }
+
+uint32_t WOffsetIndex::GetOffset(int n) const {
+  const void* record = Get(n);
+  if (record == nullptr) throw EIndexError(FormatMessage("Error: In valid index value = %d", n));
+  uint32_t offset;
+  std::memcpy(&offset, record, sizeof offset);
+  return offset;
+}

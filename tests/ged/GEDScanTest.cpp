@@ -1,0 +1,242 @@
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include "TempGedFile.h"
+#include "formats/ged/GEDCollection.h"
+#include "model/Errors.h"
+#include "model/FamLinks.h"
+#include "model/IndLinks.h"
+#include "model/UIHooks.h"
+
+namespace {
+
+// A collection imported from the given text.
+struct Imported {
+  explicit Imported(const std::string& bytes) : file(bytes), collection(file.path()) {
+    ImportCancelled = false;
+    ok = collection.Import();
+  }
+  TempGedFile file;
+  WGEDCollection collection;
+  bool ok = false;
+};
+
+std::string WithEol(const std::string& text, const std::string& eol) {
+  std::string out;
+  for (char c : text) {
+    if (c == '\n')
+      out += eol;
+    else
+      out += c;
+  }
+  return out;
+}
+
+const char kFamily[] =
+    "0 HEAD\n1 CHAR ANSEL\n"
+    "0 @I1@ INDI\n1 NAME John /Smith/\n1 FAMS @F1@\n"
+    "0 @I2@ INDI\n1 NAME Mary /Jones/\n1 FAMS @F1@\n"
+    "0 @I3@ INDI\n1 NAME Ann /Smith/\n1 FAMC @F1@\n"
+    "0 @F1@ FAM\n1 HUSB @I1@\n1 WIFE @I2@\n1 CHIL @I3@\n"
+    "0 @N1@ NOTE a note\n0 @S1@ SOUR\n0 @R1@ REPO\n0 @U1@ SUBM\n"
+    "0 TRLR\n";
+
+TEST(GEDScan, CountsAndLookupsAreTheSameForEveryLineEnding) {
+  for (const char* eol : {"\n", "\r", "\r\n"}) {
+    Imported f(WithEol(kFamily, eol));
+    ASSERT_TRUE(f.ok);
+    EXPECT_EQ(f.collection.IndividualCount(), 3);
+    EXPECT_EQ(f.collection.FamilyCount(), 1);
+    EXPECT_EQ(f.collection.NoteCount(), 1);
+    EXPECT_EQ(f.collection.SourceCount(), 1);
+    EXPECT_EQ(f.collection.FindIndividual("I3"), 3);
+    EXPECT_EQ(f.collection.FindRepository("R1"), 1);
+    EXPECT_EQ(f.collection.FindRecord(gkOther, "U1"), 1);
+    EXPECT_EQ(f.collection.FindIndividual("@I3@"), 0);  // lookups take the identifier without "@"
+    EXPECT_EQ(f.collection.FamLinks()->GetHusband(1), 1);
+    EXPECT_EQ(f.collection.FamLinks()->GetWife(1), 2);
+    EXPECT_EQ(f.collection.FamLinks()->ChildCount(1), 1);
+    EXPECT_EQ(f.collection.IndLinks()->GetParentFamily(3, 1), 1);
+    EXPECT_EQ(f.collection.IndLinks()->GetSpouseFamily(1, 1), 1);
+    EXPECT_EQ(f.collection.GetCharSet(), CharSet::ANSEL);
+    EXPECT_EQ(f.collection.PreCountIndividuals(), 3);
+  }
+}
+
+TEST(GEDScan, RecordsAfterTheTrailerAreNotRead) {
+  Imported f("0 HEAD\n0 @I1@ INDI\n0 TRLR\n0 @I2@ INDI\n");
+  EXPECT_EQ(f.collection.IndividualCount(), 1);
+  EXPECT_EQ(f.collection.FindIndividual("I2"), 0);
+  EXPECT_EQ(f.collection.PreCountIndividuals(), 1);
+}
+
+TEST(GEDScan, IndentedRecordLinesBelongToThePreviousRecord) {
+  Imported f("0 HEAD\n0 @I1@ INDI\n  0 @I2@ INDI\n1 FAMS @F1@\n0 @F1@ FAM\n1 HUSB @I1@\n0 TRLR\n");
+  EXPECT_EQ(f.collection.IndividualCount(), 1);
+  EXPECT_EQ(f.collection.IndLinks()->SpouseFamilyCount(1), 1);  // its FAMS line is I1's
+}
+
+TEST(GEDScan, TheFirstRecordIsTheHeaderWhateverItIs) {
+  Imported f(
+      "\xEF\xBB\xBF"
+      "0 @I1@ INDI\n0 @I2@ INDI\n0 TRLR\n");
+  EXPECT_EQ(f.collection.IndividualCount(), 1);
+  EXPECT_EQ(f.collection.FindIndividual("I1"), 0);
+  EXPECT_EQ(f.collection.FindIndividual("I2"), 1);
+  ASSERT_NE(f.collection.HeaderLine(), nullptr);
+  EXPECT_EQ(f.collection.HeaderLine() - f.collection.Text().Start(), 3);
+}
+
+TEST(GEDScan, EmptyIdentifiersAreSkippedAndNumbersStayConsecutive) {
+  Imported f("0 HEAD\n0 @I1@ INDI\n0 @@ INDI\n0 INDI\n0 @I3@ INDI\n0 TRLR\n");
+  EXPECT_EQ(f.collection.IndividualCount(), 2);
+  EXPECT_EQ(f.collection.FindIndividual("I3"), 2);
+  EXPECT_EQ(std::string(f.collection.RecordLine(gkIndividual, 2), 11), "0 @I3@ INDI");
+  EXPECT_EQ(f.collection.RecordLine(gkIndividual, 3), nullptr);
+  EXPECT_THROW(f.collection.IndIndex()->GetOffset(3), EIndexError);
+  EXPECT_THROW(f.collection.OffsetTable(gkFamily)->GetOffset(0), EIndexError);
+}
+
+TEST(GEDScan, LongIdentifiersCompareOnTheirFirst15Characters) {
+  Imported f("0 HEAD\n0 @ABCDEFGHIJKLMNOone@ INDI\n0 @ABCDEFGHIJKLMNOtwo@ INDI\n0 TRLR\n");
+  EXPECT_EQ(f.collection.IndividualCount(), 2);
+  RecNo found = f.collection.FindIndividual("ABCDEFGHIJKLMNO");
+  EXPECT_TRUE(found == 1 || found == 2);
+  EXPECT_EQ(f.collection.FindIndividual("ABCDEFGHIJKLMNOone"), found);
+}
+
+TEST(GEDScan, LookupsFindEveryKeyAfterAnUnsortedScan) {
+  std::string text = "0 HEAD\n";
+  for (int i = 1; i <= 2000; ++i) text += "0 @P" + std::to_string(i * 7919 % 2003) + "@ INDI\n";
+  text += "0 TRLR\n";
+  Imported f(text);
+  ASSERT_EQ(f.collection.IndividualCount(), 2000);
+  EXPECT_FALSE(f.collection.XRefTable(gkIndividual)->IsUnsorted());
+  for (int i = 1; i <= 2000; ++i)
+    ASSERT_EQ(f.collection.FindIndividual("P" + std::to_string(i * 7919 % 2003)), i);
+  EXPECT_EQ(f.collection.FindIndividual("P2002x"), 0);
+  EXPECT_EQ(f.collection.FindIndividual(""), 0);
+  EXPECT_EQ(f.collection.FindNote("P1"), 0);
+}
+
+TEST(GEDScan, LinksFromBothSidesAndUnknownIdentifiers) {
+  Imported f(
+      "0 HEAD\n"
+      "0 @I1@ INDI\n1 FAMS @F1@\n1 FAMS @F9@\n"  // F9 does not exist
+      "0 @I2@ INDI\n1 FAMS @F1@\n"               // wife only by her own FAMS line
+      "0 @I3@ INDI\n1 FAMC @F2@\n1 FAMC @F1@\n"
+      "0 @I4@ INDI\n"
+      "0 @F1@ FAM\n1 HUSB @I9@\n1 CHIL @X1@\n1 CHIL @I4@\n2 HUSB @I1@\n1 CHIL @I3@\n"
+      "0 @F2@ FAM\n1 WIFE @I2@\n1 WIFE @I4@\n"
+      "0 TRLR\n");
+  WFamLinks& fam = *f.collection.FamLinks();
+  WIndLinks& ind = *f.collection.IndLinks();
+  // The husband comes only from the family's own HUSB line, which names nobody known.
+  EXPECT_EQ(fam.GetHusband(1), 0);
+  EXPECT_EQ(fam.GetWife(1), 0);
+  EXPECT_EQ(fam.GetWife(2), 4);  // the last WIFE line wins
+  EXPECT_EQ(ind.SpouseFamilyCount(1), 1);
+  // Parent families: FAMC lines in order, then families naming the person only by CHIL.
+  ASSERT_EQ(ind.ParentFamilyCount(3), 2);
+  EXPECT_EQ(ind.GetParentFamily(3, 1), 2);
+  EXPECT_EQ(ind.GetParentFamily(3, 2), 1);
+  EXPECT_EQ(ind.ParentFamilyCount(4), 1);
+  RecNo family;
+  int mother, father;
+  ASSERT_TRUE(ind.GetParentFamilyLink(4, 1, family, mother, father));
+  EXPECT_EQ(family, 1);
+  EXPECT_EQ(mother, 7);
+  EXPECT_EQ(father, 1);
+  // The unknown first CHIL does not advance the positions: I4 gets 0, I3 gets 1.
+  ASSERT_EQ(fam.ChildCount(1), 2);
+  std::map<RecNo, int> positions;
+  for (int i = 1; i <= 2; ++i) positions[fam.GetChild(1, i)] = fam.GetChildPosition(1, i);
+  EXPECT_EQ(positions[4], 0);
+  EXPECT_EQ(positions[3], 1);
+  // Spouse families of I2: F1 from its FAMS line, F2 from F2's WIFE line.
+  EXPECT_EQ(ind.SpouseFamilyCount(2), 2);
+  EXPECT_EQ(ind.SpouseFamilyCount(4), 1);
+}
+
+TEST(GEDScan, CharacterSets) {
+  struct Case {
+    const char* header;
+    CharSet expected;
+  };
+  for (const Case& c :
+       {Case{"0 HEAD\n1 CHAR  ansel  \n", CharSet::ANSEL}, Case{"0 HEAD\n1 CHAR UTF-8\r\n", CharSet::UTF8},
+        Case{"0 HEAD\n1 CHAR ASCII\n", CharSet::Plain}, Case{"0 HEAD\n1 SOUR X\n", CharSet::Plain},
+        Case{"0 HEAD\n2 CHAR UTF-8\n1 CHAR ANSEL\n", CharSet::ANSEL},
+        Case{"0 HEAD\n0 @I1@ INDI\n1 CHAR UTF-8\n", CharSet::Plain},
+        Case{"0 HEAD\n1 CHAR\n2 VERS UTF-8\n", CharSet::Plain}}) {
+    Imported f(std::string(c.header) + "0 TRLR\n");
+    EXPECT_EQ(f.collection.GetCharSet(), c.expected) << c.header;
+  }
+  Imported ansel("0 HEAD\n1 CHAR ANSEL\n0 TRLR\n");
+  EXPECT_EQ(ansel.collection.ConvertText("Ren\xE2"
+                                         "e"),
+            "Ren\xE9");
+  Imported utf8("0 HEAD\n1 CHAR UTF-8\n0 TRLR\n");
+  EXPECT_EQ(utf8.collection.ConvertText("Ren\xC3\xA9"), "Ren\xE9");
+  Imported plain("0 HEAD\n0 TRLR\n");
+  EXPECT_EQ(plain.collection.ConvertText("Ren\xE9"), "Ren\xE9");
+}
+
+TEST(GEDScan, FilesWithoutRecordsOrLineBreaks) {
+  for (const char* text : {"", "no zero byte here", "0 HEAD", "0 HEAD\n0 @I1@ INDI", "\n\n\n", "0"}) {
+    Imported f(text);
+    EXPECT_TRUE(f.ok) << text;
+    EXPECT_LE(f.collection.IndividualCount(), 1) << text;
+  }
+  Imported last("0 HEAD\n0 @F1@ FAM\n1 CHIL @I1@\n0 @I1@ INDI\n1 FAMC @F1@");
+  EXPECT_EQ(last.collection.IndividualCount(), 1);
+  EXPECT_EQ(last.collection.FamLinks()->ChildCount(1), 1);
+  Imported none("");
+  EXPECT_EQ(none.collection.HeaderLine(), nullptr);
+  EXPECT_EQ(none.collection.FindIndividual("I1"), 0);
+  EXPECT_EQ(none.collection.PreCountIndividuals(), 0);
+}
+
+TEST(GEDScan, ACancelledImportReturnsFalse) {
+  std::string text = "0 HEAD\n";
+  for (int i = 1; i <= 3000; ++i) text += "0 @I" + std::to_string(i) + "@ INDI\n";
+  TempGedFile file(text);
+  WGEDCollection collection(file.path());
+  int yields = 0;
+  SetYieldHook([&] {
+    if (++yields == 3) ImportCancelled = true;
+  });
+  ImportCancelled = false;
+  EXPECT_FALSE(collection.Import());
+  SetYieldHook(nullptr);
+  ImportCancelled = false;
+  // Yields at the 1st, 501st and 1001st record; the third one cancelled.
+  EXPECT_EQ(collection.IndividualCount(), 1001);
+}
+
+TEST(GEDScan, AFileBeyond32BitOffsetsIsRefused) {
+  TempGedFile file("");
+  int fd = ::open(file.path().c_str(), O_WRONLY);
+  ASSERT_GE(fd, 0);
+  bool sparse = ::ftruncate(fd, static_cast<off_t>(WTextMMF::kMaxTextSize) + 1) == 0;
+  ::close(fd);
+  if (!sparse) GTEST_SKIP() << "cannot make a sparse file of 4 GB here";
+  try {
+    WGEDCollection collection(file.path());
+    FAIL() << "opened";
+  } catch (const EFileFormatError& e) {
+    EXPECT_NE(std::string(e.what()).find("too large"), std::string::npos);
+  }
+}
+
+TEST(GEDScan, FileFacts) {
+  Imported f(kFamily);
+  EXPECT_EQ(f.collection.GetVersionText(), "N/A");
+  EXPECT_EQ(f.collection.GetFileSizeText(), std::to_string(sizeof kFamily - 1));
+  EXPECT_FALSE(f.collection.GetFileDateText().empty());
+  EXPECT_EQ(f.collection.GetFileKind(), FileKind::GEDCOM);
+}
+
+}  // namespace

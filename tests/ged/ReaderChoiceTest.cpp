@@ -1,0 +1,138 @@
+#include "app/ReaderChoice.h"
+
+#include <gtest/gtest.h>
+
+#include "TempGedFile.h"
+#include "formats/ged/GEDCollection.h"
+
+namespace {
+
+std::string ErrorFor(const std::string& bytes, const std::string& name, std::string* path = nullptr) {
+  TempGedFile file(bytes, name);
+  if (path) *path = file.path();
+  std::string error;
+  std::unique_ptr<WABSCollection> collection = CreateCollectionForFile(file.path(), error);
+  if (collection) {
+    EXPECT_EQ(error, "");
+    return "opened";
+  }
+  return error;
+}
+
+TEST(ReaderChoice, KindsByExtension) {
+  EXPECT_EQ(KindFromExtension(".ged"), FileKind::GEDCOM);
+  EXPECT_EQ(KindFromExtension(".sub"), FileKind::GEDCOM);
+  EXPECT_EQ(KindFromExtension(".xxx"), FileKind::GEDCOM);
+  EXPECT_EQ(KindFromExtension(".paf"), FileKind::PAF);
+  EXPECT_EQ(KindFromExtension(".fdb"), FileKind::Legacy);
+  EXPECT_EQ(KindFromExtension(".fbk"), FileKind::FamilyTreeMaker);
+  EXPECT_EQ(KindFromExtension(".tmg"), FileKind::TMG4);
+  EXPECT_EQ(KindFromExtension(".pjc"), FileKind::TMG5);
+  EXPECT_EQ(KindFromExtension(".rmg"), FileKind::RootsMagic3);
+  EXPECT_EQ(KindFromExtension(".GED"), FileKind::None);  // callers lower-case first
+  EXPECT_EQ(KindFromExtension(""), FileKind::None);
+}
+
+TEST(ReaderChoice, GedcomFilesAndTheUnicodeRefusal) {
+  EXPECT_EQ(ErrorFor("0 HEAD\n0 TRLR\n", "upper.GED"), "opened");
+  EXPECT_EQ(ErrorFor("\xEF\xBB\xBF"
+                     "0 HEAD\n",
+                     "bom.ged"),
+            "opened");
+  EXPECT_EQ(ErrorFor("\xFE\xFF", "be.ged"), "opened");  // only FF FE is refused
+  std::string path;
+  std::string error = ErrorFor(std::string("\xFF\xFE"
+                                           "0\0 \0H\0",
+                                           8),
+                               "le.ged", &path);
+  EXPECT_EQ(error, "Error: Cannot read unicode GEDCOM file\r" + path);
+  std::string sub_path;
+  error = ErrorFor("\xFF\xFE", "two.sub", &sub_path);
+  EXPECT_EQ(error, "Error: Cannot read unicode GEDCOM file\r" + sub_path);
+}
+
+TEST(ReaderChoice, UnicodeProbe) {
+  TempGedFile le(std::string("\xFF\xFE", 2), "a.ged");
+  TempGedFile one(std::string("\xFF", 1), "b.ged");
+  EXPECT_TRUE(IsUnicodeFile(le.path()));
+  EXPECT_FALSE(IsUnicodeFile(one.path()));
+  EXPECT_FALSE(IsUnicodeFile("/nonexistent/file.ged"));
+}
+
+TEST(ReaderChoice, PafVersions) {
+  auto version = [](const std::string& bytes) {
+    TempGedFile file(bytes, "v.paf");
+    return DetectPAFVersion(file.path());
+  };
+  EXPECT_EQ(version(std::string("\0\0\0\0\0\0\0\0"
+                                "300\0",
+                                12)),
+            300);
+  EXPECT_EQ(version(std::string("\0\0\0\0\0\0\0\0"
+                                "400\0rest",
+                                16)),
+            400);
+  EXPECT_EQ(version(std::string("\0\0\0\0"
+                                "500\0"
+                                "PAF\0",
+                                12)),
+            500);
+  EXPECT_EQ(version(std::string("\0\0\0\0"
+                                "400\0"
+                                "PAF\0",
+                                12)),
+            1);
+  EXPECT_EQ(version(std::string("\0\0\0\0\0\0\0\0"
+                                "3000",
+                                12)),
+            1);
+  EXPECT_EQ(version("short"), 1);
+  EXPECT_EQ(DetectPAFVersion("/nonexistent.paf"), 1);
+  EXPECT_EQ(ErrorFor(std::string("\0\0\0\0"
+                                 "400\0"
+                                 "PAF\0",
+                                 12),
+                     "x.paf"),
+            "Unknown PAF file format");
+  EXPECT_EQ(ErrorFor(std::string("\0\0\0\0"
+                                 "500\0"
+                                 "PAF\0",
+                                 12),
+                     "x.PAF"),
+            "Personal Ancestral File files are not supported yet");
+}
+
+TEST(ReaderChoice, LegacySignature) {
+  std::string error;
+  TempGedFile short_file("0123456789abcdefJ", "s.fdb");  // 17 bytes: only 4 after offset 13
+  EXPECT_FALSE(IsLegacyDatabase(short_file.path(), error));
+  EXPECT_EQ(error, "Not a valid Legacy Family Tree Database");
+  EXPECT_EQ(ErrorFor("0123456789abc"
+                     "Jet",
+                     "t.fdb"),
+            "Not a valid Legacy Family Tree Database");
+  EXPECT_EQ(ErrorFor("0123456789abc"
+                     "jET DB",
+                     "j.fdb"),
+            "Legacy Family Tree files are not supported yet");
+}
+
+TEST(ReaderChoice, OtherKindsAndUnknownExtensions) {
+  EXPECT_EQ(ErrorFor("x", "a.ftw"), "Family Tree Maker files are not supported yet");
+  EXPECT_EQ(ErrorFor("x", "a.FBK"), "Family Tree Maker files are not supported yet");
+  EXPECT_EQ(ErrorFor("x", "a.tmg"), "The Master Genealogist 4.x files are not supported yet");
+  EXPECT_EQ(ErrorFor("x", "a.pjc"), "The Master Genealogist 5.x files are not supported yet");
+  EXPECT_EQ(ErrorFor("x", "a.rmg"), "RootsMagic files are not supported yet");
+  EXPECT_EQ(ErrorFor("0 HEAD\n", "a.txt"), "Unknown file format");
+  EXPECT_EQ(ErrorFor("0 HEAD\n", "noextension"), "Unknown file format");
+  std::string error;
+  EXPECT_EQ(CreateCollectionForFile("/nonexistent.ged/file", error), nullptr);
+  EXPECT_EQ(error, "Unknown file format");
+  EXPECT_EQ(CreateCollectionForFile("/nonexistent/file.ged", error), nullptr);
+  EXPECT_EQ(error,
+            "Error using the file /nonexistent/file.ged\r\nPlease check that this file is not being used by "
+            "another "
+            "application.");
+}
+
+}  // namespace
