@@ -5,6 +5,12 @@
 #include <cstring>
 #include <vector>
 
+#include "formats/ged/GEDHeader.h"
+#include "formats/ged/GEDIndividual.h"
+#include "formats/ged/GEDMarriage.h"
+#include "formats/ged/GEDNote.h"
+#include "formats/ged/GEDRepo.h"
+#include "formats/ged/GEDSource.h"
 #include "model/ABSIndividual.h"
 #include "model/ABSMarriage.h"
 #include "model/ABSNote.h"
@@ -311,17 +317,19 @@ void ResolveLinks(const std::vector<PendingLink>& lines, const XRefHash& hash, c
   char bytes[8];
   size_t count = lines.size();
   for (size_t k = 0; k < count + kAhead; ++k) {
+    // Line k - kAhead is resolved before line k takes over its slot in `homes`.
+    if (k >= kAhead) {
+      size_t at = k - kAhead;
+      if ((at & (kCancelCheckInterval - 1)) == 0 && ImportCancelled) return;
+      const PendingLink& line = lines[at];
+      RecNo found = hash.Find(LinkedId(text, line, bytes), line.Key(), homes[at % kAhead]);
+      if (found > 0) link(line, found);
+    }
     if (k < count) {
       std::string_view id = LinkedId(text, lines[k], bytes);
       homes[k % kAhead] = hash.Home(id, lines[k].Key());
       hash.Prefetch(homes[k % kAhead]);
     }
-    if (k < kAhead) continue;
-    size_t at = k - kAhead;
-    if ((at & (kCancelCheckInterval - 1)) == 0 && ImportCancelled) return;
-    const PendingLink& line = lines[at];
-    RecNo found = hash.Find(LinkedId(text, line, bytes), line.Key(), homes[at % kAhead]);
-    if (found > 0) link(line, found);
   }
 }
 
@@ -459,11 +467,38 @@ std::string WGEDCollection::GetVersionText() { return "N/A"; }
 // --- Records: individuals, families, notes, sources, repositories, the submitter and the
 // header.
 
-std::unique_ptr<WABSIndividual> WGEDCollection::GetIndividual(RecNo) { return nullptr; }
-std::unique_ptr<WABSMarriage> WGEDCollection::GetFamily(RecNo) { return nullptr; }
-std::unique_ptr<WABSSubmitter> WGEDCollection::GetSubmitter() { return nullptr; }
-std::unique_ptr<WABSNote> WGEDCollection::GetNote(RecNo) { return nullptr; }
-std::unique_ptr<WABSSource> WGEDCollection::GetSource(RecNo) { return nullptr; }
-std::unique_ptr<WABSRepo> WGEDCollection::GetRepository(RecNo) { return nullptr; }
-void WGEDCollection::GetHeaderInfo(int& count, GenHeaderRecs&) { count = 0; }
-std::string WGEDCollection::GetHeaderText() { return {}; }
+// Every call makes a new object that reads the mapped text on demand.
+
+std::unique_ptr<WABSIndividual> WGEDCollection::GetIndividual(RecNo rec_no) {
+  if (rec_no < 1 || rec_no > IndividualCount()) return nullptr;
+  return std::make_unique<WGEDIndividual>(*this, rec_no);
+}
+
+std::unique_ptr<WABSMarriage> WGEDCollection::GetFamily(RecNo rec_no) {
+  if (rec_no == 0) return nullptr;
+  return std::make_unique<WGEDMarriage>(*this, rec_no);
+}
+
+std::unique_ptr<WABSSubmitter> WGEDCollection::GetSubmitter() { return WGEDHeader::GetSubmitter(*this); }
+
+std::unique_ptr<WABSNote> WGEDCollection::GetNote(RecNo rec_no) {
+  if (rec_no == 0) return nullptr;
+  return std::make_unique<WGEDNote>(*this, rec_no);
+}
+
+std::unique_ptr<WABSSource> WGEDCollection::GetSource(RecNo rec_no) {
+  if (rec_no == 0 || SourceCount() == 0) return nullptr;
+  return std::make_unique<WGEDSource>(*this, rec_no);
+}
+
+// Repositories are looked at only in files that have sources.
+std::unique_ptr<WABSRepo> WGEDCollection::GetRepository(RecNo rec_no) {
+  if (rec_no == 0 || SourceCount() == 0) return nullptr;
+  return std::make_unique<WGEDRepo>(*this, rec_no);
+}
+
+void WGEDCollection::GetHeaderInfo(int& count, GenHeaderRecs& rows) {
+  WGEDHeader::GetHeaderInfo(*this, count, rows);
+}
+
+std::string WGEDCollection::GetHeaderText() { return WGEDHeader::GetHeaderText(*this); }

@@ -9,11 +9,11 @@
 #include <sstream>
 #include <string>
 
-#include "GEDWalk.h"
 #include "TempGedFile.h"
 #include "app/ReaderChoice.h"
 #include "formats/ged/GEDCollection.h"
 #include "model/UIHooks.h"
+#include "support/CollectionWalk.h"
 #include "support/TestPaths.h"
 
 namespace {
@@ -34,7 +34,7 @@ TEST(GEDCorpusRecords, EveryRecordOfEveryFileReads) {
     ImportCancelled = false;
     ASSERT_TRUE(c->Import());
     c->BuildLinks();
-    gedwalk::WalkCollection(*c);
+    WalkCollection(*c);
     ++walked;
   }
   EXPECT_GT(walked, 0);
@@ -59,7 +59,7 @@ TEST(GEDDamagedFiles, CutAndGarbledSamplesStillRead) {
       ImportCancelled = false;
       ASSERT_TRUE(c.Import());
       c.BuildLinks();
-      gedwalk::WalkCollection(c);
+      WalkCollection(c);
     }
   }
 }

@@ -40,6 +40,9 @@ const GoldenCase kCases[] = {
     {"willis_summary.txt", "corpus:willis.ged", "summary", {"I4726", "3"}},
 };
 
+// Names the case in test output instead of dumping its bytes.
+void PrintTo(const GoldenCase& c, std::ostream* os) { *os << c.expected; }
+
 std::string Quote(const std::string& s) { return "'" + s + "'"; }
 
 // Rows of `info` that differ from one checkout or run to the next: the path as given,
