@@ -22,7 +22,6 @@
 #include "model/ABSVitEvent.h"
 #include "model/Date.h"
 #include "model/Errors.h"
-#include "support/TestPaths.h"
 
 namespace {
 
@@ -387,31 +386,6 @@ TEST(GEDCharSets, AnselUtf8AndPlainTextsAreConverted) {
     EXPECT_EQ(name->GetGivenNames(), "L\xE9onie") << c.charset;
     EXPECT_EQ(name->GetSurname(), "Dub\xE9") << c.charset;
   }
-}
-
-TEST(GEDSample, TheBundledSampleReadsAsWritten) {
-  WGEDCollection c(TestDataPath("sample.ged"));
-  ASSERT_TRUE(c.Import());
-  c.BuildLinks();
-  EXPECT_EQ(c.IndividualCount(), 41);
-  EXPECT_EQ(c.FamilyCount(), 14);
-  EXPECT_EQ(c.NoteCount(), 4);
-  EXPECT_EQ(c.SourceCount(), 5);
-  auto leonie = c.GetIndividual(c.FindIndividual("I11"));
-  EXPECT_EQ(leonie->GetName()->GetGivenNames(), "L\xE9onie");
-  EXPECT_EQ(leonie->GetEvent(1, 1)->GetPlace()->GetName(),
-            "Trois-Rivi\xE8res, Qu\xE9"
-            "bec, Canada");
-  // Marcel is a child of his father's family and of his stepfather's.
-  auto marcel = c.GetIndividual(c.FindIndividual("I33"));
-  EXPECT_EQ(marcel->ParentFamilyCount(), 2);
-  // Thomas married twice.
-  EXPECT_EQ(c.GetIndividual(1)->SpouseFamilyCount(), 2);
-  auto s = c.GetSubmitter();
-  ASSERT_NE(s, nullptr);
-  EXPECT_EQ(s->GetName(), "Eleanor Ashdown");
-  EXPECT_EQ(s->GetAddressLine3(), "YO21 3PF");
-  EXPECT_EQ(c.GetSource(5)->GetTitle(), "Kirkeb\xF8ger, Budolfi sogn, \xC5lborg");
 }
 
 }  // namespace
