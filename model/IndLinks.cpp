@@ -18,6 +18,9 @@ namespace {
 // Flag bits of an individual's record.
 constexpr uint8_t kParentPrimaryFixed = 1;
 constexpr uint8_t kSpousesOrdered = 2;
+// A spouse family made primary: its place is fixed, so the order is final as well.
+constexpr uint8_t kSpousePrimaryFixed = 4;
+constexpr uint8_t kSpousePrimary = kSpousesOrdered | kSpousePrimaryFixed;
 
 // Entry data of a parent link: the two relation codes.
 constexpr int kMotherRelation = 0;
@@ -108,7 +111,7 @@ void WIndLinks::AddParentFamily(RecNo individual, bool force, bool make_primary,
 void WIndLinks::AddSpouseFamily(RecNo individual, bool force, bool make_primary, RecNo family) {
   Record rec;
   if (family <= 0 || !Load(individual, rec)) return;
-  if (make_primary) rec.flags |= kSpousesOrdered;
+  if (make_primary) rec.flags |= kSpousePrimary;
   if (rec.first_spouse == 0) {
     rec.first_spouse = family;
     rec.spouse_count = 1;
@@ -203,7 +206,7 @@ void WIndLinks::MakePrimaryParentFamily(RecNo individual, RecNo family) {
 void WIndLinks::MakePrimarySpouseFamily(RecNo individual, RecNo family) {
   Record rec;
   if (!Load(individual, rec)) return;
-  rec.flags |= kSpousesOrdered;
+  rec.flags |= kSpousePrimary;
   const int at = family > 0 && family != rec.first_spouse ? spouses_->Find(rec.spouse_chain, family) : 0;
   if (at > 0) {
     spouses_->Set(rec.spouse_chain, at, SpouseEntry(rec.first_spouse));
@@ -215,6 +218,11 @@ void WIndLinks::MakePrimarySpouseFamily(RecNo individual, RecNo family) {
 bool WIndLinks::IsPrimaryParentFixed(RecNo individual) {
   Record rec;
   return Load(individual, rec) && (rec.flags & kParentPrimaryFixed) != 0;
+}
+
+bool WIndLinks::IsPrimarySpouseFixed(RecNo individual) {
+  Record rec;
+  return Load(individual, rec) && (rec.flags & kSpousePrimaryFixed) != 0;
 }
 
 bool WIndLinks::AreSpouseFamiliesOrdered(RecNo individual) {

@@ -41,11 +41,14 @@ class WIndLinks {
   bool GetParentFamilyLink(RecNo individual, int i, RecNo& family, int& mother_relation,
                            int& father_relation);
   // Moves that family to the first place (exchanging it with the current first, each
-  // keeping its relation codes) and marks the first place as fixed.
+  // keeping its relation codes) and marks the first place as fixed.  A fixed spouse
+  // family also makes the spouse order final: OrderSpouseFamilies leaves it alone.
   void MakePrimaryParentFamily(RecNo individual, RecNo family);
   void MakePrimarySpouseFamily(RecNo individual, RecNo family);
   // True once a primary parent family was fixed for the individual.
   bool IsPrimaryParentFixed(RecNo individual);
+  // True once a primary spouse family was fixed for the individual.
+  bool IsPrimarySpouseFixed(RecNo individual);
   // True once the individual's spouse families are in their final order.
   bool AreSpouseFamiliesOrdered(RecNo individual);
 

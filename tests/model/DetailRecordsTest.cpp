@@ -66,7 +66,7 @@ TEST_F(DetailRecordsTest, CitationTextJoinsDetailNotesAndSourceSummary) {
   RecNo rec = col.AddPerson("A", "B");
   MemPersonData& person = col.Person(rec);
 
-  person.citations = {MemCitationData{"", {}, src}};
+  col.AddCitation(rec, "", src);
   EXPECT_EQ(col.GetIndividual(rec)->GetCitationsText(), "1) Parish register");
 
   col.Source(src).note = {"kept in the vestry", "  box 3 "};

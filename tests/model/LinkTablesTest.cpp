@@ -119,9 +119,20 @@ TEST_F(LinkTablesTest, SpouseFamiliesAreNeverEnteredTwiceAtTheFront) {
   EXPECT_EQ(SpouseFamilies(links, 1), (Families{5, 6}));
   links.AddSpouseFamily(1, true, false, 6);
   EXPECT_EQ(SpouseFamilies(links, 1), (Families{5, 6, 6}));
+  EXPECT_FALSE(links.IsPrimarySpouseFixed(1));
   links.MakePrimarySpouseFamily(1, 6);
   EXPECT_EQ(SpouseFamilies(links, 1), (Families{6, 5, 6}));
+  EXPECT_TRUE(links.IsPrimarySpouseFixed(1));
   EXPECT_TRUE(links.AreSpouseFamiliesOrdered(1));
+  EXPECT_FALSE(links.IsPrimaryParentFixed(1));
+
+  WIndLinks added(1);
+  added.AddSpouseFamily(1, false, false, 5);
+  added.AddSpouseFamily(1, false, true, 6);
+  EXPECT_EQ(SpouseFamilies(added, 1), (Families{6, 5}));
+  added.AddSpouseFamily(1, false, true, 7);
+  EXPECT_EQ(SpouseFamilies(added, 1), (Families{7, 5, 6}));
+  EXPECT_TRUE(added.IsPrimarySpouseFixed(1));
 }
 
 TEST_F(LinkTablesTest, OutOfRangeNumbersAreIgnored) {

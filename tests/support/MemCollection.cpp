@@ -289,6 +289,12 @@ void MemCollection::AddChild(RecNo family, RecNo child, int mother_relation, int
   Person(child).parent_families.push_back(MemParentLink{family, mother_relation, father_relation});
 }
 
+MemCitationData& MemCollection::AddCitation(RecNo person, const std::string& detail, RecNo source) {
+  MemCitations& list = Person(person).citations;
+  list.push_back(MemCitationData{detail, {}, source});
+  return *list.back();
+}
+
 RecNo MemCollection::AddSource(const std::string& title) {
   MemSourceData source;
   source.title = title;

@@ -97,6 +97,8 @@ class MemCollection : public WABSCollection {
   RecNo AddFamily(RecNo husband, RecNo wife, const std::string& date = "", const std::string& place = "");
   // A child of the family, entered in the child's parent family list.
   void AddChild(RecNo family, RecNo child, int mother_relation = 7, int father_relation = 1);
+  // Adds a citation to the person's own citations.
+  MemCitationData& AddCitation(RecNo person, const std::string& detail, RecNo source = 0);
   RecNo AddSource(const std::string& title);
   RecNo AddNote(const std::vector<std::string>& lines);
 
