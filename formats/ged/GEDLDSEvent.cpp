@@ -33,53 +33,24 @@ int OrdinanceKind(uint32_t tag) {
 }  // namespace
 
 WGEDLDSEvent::WGEDLDSEvent(WGEDCollection& collection, const char* line)
-    : collection_(collection), text_(collection.Text()), line_(line) {
+    : collection_(collection),
+      text_(collection.Text()),
+      line_(line),
+      lines_(WGEDSubLines::FindEventLines(text_, line)) {
   SetKind(OrdinanceKind(text_.TagAt(line)));
-  const char* type_line = nullptr;
-  WGEDSubLines::ByDepth(text_, line, [&](const char* p) {
-    switch (text_.TagAt(p)) {
-      case GEDTag("PLAC"):
-        place_ = p;
-        break;
-      case GEDTag("TEMP"):
-        place_ = p;
-        temple_ = true;
-        break;
-      case GEDTag("TYPE"):
-        type_line = p;
-        break;
-      case GEDTag("DATE"):
-        date_line_ = p;
-        break;
-      case GEDTag("NOTE"):
-        note_ = p;
-        break;
-      case GEDTag("QUAL"):
-        qual_ = p;
-        break;
-      case GEDTag("STAT"):
-        stat_ = p;
-        break;
-      case GEDTag("SOUR"):
-        WGEDSubLines::AddCitation(citations_, p);
-        break;
-      default:
-        break;
-    }
-  });
-  SetTypeName(WGEDSubLines::ConvertedAt(text_, type_line, 7));
-  citation_count_ = static_cast<int32_t>(citations_.size());
+  SetTypeName(WGEDSubLines::ConvertedAt(text_, lines_.type, 7));
+  citation_count_ = static_cast<int32_t>(lines_.citations.size());
 }
 
 void WGEDLDSEvent::LoadDate() {
   if (date_) return;
   std::string text;
-  if (date_line_) {
-    text = text_.LineValueAt(date_line_, 6);
-  } else if (stat_) {
-    text = DateStandIn(text_.LineValueAt(stat_, 7));
-  } else if (qual_) {
-    text = DateStandIn(text_.LineValueAt(qual_, 2));
+  if (lines_.date) {
+    text = text_.LineValueAt(lines_.date, 6);
+  } else if (lines_.status) {
+    text = DateStandIn(text_.LineValueAt(lines_.status, 7));
+  } else if (lines_.qualifier) {
+    text = DateStandIn(text_.LineValueAt(lines_.qualifier, 2));
   } else {
     return;
   }
@@ -87,13 +58,13 @@ void WGEDLDSEvent::LoadDate() {
 }
 
 std::unique_ptr<WABSPlace> WGEDLDSEvent::GetPlace() {
-  return std::make_unique<WGEDPlace>(collection_, place_);
+  return std::make_unique<WGEDPlace>(collection_, lines_.place_or_temple);
 }
 
 std::unique_ptr<WABSCitation> WGEDLDSEvent::GetCitation(int i) {
-  return WGEDSubLines::CitationAt(collection_, citations_, i);
+  return WGEDSubLines::CitationAt(collection_, lines_.citations, i);
 }
 
 bool WGEDLDSEvent::HasNote() { return GetNote() != nullptr; }
 
-std::unique_ptr<WABSNote> WGEDLDSEvent::GetNote() { return WGEDNote::NoteOfLine(collection_, note_); }
+std::unique_ptr<WABSNote> WGEDLDSEvent::GetNote() { return WGEDNote::NoteOfLine(collection_, lines_.note); }

@@ -4,6 +4,7 @@
 #include <memory>
 #include <vector>
 
+#include "formats/ged/GEDSubLines.h"
 #include "model/ABSLDSEvent.h"
 
 class WGEDCollection;
@@ -25,17 +26,11 @@ class WGEDLDSEvent : public WABSLDSEvent {
   bool HasNote() override;
   std::unique_ptr<WABSNote> GetNote() override;
 
-  bool HasTemple() const { return temple_; }
+  bool HasTemple() const { return lines_.temple != nullptr; }
 
  private:
   WGEDCollection& collection_;
   const WGEDTextMMF& text_;
   const char* line_;
-  const char* place_ = nullptr;
-  const char* date_line_ = nullptr;
-  const char* note_ = nullptr;
-  const char* qual_ = nullptr;
-  const char* stat_ = nullptr;
-  bool temple_ = false;
-  std::vector<const char*> citations_;
+  WGEDSubLines::EventLines lines_;
 };

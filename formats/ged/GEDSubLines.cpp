@@ -46,3 +46,41 @@ std::unique_ptr<WABSCitation> WGEDSubLines::CitationAt(WGEDCollection& collectio
   if (i < 1 || i > static_cast<int>(list.size())) return nullptr;
   return std::make_unique<WGEDCitation>(collection, list[i - 1]);
 }
+
+WGEDSubLines::EventLines WGEDSubLines::FindEventLines(const WGEDTextMMF& text, const char* line) {
+  EventLines found;
+  ByDepth(text, line, [&](const char* p) {
+    switch (text.TagAt(p)) {
+      case GEDTag("PLAC"):
+        found.place = found.place_or_temple = p;
+        break;
+      case GEDTag("TEMP"):
+        found.temple = found.place_or_temple = p;
+        break;
+      case GEDTag("TYPE"):
+        found.type = p;
+        break;
+      case GEDTag("DATE"):
+        found.date = p;
+        break;
+      case GEDTag("NOTE"):
+        found.note = p;
+        break;
+      case GEDTag("CAUS"):
+        found.cause = p;
+        break;
+      case GEDTag("QUAL"):
+        found.qualifier = p;
+        break;
+      case GEDTag("STAT"):
+        found.status = p;
+        break;
+      case GEDTag("SOUR"):
+        AddCitation(found.citations, p);
+        break;
+      default:
+        break;
+    }
+  });
+  return found;
+}

@@ -23,6 +23,21 @@ class WGEDSubLines {
   // At most this many citation (SOUR) lines are kept by any record.
   static constexpr size_t kMaxCitations = 99;
 
+  // The sub-lines of an event or ordinance line, found by depth; the last of each tag.
+  struct EventLines {
+    const char* place = nullptr;            // PLAC
+    const char* temple = nullptr;           // TEMP
+    const char* place_or_temple = nullptr;  // the later of the two
+    const char* type = nullptr;
+    const char* date = nullptr;
+    const char* note = nullptr;
+    const char* cause = nullptr;
+    const char* qualifier = nullptr;     // QUAL
+    const char* status = nullptr;        // STAT
+    std::vector<const char*> citations;  // the first kMaxCitations SOUR lines
+  };
+  static EventLines FindEventLines(const WGEDTextMMF& text, const char* line);
+
   // Calls fn(sub_line) for every line found by depth below `line`.
   template <class Fn>
   static void ByDepth(const WGEDTextMMF& text, const char* line, Fn&& fn) {

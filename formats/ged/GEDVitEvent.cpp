@@ -92,49 +92,27 @@ bool WGEDVitEvent::KindOfTag(uint32_t tag, int& kind, const char*& type_name) {
 }
 
 WGEDVitEvent::WGEDVitEvent(WGEDCollection& collection, const char* line)
-    : collection_(collection), text_(collection.Text()), line_(line) {
+    : collection_(collection),
+      text_(collection.Text()),
+      line_(line),
+      lines_(WGEDSubLines::FindEventLines(text_, line)) {
   int kind = evOther;
   const char* type_name = "";
   KindOfTag(text_.TagAt(line), kind, type_name);
   SetKind(kind);
-  const char* type_line = nullptr;
-  WGEDSubLines::ByDepth(text_, line, [&](const char* p) {
-    switch (text_.TagAt(p)) {
-      case GEDTag("PLAC"):
-        place_ = p;
-        break;
-      case GEDTag("TYPE"):
-        type_line = p;
-        break;
-      case GEDTag("DATE"):
-        date_line_ = p;
-        break;
-      case GEDTag("NOTE"):
-        note_ = p;
-        break;
-      case GEDTag("CAUS"):
-        cause_ = p;
-        break;
-      case GEDTag("SOUR"):
-        WGEDSubLines::AddCitation(citations_, p);
-        break;
-      default:
-        break;
-    }
-  });
-  SetTypeName(type_line ? WGEDSubLines::ConvertedAt(text_, type_line, 6) : std::string(type_name));
-  citation_count_ = static_cast<int32_t>(citations_.size());
+  SetTypeName(lines_.type ? WGEDSubLines::ConvertedAt(text_, lines_.type, 6) : std::string(type_name));
+  citation_count_ = static_cast<int32_t>(lines_.citations.size());
 }
 
 void WGEDVitEvent::LoadDate() {
-  if (date_ || !date_line_) return;
-  date_ = std::make_unique<WDate>(text_.LineValueAt(date_line_, 6));
+  if (date_ || !lines_.date) return;
+  date_ = std::make_unique<WDate>(text_.LineValueAt(lines_.date, 6));
 }
 
 std::string WGEDVitEvent::GetDescription() {
   std::string result = text_.LineValueAt(line_, 6);
-  if (cause_) {
-    std::string cause = text_.WordValue(cause_);
+  if (lines_.cause) {
+    std::string cause = text_.WordValue(lines_.cause);
     if (!cause.empty()) {
       if (!result.empty()) result += ", ";
       result += cause;
@@ -144,14 +122,14 @@ std::string WGEDVitEvent::GetDescription() {
 }
 
 std::unique_ptr<WABSPlace> WGEDVitEvent::GetPlace() {
-  if (!place_) return nullptr;
-  return std::make_unique<WGEDPlace>(collection_, place_);
+  if (!lines_.place) return nullptr;
+  return std::make_unique<WGEDPlace>(collection_, lines_.place);
 }
 
 std::unique_ptr<WABSCitation> WGEDVitEvent::GetCitation(int i) {
-  return WGEDSubLines::CitationAt(collection_, citations_, i);
+  return WGEDSubLines::CitationAt(collection_, lines_.citations, i);
 }
 
 bool WGEDVitEvent::HasNote() { return GetNote() != nullptr; }
 
-std::unique_ptr<WABSNote> WGEDVitEvent::GetNote() { return WGEDNote::NoteOfLine(collection_, note_); }
+std::unique_ptr<WABSNote> WGEDVitEvent::GetNote() { return WGEDNote::NoteOfLine(collection_, lines_.note); }

@@ -4,6 +4,7 @@
 #include <memory>
 #include <vector>
 
+#include "formats/ged/GEDSubLines.h"
 #include "model/ABSVitEvent.h"
 
 class WGEDCollection;
@@ -33,9 +34,5 @@ class WGEDVitEvent : public WABSVitEvent {
   WGEDCollection& collection_;
   const WGEDTextMMF& text_;
   const char* line_;
-  const char* place_ = nullptr;
-  const char* date_line_ = nullptr;
-  const char* note_ = nullptr;
-  const char* cause_ = nullptr;
-  std::vector<const char*> citations_;
+  WGEDSubLines::EventLines lines_;
 };
