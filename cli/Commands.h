@@ -14,6 +14,8 @@ int CmdList(const CliArgs& args);
 int CmdInfo(const CliArgs& args);
 int CmdSummary(const CliArgs& args);
 int CmdRecord(const CliArgs& args);
+int CmdShow(const CliArgs& args);
+int CmdFamily(const CliArgs& args);
 int CmdSettings(const CliArgs& args);
 
 // Prints "taravell-cli: <message>" and the usage hint to stderr; returns kExitUsage.

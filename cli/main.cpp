@@ -27,6 +27,8 @@ const Command kCommands[] = {
     {"list", CmdList, "list FILE               one line per individual: number, id, sex, name, birth, death, parents"},
     {"summary", CmdSummary, "summary FILE REF        the individual's summary (REF: record number or identifier)"},
     {"record", CmdRecord, "record FILE REF         the individual's record as it stands in the file"},
+    {"show", CmdShow, "show FILE REF           the Individual tab's rows [--chrono] [--lds] [--notes]"},
+    {"family", CmdFamily, "family FILE REF         the Family tab: boxes, marriage, counter, children [--marriage K]"},
     {"settings", CmdSettings,
      "settings [KEY...]       the settings of this run: number, section, key, value"},
 };

@@ -329,6 +329,9 @@ void WIndPanelLogic::AddMarriageRows(RecNo n, WABSIndividual& person) {
       AddRow(std::move(row));
     }
 
+    // The display order, as the scroller's hint has already left it when the tab follows
+    // the scroller; asking again changes nothing.
+    family->OrderChildren();
     const bool is_husband = family->GetHusband() == n;
     const int child_count = family->ChildCount();
     for (int j = 1; j <= child_count; ++j) {

@@ -105,6 +105,7 @@ class XRefHash {
   // absent.
   RecNo Find(std::string_view id, uint64_t key, size_t home) const {
     if (id.empty() || table_ == nullptr) return 0;
+    if (IsLongKey(key)) key = uint64_t{kLongKeyMark} << 32;  // drop the line offset
     for (size_t i = home;; i = i + 1 == capacity_ ? 0 : i + 1) {
       const Slot& s = slots_[i];
       if (s.rec_no == 0) return 0;

@@ -53,9 +53,26 @@ TEST(GEDCorpus, EveryFileOpensOrIsRefused) {
         }
       }
     }
+    // Each family's husband and wife are what its own last resolvable HUSB and WIFE lines
+    // name, found here line by line through the lookups.
+    const WGEDTextMMF& text = ged.Text();
     for (RecNo f = 1; f <= ged.FamilyCount(); ++f) {
-      RecNo husband = ged.FamLinks()->GetHusband(f);
-      EXPECT_LE(husband, ged.IndividualCount());
+      const char* record = ged.RecordLine(gkFamily, f);
+      const char* next = text.NextRecord(record);
+      RecNo husband = 0, wife = 0;
+      int children = 0;
+      for (const char* line = text.NextLine(record); line && (!next || line < next);
+           line = text.NextLine(line)) {
+        if (*line != '1') continue;
+        RecNo person = ged.FindIndividual(text.GetXRef(line + 6));
+        if (person == 0) continue;
+        if (text.TagAt(line) == GEDTag("HUSB")) husband = person;
+        if (text.TagAt(line) == GEDTag("WIFE")) wife = person;
+        if (text.TagAt(line) == GEDTag("CHIL")) ++children;
+      }
+      EXPECT_EQ(ged.FamLinks()->GetHusband(f), husband) << f;
+      EXPECT_EQ(ged.FamLinks()->GetWife(f), wife) << f;
+      EXPECT_GE(ged.FamLinks()->ChildCount(f), children > 0 ? 1 : 0) << f;
       for (int i = 1; i <= ged.FamLinks()->ChildCount(f); ++i) EXPECT_GT(ged.FamLinks()->GetChild(f, i), 0);
     }
     for (RecNo n = 1; n <= ged.IndividualCount(); ++n)

@@ -240,3 +240,47 @@ TEST(GEDScan, FileFacts) {
 }
 
 }  // namespace
+
+namespace {
+
+// Many links, short and long identifiers mixed, forward and backward references: every
+// line must reach the record it names (the resolution works several lines ahead).
+TEST(GEDScan, EveryLinkOfALargeFileIsResolved) {
+  const int kFamilies = 300;
+  // Short (up to 8 characters), long, and cut at 15 characters (unique in those).
+  auto person = [](int i) {
+    char id[32];
+    if (i % 3 == 0)
+      std::snprintf(id, sizeof id, "LONGID%05d", i);
+    else if (i % 3 == 1)
+      std::snprintf(id, sizeof id, "X%05d-and-more-text", i);
+    else
+      std::snprintf(id, sizeof id, "I%d", i);
+    return std::string(id);
+  };
+  std::string text = "0 HEAD\n";
+  for (int f = 1; f <= kFamilies; ++f) {
+    text += "0 @F" + std::to_string(f) + "@ FAM\n1 HUSB @" + person(2 * f) + "@\n1 WIFE @" +
+            person(2 * f + 1) + "@\n";
+    text += "1 CHIL @" + person(2 * f + 2) + "@\n";
+  }
+  for (int i = 2; i <= 2 * kFamilies + 2; ++i) {
+    text += "0 @" + person(i) + "@ INDI\n";
+    if (i % 2 == 0 && i / 2 <= kFamilies) text += "1 FAMS @F" + std::to_string(i / 2) + "@\n";
+  }
+  text += "0 TRLR\n";
+  Imported f(text);
+  ASSERT_EQ(f.collection.FamilyCount(), kFamilies);
+  WFamLinks& fam = *f.collection.FamLinks();
+  WIndLinks& ind = *f.collection.IndLinks();
+  for (int n = 1; n <= kFamilies; ++n) {
+    // Individuals are numbered in file order: person(i) is record i - 1.
+    EXPECT_EQ(fam.GetHusband(n), 2 * n - 1) << n;
+    EXPECT_EQ(fam.GetWife(n), 2 * n) << n;
+    ASSERT_EQ(fam.ChildCount(n), 1) << n;
+    EXPECT_EQ(fam.GetChild(n, 1), 2 * n + 1) << n;
+    EXPECT_EQ(ind.GetSpouseFamily(2 * n - 1, 1), n) << n;
+  }
+}
+
+}  // namespace

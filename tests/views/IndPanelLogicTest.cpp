@@ -175,6 +175,7 @@ TEST_F(IndPanelTest, MarriageRowsWithChildrenNamedByRelation) {
   EXPECT_EQ(marriage.age, "24");
   EXPECT_EQ(marriage.individual, husband);
   EXPECT_EQ(marriage.note, "married in church");
+  EXPECT_EQ(col.Family(family).order_children_calls, 1);  // children listed in display order
   EXPECT_EQ(panel.Rows()[7].age, "25");
   EXPECT_EQ(panel.Rows()[7].individual, son);
   const IndInfoRec& lone = panel.Rows()[12];

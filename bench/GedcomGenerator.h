@@ -1,0 +1,10 @@
+#pragma once
+
+#include <string>
+
+// Writes a GEDCOM file of `persons` individuals (rounded up to an even number) for timing
+// runs: every individual has a name, sex, birth, death, an occupation and a note, and
+// belongs to one family as a spouse; most have parents.  Family k joins individuals 2k-1
+// and 2k; its children are the husband of family 2k and the wife of family 2k+1.
+// Returns false when the file cannot be written.
+bool WriteGeneratedGedcom(const std::string& path, int persons);
