@@ -6,6 +6,7 @@
 #include "cli/Commands.h"
 #include "cli/FileOpen.h"
 #include "model/ABSIndividual.h"
+#include "model/UIHooks.h"
 #include "views/GenPanelRows.h"
 
 namespace {
@@ -37,7 +38,7 @@ int CmdList(const CliArgs& args) {
   bool json = args.json();
   if (json) WriteLine("[");
   int count = collection.IndividualCount();
-  for (RecNo n = 1; n <= count; ++n) {
+  for (RecNo n = 1; n <= count && !ImportCancelled; ++n) {
     std::unique_ptr<WABSIndividual> person = collection.GetIndividual(n);
     if (!person) continue;
     char sex = person->GetSex();

@@ -336,37 +336,72 @@ void ResolveLinks(const std::vector<PendingLink>& lines, const XRefHash& hash, c
 
 }  // namespace
 
+namespace {
+
+// A link line whose identifier names a record: the line's owner and tag as pending, and the
+// record it names.
+struct ResolvedLink {
+  uint32_t owner_and_tag;
+  RecNo target;
+  RecNo Owner() const { return static_cast<RecNo>(owner_and_tag & ((1u << PendingLink::kTagShift) - 1)); }
+  uint32_t Tag() const { return owner_and_tag >> PendingLink::kTagShift; }
+};
+
+// The lines of `pending` whose identifiers name a record, in order; `pending` is freed.
+std::vector<ResolvedLink> Resolve(std::vector<PendingLink>& pending, const WXREFIndex* table,
+                                  const WGEDTextMMF& text) {
+  std::vector<ResolvedLink> resolved;
+  {
+    XRefHash hash(table);
+    resolved.reserve(pending.size());
+    ResolveLinks(pending, hash, text, [&](const PendingLink& line, RecNo target) {
+      resolved.push_back(ResolvedLink{line.owner_and_tag, target});
+    });
+  }
+  std::vector<PendingLink>().swap(pending);
+  return resolved;
+}
+
+}  // namespace
+
 // The link passes: first every individual's FAMC and FAMS lines, then every family's
 // HUSB, WIFE and CHIL lines, each in file order.  An identifier that names no record
-// leaves its line without effect.
+// leaves its line without effect.  All identifiers are resolved before the link tables
+// are made, so that the hash tables and the link tables are never held at once.
 void WGEDCollection::MakeLinks(PendingLinks& pending) {
+  std::vector<ResolvedLink> parents_and_spouses =
+      Resolve(pending.individual_lines, xrefs_[gkFamily].get(), *text_);
+  if (ImportCancelled) return;
+  std::vector<ResolvedLink> family_members =
+      Resolve(pending.family_lines, xrefs_[gkIndividual].get(), *text_);
+  if (ImportCancelled) return;
+
   ind_links_ = std::make_unique<WIndLinks>(IndividualCount());
   fam_links_ = std::make_unique<WFamLinks>(FamilyCount());
   WIndLinks& ind_links = *ind_links_;
   WFamLinks& fam_links = *fam_links_;
-  {
-    XRefHash families(xrefs_[gkFamily].get());
-    ResolveLinks(pending.individual_lines, families, *text_, [&](const PendingLink& line, RecNo family) {
-      RecNo person = line.Owner();
-      if (line.Tag() == 0) {  // FAMC
-        ind_links.AddParentFamily(person, false, false, 7, 1, family);
-        fam_links.AddChild(family, person, 0);
-      } else {  // FAMS
-        ind_links.AddSpouseFamily(person, true, false, family);
-      }
-    });
+  size_t done = 0;
+  for (const ResolvedLink& line : parents_and_spouses) {
+    if ((++done & (kCancelCheckInterval - 1)) == 0 && ImportCancelled) return;
+    RecNo person = line.Owner(), family = line.target;
+    if (line.Tag() == 0) {  // FAMC
+      ind_links.AddParentFamily(person, false, false, 7, 1, family);
+      fam_links.AddChild(family, person, 0);
+    } else {  // FAMS
+      ind_links.AddSpouseFamily(person, true, false, family);
+    }
   }
-  std::vector<PendingLink>().swap(pending.individual_lines);
-  if (ImportCancelled) return;
+  std::vector<ResolvedLink>().swap(parents_and_spouses);
 
-  XRefHash people(xrefs_[gkIndividual].get());
   RecNo family = 0;
   int position = 0;  // the next child position within the family
-  ResolveLinks(pending.family_lines, people, *text_, [&](const PendingLink& line, RecNo person) {
+  for (const ResolvedLink& line : family_members) {
+    if ((++done & (kCancelCheckInterval - 1)) == 0 && ImportCancelled) return;
     if (line.Owner() != family) {
       family = line.Owner();
       position = 0;
     }
+    RecNo person = line.target;
     switch (line.Tag()) {
       case 0:  // HUSB
         fam_links.SetHusband(family, person);
@@ -382,7 +417,7 @@ void WGEDCollection::MakeLinks(PendingLinks& pending) {
         ++position;
         break;
     }
-  });
+  }
 }
 
 void WGEDCollection::SortKeys() {
