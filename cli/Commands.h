@@ -12,6 +12,8 @@ int CmdDateCmp(const CliArgs& args);
 int CmdAge(const CliArgs& args);
 int CmdList(const CliArgs& args);
 int CmdInfo(const CliArgs& args);
+int CmdSummary(const CliArgs& args);
+int CmdRecord(const CliArgs& args);
 int CmdShow(const CliArgs& args);
 int CmdFamily(const CliArgs& args);
 int CmdSettings(const CliArgs& args);

@@ -7,6 +7,7 @@
 #include "cli/FileOpen.h"
 #include "model/ABSIndividual.h"
 #include "model/UIHooks.h"
+#include "views/GenPanelRows.h"
 
 namespace {
 
@@ -83,5 +84,28 @@ int CmdInfo(const CliArgs& args) {
   OpenedFile opened;
   int status;
   if (!OpenSingleFile(args, "info", opened, status)) return status;
+  WGenPanelRows panel;
+  panel.SetCollection(opened.collection.get());
+  panel.SetFileName(args.positional()[0]);
+  panel.SetImportTime(WGenPanelRows::FormatImportTime(opened.import_seconds));
+  const WGeneralInfo& rows = panel.Rows();
+  bool json = args.json();
+  std::string out = json ? "[" : "";
+  for (int i = 1; i <= rows.Count(); ++i) {
+    const GenHeaderRec* row = rows.GetRow(i);
+    if (!row) continue;
+    if (json) {
+      out += i > 1 ? ",\n{" : "{";
+      out += "\"heading\": " + std::string(row->heading ? "true" : "false") +
+             ", \"label\": " + JsonString(OutputField(row->label)) +
+             ", \"value\": " + JsonString(OutputField(row->value, true)) + "}";
+    } else if (row->heading) {
+      out += "# " + OutputField(row->label) + "\n";
+    } else {
+      out += OutputField(row->label) + "\t" + OutputField(row->value, true) + "\n";
+    }
+  }
+  if (json) out += rows.Count() > 0 ? "\n]\n" : "]\n";
+  WriteLine(out);
   return kExitOk;
 }

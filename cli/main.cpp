@@ -25,6 +25,8 @@ const Command kCommands[] = {
     {"age", CmdAge, "age A B                 the age at B of someone born at A"},
     {"info", CmdInfo, "info FILE               the General tab's rows: file, submitter, header"},
     {"list", CmdList, "list FILE               one line per individual: number, id, sex, name, birth, death, parents"},
+    {"summary", CmdSummary, "summary FILE REF        the individual's summary (REF: record number or identifier)"},
+    {"record", CmdRecord, "record FILE REF         the individual's record as it stands in the file"},
     {"show", CmdShow, "show FILE REF           the Individual tab's rows [--chrono] [--lds] [--notes]"},
     {"family", CmdFamily, "family FILE REF         the Family tab: boxes, marriage, counter, children [--marriage K]"},
     {"settings", CmdSettings,

@@ -5,6 +5,12 @@
 #include <cstring>
 #include <vector>
 
+#include "formats/ged/GEDHeader.h"
+#include "formats/ged/GEDIndividual.h"
+#include "formats/ged/GEDMarriage.h"
+#include "formats/ged/GEDNote.h"
+#include "formats/ged/GEDRepo.h"
+#include "formats/ged/GEDSource.h"
 #include "model/ABSIndividual.h"
 #include "model/ABSMarriage.h"
 #include "model/ABSNote.h"
@@ -497,11 +503,38 @@ std::string WGEDCollection::GetVersionText() { return "N/A"; }
 // --- Records: individuals, families, notes, sources, repositories, the submitter and the
 // header.
 
-std::unique_ptr<WABSIndividual> WGEDCollection::GetIndividual(RecNo) { return nullptr; }
-std::unique_ptr<WABSMarriage> WGEDCollection::GetFamily(RecNo) { return nullptr; }
-std::unique_ptr<WABSSubmitter> WGEDCollection::GetSubmitter() { return nullptr; }
-std::unique_ptr<WABSNote> WGEDCollection::GetNote(RecNo) { return nullptr; }
-std::unique_ptr<WABSSource> WGEDCollection::GetSource(RecNo) { return nullptr; }
-std::unique_ptr<WABSRepo> WGEDCollection::GetRepository(RecNo) { return nullptr; }
-void WGEDCollection::GetHeaderInfo(int& count, GenHeaderRecs&) { count = 0; }
-std::string WGEDCollection::GetHeaderText() { return {}; }
+// Every call makes a new object that reads the mapped text on demand.
+
+std::unique_ptr<WABSIndividual> WGEDCollection::GetIndividual(RecNo rec_no) {
+  if (rec_no < 1 || rec_no > IndividualCount()) return nullptr;
+  return std::make_unique<WGEDIndividual>(*this, rec_no);
+}
+
+std::unique_ptr<WABSMarriage> WGEDCollection::GetFamily(RecNo rec_no) {
+  if (rec_no == 0) return nullptr;
+  return std::make_unique<WGEDMarriage>(*this, rec_no);
+}
+
+std::unique_ptr<WABSSubmitter> WGEDCollection::GetSubmitter() { return WGEDHeader::GetSubmitter(*this); }
+
+std::unique_ptr<WABSNote> WGEDCollection::GetNote(RecNo rec_no) {
+  if (rec_no == 0) return nullptr;
+  return std::make_unique<WGEDNote>(*this, rec_no);
+}
+
+std::unique_ptr<WABSSource> WGEDCollection::GetSource(RecNo rec_no) {
+  if (rec_no == 0 || SourceCount() == 0) return nullptr;
+  return std::make_unique<WGEDSource>(*this, rec_no);
+}
+
+// Repositories are looked at only in files that have sources.
+std::unique_ptr<WABSRepo> WGEDCollection::GetRepository(RecNo rec_no) {
+  if (rec_no == 0 || SourceCount() == 0) return nullptr;
+  return std::make_unique<WGEDRepo>(*this, rec_no);
+}
+
+void WGEDCollection::GetHeaderInfo(int& count, GenHeaderRecs& rows) {
+  WGEDHeader::GetHeaderInfo(*this, count, rows);
+}
+
+std::string WGEDCollection::GetHeaderText() { return WGEDHeader::GetHeaderText(*this); }

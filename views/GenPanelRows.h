@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+
+#include "model/GeneralInfo.h"
+
+class WABSCollection;
+
+// The rows of the General tab, without any drawing: the file with its record counts, the
+// submitter and the file's header information, as heading rows and label/value rows.
+// The GUI's panel shows them in its grid; the CLI prints them.
+class WGenPanelRows {
+ public:
+  // Keeps the collection (not owned; none clears the rows) and rebuilds the rows.
+  void SetCollection(WABSCollection* collection);
+  // Keeps the text shown as the file's name and rebuilds the rows.
+  void SetFileName(const std::string& name);
+  // Puts the text into the "Importing" row.
+  void SetImportTime(const std::string& text);
+
+  const WGeneralInfo& Rows() const { return rows_; }
+
+  // The import time as the main window shows it: "%.3f seconds".
+  static std::string FormatImportTime(double seconds);
+
+ private:
+  void Rebuild();
+
+  WABSCollection* collection_ = nullptr;
+  std::string file_name_;
+  std::string import_time_;
+  WGeneralInfo rows_;
+};
