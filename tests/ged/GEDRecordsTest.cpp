@@ -288,6 +288,7 @@ TEST(GEDIndividual, OrdinancesLinksAndChangeDate) {
   EXPECT_EQ(father, 1);
   EXPECT_EQ(g.collection.GetIndividual(g.collection.IndividualCount() + 1), nullptr);
   EXPECT_EQ(g.collection.GetIndividual(0), nullptr);
+  EXPECT_THROW(p->Load(2), EMemoryError);
 }
 
 TEST(GEDIndividual, RecordsLongerThan64KBStillFindTheirLines) {
