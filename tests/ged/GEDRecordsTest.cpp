@@ -357,6 +357,15 @@ TEST(GEDHeader, RowsSubmitterAndText) {
   EXPECT_EQ(g.collection.GetHeaderText().substr(0, 16), "0 HEAD\r\n1 SOUR P");
 }
 
+TEST(GEDHeader, ApplicationRowsStopAtTheHeadersEnd) {
+  Ged g("0 @N1@ NOTE x\n2 NAME Not the application\n", "0 HEAD\n1 SOUR PROG\n");
+  int count = 0;
+  GenHeaderRecs rows;
+  g.collection.GetHeaderInfo(count, rows);
+  ASSERT_EQ(count, 1);
+  EXPECT_EQ(rows[0].value, "PROG");
+}
+
 TEST(GEDHeader, UnknownOrMissingSubmitter) {
   Ged unknown("0 @U1@ SUBM\n1 NAME A\n", "0 HEAD\n1 SUBM\n1 SUBM @U9@\n1 SUBM @U1@\n");
   EXPECT_EQ(unknown.collection.GetSubmitter(), nullptr);
