@@ -123,6 +123,24 @@ RecNo ResolveIndividualRef(WABSCollection& collection, const std::string& ref) {
   return collection.FindIndividual(ArgToAnsi(id));
 }
 
+bool OpenFileAndIndividual(const CliArgs& args, const char* command, OpenedFile& opened, RecNo& rec_no,
+                           int& status) {
+  if (args.positional().size() != 2) {
+    status = UsageError(std::string(command) + ": expects FILE and REF");
+    return false;
+  }
+  opened = OpenFileForCommand(args.positional()[0]);
+  status = opened.status;
+  if (!opened.collection) return false;
+  rec_no = ResolveIndividualRef(*opened.collection, args.positional()[1]);
+  if (rec_no == 0) {
+    std::fprintf(stderr, "taravell-cli: %s: no individual %s\n", command, args.positional()[1].c_str());
+    status = kExitFailure;
+    return false;
+  }
+  return true;
+}
+
 std::string OutputField(const std::string& text, bool keep_tabs) {
   std::string flat;
   flat.reserve(text.size());

@@ -24,6 +24,13 @@ OpenedFile OpenFileForCommand(const std::string& path);
 // is none such.
 RecNo ResolveIndividualRef(WABSCollection& collection, const std::string& ref);
 
+class CliArgs;
+// Opens the FILE of a "COMMAND FILE REF" command line and finds the individual REF; on
+// failure prints the usage error, the open message or the unknown reference, sets the exit
+// status and returns false.
+bool OpenFileAndIndividual(const CliArgs& args, const char* command, OpenedFile& opened, RecNo& rec_no,
+                           int& status);
+
 // A model text (Windows-1252) as one TAB-separated output field in UTF-8: each line break
 // (CR LF, CR or LF) and, unless `keep_tabs`, each TAB becomes one space.
 std::string OutputField(const std::string& text, bool keep_tabs = false);

@@ -14,18 +14,13 @@ namespace {
 // text with line feeds, or with --json as {"rec": n, "id": ..., <key>: ...}.
 int PrintIndividualText(const CliArgs& args, const char* command, const char* key,
                         std::string (*text_of)(WABSCollection&, RecNo)) {
-  if (args.positional().size() != 2) return UsageError(std::string(command) + ": expects FILE and REF");
-  const std::string& ref = args.positional()[1];
-  OpenedFile opened = OpenFileForCommand(args.positional()[0]);
-  if (!opened.collection) return opened.status;
+  OpenedFile opened;
+  RecNo n = 0;
+  int status = kExitOk;
+  if (!OpenFileAndIndividual(args, command, opened, n, status)) return status;
   WABSCollection& collection = *opened.collection;
-  RecNo n = ResolveIndividualRef(collection, ref);
-  std::unique_ptr<WABSIndividual> person = n > 0 ? collection.GetIndividual(n) : nullptr;
-  if (!person) {
-    std::fprintf(stderr, "taravell-cli: no individual '%s' in %s\n", ref.c_str(),
-                 args.positional()[0].c_str());
-    return kExitFailure;
-  }
+  std::unique_ptr<WABSIndividual> person = collection.GetIndividual(n);
+  if (!person) return kExitFailure;
   std::string text = OutputText(text_of(collection, n));
   std::string out;
   if (args.json()) {

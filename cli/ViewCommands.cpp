@@ -16,26 +16,6 @@
 
 namespace {
 
-// Opens FILE and finds the individual REF; prints the usage error, the open message or the
-// unknown reference.
-bool OpenFileAndIndividual(const CliArgs& args, const char* command, OpenedFile& opened, RecNo& rec_no,
-                           int& status) {
-  if (args.positional().size() != 2) {
-    status = UsageError(std::string(command) + ": expects FILE and REF");
-    return false;
-  }
-  opened = OpenFileForCommand(args.positional()[0]);
-  status = opened.status;
-  if (!opened.collection) return false;
-  rec_no = ResolveIndividualRef(*opened.collection, args.positional()[1]);
-  if (rec_no == 0) {
-    std::fprintf(stderr, "taravell-cli: %s: no individual %s\n", command, args.positional()[1].c_str());
-    status = kExitFailure;
-    return false;
-  }
-  return true;
-}
-
 // A multi-line model text as one output field, each line break written as "\n".
 std::string EscapedField(const std::string& text) {
   std::string escaped;

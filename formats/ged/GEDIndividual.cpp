@@ -8,6 +8,7 @@
 #include "formats/ged/GEDSubLines.h"
 #include "formats/ged/GEDVitEvent.h"
 #include "model/Date.h"
+#include "model/Errors.h"
 #include "model/IndLinks.h"
 
 WGEDIndividual::WGEDIndividual(WGEDCollection& collection, RecNo n)
@@ -26,6 +27,8 @@ void WGEDIndividual::Reset() {
 }
 
 void WGEDIndividual::Load(RecNo n) {
+  if (n < 1 || n > collection_.IndividualCount() || !collection_.IndIndex())
+    throw EMemoryError(FormatMessage("Error getting pointer to individual %d", n));
   GEDIndElement* element = collection_.IndIndex()->Element(n);
   rec_no_ = n;
   cache_ = element;

@@ -288,6 +288,7 @@ TEST(GEDIndividual, OrdinancesLinksAndChangeDate) {
   EXPECT_EQ(father, 1);
   EXPECT_EQ(g.collection.GetIndividual(g.collection.IndividualCount() + 1), nullptr);
   EXPECT_EQ(g.collection.GetIndividual(0), nullptr);
+  EXPECT_THROW(p->Load(2), EMemoryError);
 }
 
 TEST(GEDIndividual, RecordsLongerThan64KBStillFindTheirLines) {
@@ -355,6 +356,15 @@ TEST(GEDHeader, RowsSubmitterAndText) {
   EXPECT_EQ(s->GetPhone(), "12");
   EXPECT_EQ(s->GetCountry(), "");
   EXPECT_EQ(g.collection.GetHeaderText().substr(0, 16), "0 HEAD\r\n1 SOUR P");
+}
+
+TEST(GEDHeader, ApplicationRowsStopAtTheHeadersEnd) {
+  Ged g("0 @N1@ NOTE x\n2 NAME Not the application\n", "0 HEAD\n1 SOUR PROG\n");
+  int count = 0;
+  GenHeaderRecs rows;
+  g.collection.GetHeaderInfo(count, rows);
+  ASSERT_EQ(count, 1);
+  EXPECT_EQ(rows[0].value, "PROG");
 }
 
 TEST(GEDHeader, UnknownOrMissingSubmitter) {

