@@ -1,6 +1,8 @@
 #include "GedcomGenerator.h"
 
+#include <chrono>
 #include <cstdio>
+#include <filesystem>
 #include <memory>
 
 namespace {
@@ -57,4 +59,19 @@ bool WriteGeneratedGedcom(const std::string& path, int persons) {
   }
   std::fprintf(out, "0 TRLR\r\n");
   return std::fflush(out) == 0 && !std::ferror(out);
+}
+
+std::string GeneratedGedcomPath(int persons, const char* program) {
+  std::string path =
+      (std::filesystem::temp_directory_path() / ("taravell-bench-" + std::to_string(persons) + ".ged"))
+          .string();
+  if (std::filesystem::exists(path)) return path;
+  auto started = std::chrono::steady_clock::now();
+  if (!WriteGeneratedGedcom(path, persons)) {
+    std::fprintf(stderr, "%s: cannot write %s\n", program, path.c_str());
+    return std::string();
+  }
+  std::printf("generated %s in %.2f s\n", path.c_str(),
+              std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count());
+  return path;
 }

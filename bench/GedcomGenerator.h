@@ -8,3 +8,7 @@
 // and 2k; its children are the husband of family 2k and the wife of family 2k+1.
 // Returns false when the file cannot be written.
 bool WriteGeneratedGedcom(const std::string& path, int persons);
+
+// The generated file of `persons` individuals in the temporary folder, written on first use
+// (with a line on stdout) and reused after.  Empty when it cannot be written.
+std::string GeneratedGedcomPath(int persons, const char* program);

@@ -12,7 +12,6 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -50,16 +49,8 @@ int main(int argc, char** argv) {
     }
   }
   if (path.empty()) {
-    path = (std::filesystem::temp_directory_path() / ("taravell-bench-" + std::to_string(persons) + ".ged"))
-               .string();
-    if (!std::filesystem::exists(path)) {
-      auto started = Clock::now();
-      if (!WriteGeneratedGedcom(path, persons)) {
-        std::fprintf(stderr, "bench_steps: cannot write %s\n", path.c_str());
-        return 1;
-      }
-      std::printf("generated %s in %.2f s\n", path.c_str(), Seconds(started));
-    }
+    path = GeneratedGedcomPath(persons, "bench_steps");
+    if (path.empty()) return 1;
   }
 
   std::string error;
