@@ -107,6 +107,10 @@ void WQuickFindLogic::BuildSpouseMenu() {
 void WQuickFindLogic::ChooseSpouseMenuItem(int index) {
   if (index < 0 || index >= spouse_menu_.Count() || spouse_menu_.IsSeparator(index)) return;
   spouse_menu_.Choose(index);
+  JumpToChosenItem();
+}
+
+void WQuickFindLogic::JumpToChosenItem() {
   const int number = spouse_menu_.ItemSelected();
   if (number < 1 || number > static_cast<int>(jump_list_.size())) return;
   const RecNo target = jump_list_[number - 1];

@@ -43,6 +43,8 @@ class WQuickFindLogic {
   void BuildSpouseMenu();
   // An item of the "Spouse(s)" menu was chosen (0-based menu index).
   void ChooseSpouseMenuItem(int index);
+  // The menu recorded a choice (ItemSelected): selects its jump-list entry unless that is 0.
+  void JumpToChosenItem();
   // Advanced find closed with OK and chose n: n becomes the selection.
   void AdvancedFindChose(RecNo n);
 
