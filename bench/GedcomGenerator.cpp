@@ -1,5 +1,8 @@
 #include "GedcomGenerator.h"
 
+#include "app/ReaderChoice.h"
+#include "model/ABSCollection.h"
+
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -74,4 +77,26 @@ std::string GeneratedGedcomPath(int persons, const char* program) {
   std::printf("generated %s in %.2f s\n", path.c_str(),
               std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count());
   return path;
+}
+
+std::unique_ptr<WABSCollection> OpenBenchFile(std::string path, int persons, const char* program,
+                                              double* import_seconds) {
+  if (path.empty()) path = GeneratedGedcomPath(persons, program);
+  if (path.empty()) return nullptr;
+  std::string error;
+  std::unique_ptr<WABSCollection> collection = CreateCollectionForFile(path, error);
+  if (!collection) {
+    std::fprintf(stderr, "%s: %s\n", program, error.c_str());
+    return nullptr;
+  }
+  auto started = std::chrono::steady_clock::now();
+  if (!collection->Import()) {
+    std::fprintf(stderr, "%s: %s could not be read\n", program, path.c_str());
+    return nullptr;
+  }
+  collection->BuildLinks();
+  *import_seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+  std::printf("imported %d individuals, %d families in %.2f s\n", collection->IndividualCount(),
+              collection->FamilyCount(), *import_seconds);
+  return collection;
 }

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <memory>
 #include <string>
+
+class WABSCollection;
 
 // Writes a GEDCOM file of `persons` individuals (rounded up to an even number) for timing
 // runs: every individual has a name, sex, birth, death, an occupation and a note, and
@@ -12,3 +15,9 @@ bool WriteGeneratedGedcom(const std::string& path, int persons);
 // The generated file of `persons` individuals in the temporary folder, written on first use
 // (with a line on stdout) and reused after.  Empty when it cannot be written.
 std::string GeneratedGedcomPath(int persons, const char* program);
+
+// Opens and imports a file for a timing run (the generated one when path is empty),
+// printing the import line with its time in `import_seconds`; nullptr after printing why
+// not.
+std::unique_ptr<WABSCollection> OpenBenchFile(std::string path, int persons, const char* program,
+                                              double* import_seconds);

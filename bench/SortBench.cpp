@@ -15,7 +15,6 @@
 #include <string>
 
 #include "GedcomGenerator.h"
-#include "app/ReaderChoice.h"
 #include "model/ABSCollection.h"
 #include "search/Attrib.h"
 #include "search/ColSortIterator.h"
@@ -45,29 +44,12 @@ int main(int argc, char** argv) {
       return 2;
     }
   }
-  if (path.empty()) {
-    path = GeneratedGedcomPath(persons, "bench_sort");
-    if (path.empty()) return 1;
-  }
-
-  std::string error;
-  std::unique_ptr<WABSCollection> collection = CreateCollectionForFile(path, error);
-  if (!collection) {
-    std::fprintf(stderr, "bench_sort: %s\n", error.c_str());
-    return 1;
-  }
-  auto started = Clock::now();
-  if (!collection->Import()) {
-    std::fprintf(stderr, "bench_sort: %s could not be read\n", path.c_str());
-    return 1;
-  }
-  collection->BuildLinks();
-  const double import_seconds = Seconds(started);
-  std::printf("imported %d individuals, %d families in %.2f s\n", collection->IndividualCount(),
-              collection->FamilyCount(), import_seconds);
+  double import_seconds = 0;
+  std::unique_ptr<WABSCollection> collection = OpenBenchFile(path, persons, "bench_sort", &import_seconds);
+  if (!collection) return 1;
 
   WColSortIterator list(collection.get(), collection->IndividualCount());
-  started = Clock::now();
+  auto started = Clock::now();
   if (!list.SortByColumn(acSurnameGiven)) {
     std::fprintf(stderr, "bench_sort: the sort did not finish\n");
     return 1;

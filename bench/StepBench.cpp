@@ -16,7 +16,6 @@
 #include <string>
 
 #include "GedcomGenerator.h"
-#include "app/ReaderChoice.h"
 #include "model/ABSCollection.h"
 #include "views/IndPanelLogic.h"
 #include "views/IndScrollLogic.h"
@@ -48,25 +47,9 @@ int main(int argc, char** argv) {
       return 2;
     }
   }
-  if (path.empty()) {
-    path = GeneratedGedcomPath(persons, "bench_steps");
-    if (path.empty()) return 1;
-  }
-
-  std::string error;
-  std::unique_ptr<WABSCollection> collection = CreateCollectionForFile(path, error);
-  if (!collection) {
-    std::fprintf(stderr, "bench_steps: %s\n", error.c_str());
-    return 1;
-  }
-  auto started = Clock::now();
-  if (!collection->Import()) {
-    std::fprintf(stderr, "bench_steps: %s could not be read\n", path.c_str());
-    return 1;
-  }
-  collection->BuildLinks();
-  std::printf("imported %d individuals, %d families in %.2f s\n", collection->IndividualCount(),
-              collection->FamilyCount(), Seconds(started));
+  double import_seconds = 0;
+  std::unique_ptr<WABSCollection> collection = OpenBenchFile(path, persons, "bench_steps", &import_seconds);
+  if (!collection) return 1;
 
   WIndScrollLogic scroller;
   WIndPanelLogic panel;
@@ -85,7 +68,7 @@ int main(int argc, char** argv) {
 
   double slowest = 0;
   rows = 0;
-  started = Clock::now();
+  auto started = Clock::now();
   for (int i = 1; i <= steps; ++i) {
     auto step_started = Clock::now();
     scroller.UserScroll(start + i, false);
