@@ -60,7 +60,8 @@ std::vector<std::string> WFileMask::ToFilterList(const std::string& windows_filt
     std::vector<std::string> patterns;
     for (const std::string& p : SplitPatterns(parts[i + 1])) {
       for (const std::string& variant : {Cased(p, ::tolower), Cased(p, ::toupper)})
-        if (std::find(patterns.begin(), patterns.end(), variant) == patterns.end()) patterns.push_back(variant);
+        if (std::find(patterns.begin(), patterns.end(), variant) == patterns.end())
+          patterns.push_back(variant);
     }
     std::string entry = caption + " (";
     for (size_t k = 0; k < patterns.size(); ++k) entry += (k ? " " : "") + patterns[k];

@@ -115,9 +115,10 @@ bool WOpenCycle::OpenGenealogyFile(const std::string& path) {
   host_.SetImportTimer(false, 1000);
   ImportTimerTick();
   host_.AttachViews(collection_.get(), path);
-  const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - started_)
-                        .count();
-  host_.SetImportTime(WGenPanelRows::FormatImportTime(static_cast<double>(static_cast<long long>(ms)) / 1000.0));
+  const double ms =
+      std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - started_).count();
+  host_.SetImportTime(
+      WGenPanelRows::FormatImportTime(static_cast<double>(static_cast<long long>(ms)) / 1000.0));
   const std::array<std::string, 5> panels = CountPanels(collection_.get());
   for (int i = 1; i <= 4; ++i) host_.SetStatusText(i, panels[i]);
   EndBusy();

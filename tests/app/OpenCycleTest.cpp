@@ -144,7 +144,9 @@ TEST_F(OpenCycleTest, RefusedFileLeavesTheWindowIdle) {
   EXPECT_EQ(host.messages.size(), 2u);
 
   const std::string unicode = dir / "wide.GED";
-  WriteFile(unicode, std::string("\xFF\xFE" "0\0 \0H\0", 8));
+  WriteFile(unicode, std::string("\xFF\xFE"
+                                 "0\0 \0H\0",
+                                 8));
   EXPECT_FALSE(cycle.OpenGenealogyFile(unicode));
   EXPECT_EQ(host.messages.back(), "Error: Cannot read unicode GEDCOM file\r" + unicode);
 }
