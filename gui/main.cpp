@@ -1,6 +1,7 @@
 // The viewer: taravell-lite [FILE [IDENTIFIER]]
 #include <QApplication>
-#include <QCommandLineParser>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QTabWidget>
 #include <QTimer>
 #include <cstdio>
@@ -65,6 +66,9 @@ int main(int argc, char** argv) {
         if (form.Tabs()->tabText(i).compare(tab, Qt::CaseInsensitive) == 0) form.Tabs()->setCurrentIndex(i);
     }
     if (!screenshot.isEmpty()) {
+      // Without a window manager nothing maximizes the window: give it the screen.
+      if (form.isMaximized())
+        if (QScreen* screen = QGuiApplication::primaryScreen()) form.setGeometry(screen->availableGeometry());
       QTimer::singleShot(700, &form, [&form, screenshot] {
         const bool saved = form.grab().save(screenshot);
         std::fprintf(saved ? stdout : stderr, "%s %s\n", saved ? "saved" : "cannot save",
