@@ -106,11 +106,20 @@ void WIndScrollLogic::GoForward() {
 }
 
 void WIndScrollLogic::UserScroll(int position, bool tracking) {
-  SetPosition(position, true);
-  if (tracking) return;
+  if (tracking) {
+    SetPosition(position, true);
+    return;
+  }
+  // The history is brought up to date before the change is announced, so that listeners
+  // see Back and Forward as they now are.
+  const int before = position_;
+  const size_t back_size = back_.size();
+  const bool had_forward = !forward_.empty();
+  SetPosition(position, false);
   PushBack(current_);
   current_ = CurrentIndividual();
   forward_.clear();
+  if (position_ != before || back_.size() != back_size || had_forward) RaiseChange();
 }
 
 bool WIndScrollLogic::BuildCaption(RecNo n) {
