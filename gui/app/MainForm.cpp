@@ -38,6 +38,8 @@
 #include "gui/app/AnsiText.h"
 #include "gui/app/Messages.h"
 #include "gui/app/WaitDlg.h"
+#include "gui/search/FindDlg.h"
+#include "gui/search/QuickFind.h"
 #include "gui/views/IndScrollLite.h"
 #include "model/ABSCollection.h"
 #include "model/UIHooks.h"
@@ -130,6 +132,8 @@ void TMainForm::CreateActions() {
   advanced_find_ =
       new QAction(st->standardIcon(QStyle::SP_FileDialogDetailedView), QStringLiteral("Advanced Find"), this);
   advanced_find_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+  connect(quick_find_, &QAction::triggered, this, &TMainForm::QuickFind);
+  connect(advanced_find_, &QAction::triggered, this, &TMainForm::AdvancedFind);
   options_ = new QAction(QStringLiteral("Options..."), this);
   options_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_J));
   check_updates_ = new QAction(QStringLiteral("Check for Updates"), this);
@@ -503,7 +507,23 @@ QString TMainForm::StatusText(int panel) const {
   return panel >= 0 && panel < 5 ? status_[panel]->text() : QString();
 }
 
-void TMainForm::FreeSortIterators() {}
+void TMainForm::FreeSortIterators() { sort_iterators_.SetCollection(nullptr); }
+
+void TMainForm::QuickFind() {
+  if (!Collection() || Importing()) return;
+  sort_iterators_.SetCollection(Collection());
+  TdlgQuickFind dialog(this, sort_iterators_.Lists(), Collection());
+  dialog.SetSelected(scroller_->CurrentIndividual());
+  if (dialog.exec() == QDialog::Accepted) GoToIndividual(dialog.Selected());
+}
+
+void TMainForm::AdvancedFind() {
+  if (!Collection() || Importing()) return;
+  sort_iterators_.SetCollection(Collection());
+  TWFindDlg dialog(this, sort_iterators_.Lists(), Collection());
+  dialog.SetSelected(scroller_->CurrentIndividual());
+  if (dialog.exec() == QDialog::Accepted) GoToIndividual(dialog.Selected());
+}
 
 void TMainForm::SetFileCommandsEnabled(bool enabled) {
   quick_find_->setEnabled(enabled);

@@ -9,6 +9,7 @@
 #include "app/OpenCycle.h"
 #include "app/OpenCycleHost.h"
 #include "model/RecNo.h"
+#include "search/SortIterators.h"
 
 class QAction;
 class QComboBox;
@@ -58,6 +59,13 @@ class TMainForm : public QMainWindow, private WOpenCycleHost {
   void RefreshAfterSettings();
 
   // Menu and tool bar commands that other dialogs hook into.
+
+  // Edit > Quick Find and Edit > Advanced Find (only with a file open): the dialog starts on
+  // the active individual and, on OK, makes its choice active.
+  void QuickFind();
+  void AdvancedFind();
+  // The open file's sorted lists, created on first use and lent to the find dialogs.
+  WSortIterators& SortIterators() { return sort_iterators_; }
   QAction* OpenAction() const { return open_; }
   QAction* QuickFindAction() const { return quick_find_; }
   QAction* AdvancedFindAction() const { return advanced_find_; }
@@ -134,6 +142,7 @@ class TMainForm : public QMainWindow, private WOpenCycleHost {
   void ResetQuickHelp();
   void EmailAFriend();
 
+  WSortIterators sort_iterators_;
   WOpenCycle cycle_{*this};
   bool quick_help_enabled_ = true;
   bool close_pending_ = false;

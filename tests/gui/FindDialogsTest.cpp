@@ -15,11 +15,14 @@
 
 #include "app/Options.h"
 #include "app/ReaderChoice.h"
+#include "gui/app/MainForm.h"
+#include "gui/app/Messages.h"
 #include "gui/app/QtHooks.h"
 #include "gui/app/WaitDlg.h"
 #include "gui/search/FindDlg.h"
 #include "gui/search/QuickFind.h"
 #include "gui/views/IndInfoPanel.h"
+#include "gui/views/IndScrollLite.h"
 #include "gui/views/SelectionButton.h"
 #include "model/ABSCollection.h"
 #include "search/SortIterators.h"
@@ -248,6 +251,79 @@ class FindDialogsTest : public QObject {
     QCOMPARE(quick.result(), int(QDialog::Accepted));
     QVERIFY(!quick.isVisible());
     QCOMPARE(quick.Selected(), 35);
+  }
+
+  // The main window's Edit > Quick Find and Edit > Advanced Find: each dialog starts on the
+  // active individual, and OK makes its choice active in the scroller.  The lists are made
+  // once per file and dropped with it.
+  void mainWindowCommands() {
+    TMessages::SetInterceptor(
+        [](const QString&, const QString&, QMessageBox::StandardButtons) { return QMessageBox::Ok; });
+    Options().SetBool(WOptions::LoadLastFile, false);
+    TMainForm form;
+    form.SetQuickHelpEnabled(false);
+    form.show();
+    QVERIFY(!form.QuickFindAction()->isEnabled());
+    QVERIFY(form.OpenGenealogyFile(QString::fromStdString(TestDataPath("sample.ged"))));
+    QVERIFY(form.QuickFindAction()->isEnabled());
+    QCOMPARE(form.QuickFindAction()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
+    QCOMPARE(form.AdvancedFindAction()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F));
+    form.GoToIndividual(6);
+
+    RecNo started_on = 0;
+    QTimer::singleShot(0, [&] {
+      auto* quick = qobject_cast<TdlgQuickFind*>(QApplication::activeModalWidget());
+      if (!quick) return;
+      started_on = quick->Selected();
+      quick->SearchBox()->clear();
+      QTest::keyClicks(quick->SearchBox(), "17");
+      quick->OkButton()->click();
+    });
+    form.QuickFindAction()->trigger();
+    QCOMPARE(started_on, 6);
+    QCOMPARE(form.Scroller()->CurrentIndividual(), 17);
+
+    QTimer::singleShot(0, [&] {
+      auto* find = qobject_cast<TWFindDlg*>(QApplication::activeModalWidget());
+      if (!find) return;
+      started_on = find->Selected();
+      find->SearchBox()->clear();
+      QTest::keyClicks(find->SearchBox(), "str");
+      find->OkButton()->click();
+    });
+    form.AdvancedFindAction()->trigger();
+    QCOMPARE(started_on, 17);
+    QCOMPARE(form.Scroller()->CurrentIndividual(), 30);  // Ingrid Strøm
+    QVERIFY(form.SortIterators().Exists(3));
+
+    // Cancel changes nothing.
+    QTimer::singleShot(0, [] {
+      if (auto* find = qobject_cast<TWFindDlg*>(QApplication::activeModalWidget()))
+        find->CancelButton()->click();
+    });
+    form.AdvancedFindAction()->trigger();
+    QCOMPARE(form.Scroller()->CurrentIndividual(), 30);
+
+    // Another file frees the lists.
+    QVERIFY(form.OpenGenealogyFile(QString::fromStdString(TestDataPath("sample.ged"))));
+    QVERIFY(!form.SortIterators().Exists(3));
+    TMessages::SetInterceptor(nullptr);
+  }
+
+  // With TARAVELL_SCREENSHOT_DIR set, both dialogs are saved there as PNG files to look at.
+  void screenshots() {
+    const QString dir = qEnvironmentVariable("TARAVELL_SCREENSHOT_DIR");
+    if (dir.isEmpty()) QSKIP("TARAVELL_SCREENSHOT_DIR is not set");
+    TWFindDlg find(nullptr, holder_->Lists(), collection_.get());
+    find.SetSelected(4);
+    find.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&find));
+    QVERIFY(find.grab().save(dir + QStringLiteral("/advanced-find.png")));
+    TdlgQuickFind quick(nullptr, holder_->Lists(), collection_.get());
+    quick.SetSelected(4);
+    quick.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&quick));
+    QVERIFY(quick.grab().save(dir + QStringLiteral("/quick-find.png")));
   }
 
   void cleanupTestCase() {
