@@ -32,6 +32,9 @@ QPlainTextEdit* MakePane(QWidget* parent) {
   pane->setReadOnly(true);
   pane->setFont(ArialFont(8));
   pane->setMinimumSize(kMinPaneSize, kMinPaneSize);
+  pane->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  pane->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  pane->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   return pane;
 }
 

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
@@ -319,6 +320,47 @@ class TabsTest : public QObject {
     for (int lines = 1; lines <= 3; ++lines) {
       box.SetLinesToShow(lines);
       QVERIFY(!box.grab().isNull());
+    }
+  }
+
+  // Pictures of the three tabs for a person to look at: only when TARAVELL_SCREENSHOT_DIR
+  // names a folder (TARAVELL_SCREENSHOT_FILE and TARAVELL_SCREENSHOT_PERSON choose the file
+  // and the person; the sample's record 1 otherwise).
+  void screenshots() {
+    const QString dir = qEnvironmentVariable("TARAVELL_SCREENSHOT_DIR");
+    if (dir.isEmpty()) QSKIP("set TARAVELL_SCREENSHOT_DIR to take the pictures");
+    std::unique_ptr<WABSCollection> other;
+    WABSCollection* collection = sample_.get();
+    const QString file = qEnvironmentVariable("TARAVELL_SCREENSHOT_FILE");
+    if (!file.isEmpty()) {
+      std::string error;
+      other = CreateCollectionForFile(file.toStdString(), error);
+      QVERIFY2(other != nullptr, error.c_str());
+      QVERIFY(other->Import());
+      other->BuildLinks();
+      collection = other.get();
+    }
+    const RecNo person = qEnvironmentVariableIsSet("TARAVELL_SCREENSHOT_PERSON")
+                             ? qEnvironmentVariableIntValue("TARAVELL_SCREENSHOT_PERSON")
+                             : 1;
+    const QString stem = dir + QStringLiteral("/") +
+                         (file.isEmpty() ? QStringLiteral("sample") : QFileInfo(file).completeBaseName());
+    WGenPanel gen;
+    WIndPanel ind;
+    WFamPanel fam;
+    gen.SetCollection(collection);
+    gen.SetFileName(file.isEmpty() ? TestDataPath("sample.ged") : file.toStdString());
+    gen.SetImportTime(WGenPanelRows::FormatImportTime(0.123));
+    ind.SetCollection(collection);
+    ind.SetIndividual(person);
+    fam.SetCollection(collection);
+    fam.SetIndividual(person);
+    for (auto [widget, name] : {std::pair<QWidget*, const char*>{&gen, "general"}, {&ind, "individual"},
+                                {&fam, "family"}}) {
+      widget->resize(900, 620);
+      widget->show();
+      QTest::qWait(50);
+      QVERIFY(widget->grab().save(stem + QStringLiteral("_") + QLatin1String(name) + QStringLiteral(".png")));
     }
   }
 };
