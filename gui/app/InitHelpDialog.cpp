@@ -12,7 +12,7 @@
 #include "app/QuickHelp.h"
 #include "gui/app/DialogHooks.h"
 #include "gui/app/Fonts.h"
-#include "gui/app/QtText.h"
+#include "gui/app/AnsiText.h"
 #include "gui/app/URLLabel.h"
 
 namespace {
@@ -72,7 +72,7 @@ TInitHelpDialog::TInitHelpDialog(const QString& title, const QString& text, cons
     layout->addWidget(area);
   }
 
-  notice_label_ = new QLabel(FromAnsi(WQuickHelp::Notice(ToAnsi(title))), this);
+  notice_label_ = new QLabel(AnsiToQ(WQuickHelp::Notice(QToAnsi(title))), this);
   notice_label_->setWordWrap(true);
   layout->addWidget(notice_label_);
 
@@ -97,7 +97,7 @@ QString TInitHelpDialog::Notice() const { return notice_label_->text(); }
 
 bool TInitHelpDialog::ShowQuickHelp(int item, QWidget* parent) {
   if (!WQuickHelp::IsDue(item)) return false;
-  TInitHelpDialog dialog(FromAnsi(WQuickHelp::Title(item)), FromAnsiLines(WQuickHelp::Text(item)), QString(),
+  TInitHelpDialog dialog(AnsiToQ(WQuickHelp::Title(item)), AnsiToQ(WQuickHelp::Text(item)), QString(),
                          parent);
   RunModal(dialog);
   WQuickHelp::Shown(item, dialog.StopChecked());

@@ -3,7 +3,7 @@
 #include <QColor>
 
 #include "gui/app/QtColor.h"
-#include "gui/app/QtText.h"
+#include "gui/app/AnsiText.h"
 #include "views/FamPanelLogic.h"
 
 WFamGridModel::WFamGridModel(const WFamPanelLogic& logic, QObject* parent)
@@ -26,7 +26,7 @@ QVariant WFamGridModel::data(const QModelIndex& index, int role) const {
   const bool person_column = index.column() == 1 || index.column() == 5;
   switch (role) {
     case Qt::DisplayRole:
-      return FromAnsi(logic_.CellText(index.row(), index.column()));
+      return AnsiToQ(logic_.CellText(index.row(), index.column()));
     case Qt::BackgroundRole:
       // The child's and the spouse's cells take the colours of the person shown.
       if (person_column) {
@@ -49,5 +49,5 @@ QVariant WFamGridModel::data(const QModelIndex& index, int role) const {
 
 QVariant WFamGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return QVariant();
-  return FromAnsi(logic_.HeadingText(section));
+  return AnsiToQ(logic_.HeadingText(section));
 }

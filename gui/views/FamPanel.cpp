@@ -9,7 +9,7 @@
 
 #include "app/Options.h"
 #include "gui/app/Fonts.h"
-#include "gui/app/QtText.h"
+#include "gui/app/AnsiText.h"
 #include "gui/app/SafeCall.h"
 #include "gui/views/FamGridModel.h"
 #include "gui/views/GridDelegate.h"
@@ -171,8 +171,8 @@ void WFamPanel::ShowFamily() {
     boxes_[box]->ShowBox(logic_.Box(box));
     if (arrows_[box]) arrows_[box]->setVisible(logic_.ArrowVisible(box));
   }
-  marriage_label_->setText(FromAnsi(logic_.MarriageLabel()));
-  counter_label_->setText(FromAnsi(logic_.CounterLabel()));
+  marriage_label_->setText(AnsiToQ(logic_.MarriageLabel()));
+  counter_label_->setText(AnsiToQ(logic_.CounterLabel()));
   next_spouse_->setVisible(logic_.NextSpouseVisible());
   const int row = grid_->SelectedRow();
   model_->Reload();

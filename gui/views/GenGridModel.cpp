@@ -5,7 +5,7 @@
 
 #include "gui/app/Fonts.h"
 #include "gui/app/QtColor.h"
-#include "gui/app/QtText.h"
+#include "gui/app/AnsiText.h"
 #include "gui/views/GridDelegate.h"
 #include "views/GenPanelRows.h"
 
@@ -31,7 +31,7 @@ QVariant WGenGridModel::data(const QModelIndex& index, int role) const {
   if (!row) return QVariant();
   switch (role) {
     case Qt::DisplayRole:
-      return FromAnsi(index.column() == 0 ? row->label : row->value);
+      return AnsiToQ(index.column() == 0 ? row->label : row->value);
     case Qt::BackgroundRole:
       return row->heading ? QVariant(ToQColor(kColorButtonFace)) : QVariant();
     case Qt::FontRole:

@@ -3,7 +3,7 @@
 #include <QColor>
 
 #include "gui/app/QtColor.h"
-#include "gui/app/QtText.h"
+#include "gui/app/AnsiText.h"
 #include "views/IndPanelLogic.h"
 
 WIndGridModel::WIndGridModel(const WIndPanelLogic& logic, QObject* parent)
@@ -35,13 +35,13 @@ QVariant WIndGridModel::data(const QModelIndex& index, int role) const {
         case colSources:
           return row.citations.empty() ? QString() : QStringLiteral("S");
         case colType:
-          return FromAnsi(row.type);
+          return AnsiToQ(row.type);
         case colDate:
-          return FromAnsi(row.date);
+          return AnsiToQ(row.date);
         case colInformation:
-          return FromAnsi(row.information);
+          return AnsiToQ(row.information);
         case colAge:
-          return FromAnsi(row.age);
+          return AnsiToQ(row.age);
         default:
           return QVariant();
       }

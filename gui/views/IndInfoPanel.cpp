@@ -7,7 +7,7 @@
 
 #include "gui/app/Fonts.h"
 #include "gui/app/QtColor.h"
-#include "gui/app/QtText.h"
+#include "gui/app/AnsiText.h"
 #include "gui/app/SafeCall.h"
 #include "model/UIHooks.h"
 #include "views/IndInfoBox.h"
@@ -106,9 +106,9 @@ void TIndInfoPanel::ShowBox(const WIndInfoBox& box) {
     use_lds_ = box.UseLDS();
     return;
   }
-  name_ = FromAnsi(box.NameString());
-  birth_ = FromAnsi(box.BirthString());
-  death_ = FromAnsi(box.DeathString());
+  name_ = AnsiToQ(box.NameString());
+  birth_ = AnsiToQ(box.BirthString());
+  death_ = AnsiToQ(box.DeathString());
   use_lds_ = box.UseLDS();
   lds_[0] = box.LDSBap();
   lds_[1] = box.LDSEnd();
@@ -117,7 +117,7 @@ void TIndInfoPanel::ShowBox(const WIndInfoBox& box) {
   background_ = ToQColor(box.Background());
   text_color_ = ToQColor(box.TextColor());
   individual_ = box.Individual();
-  setToolTip(FromAnsiLines(box.Hint()));
+  setToolTip(AnsiToQ(box.Hint()));
   update();
 }
 

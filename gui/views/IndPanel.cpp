@@ -11,7 +11,7 @@
 
 #include "app/Options.h"
 #include "gui/app/Fonts.h"
-#include "gui/app/QtText.h"
+#include "gui/app/AnsiText.h"
 #include "gui/app/SafeCall.h"
 #include "gui/views/GridView.h"
 #include "gui/views/IndGridModel.h"
@@ -196,8 +196,8 @@ void WIndPanel::ShowRows() {
     const QSignalBlocker tmg_blocker(tmg_box_);
     tmg_box_->setChecked(logic_.TMGSentence());
   }
-  sex_value_->setText(FromAnsi(logic_.SexText()));
-  modified_value_->setText(FromAnsi(logic_.ModifiedText()));
+  sex_value_->setText(AnsiToQ(logic_.SexText()));
+  modified_value_->setText(AnsiToQ(logic_.ModifiedText()));
   // The selected row number stays across rebuilds, as in a grid whose cells are refilled.
   int row = logic_.SelectedRow();
   {
@@ -211,8 +211,8 @@ void WIndPanel::ShowRows() {
 }
 
 void WIndPanel::ShowPanes() {
-  note_pane_->setPlainText(FromAnsiLines(logic_.NoteText()));
-  sources_pane_->setPlainText(FromAnsiLines(logic_.CitationsText()));
+  note_pane_->setPlainText(AnsiToQ(logic_.NoteText()));
+  sources_pane_->setPlainText(AnsiToQ(logic_.CitationsText()));
 }
 
 void WIndPanel::FitInformationColumn(int less) {

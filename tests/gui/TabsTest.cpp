@@ -12,7 +12,7 @@
 
 #include "app/Options.h"
 #include "app/ReaderChoice.h"
-#include "gui/app/QtText.h"
+#include "gui/app/AnsiText.h"
 #include "gui/views/FamPanel.h"
 #include "gui/views/GenPanel.h"
 #include "gui/views/GridView.h"
@@ -81,9 +81,9 @@ class TabsTest : public QObject {
     WGridView* grid = panel.Grid();
     QCOMPARE(grid->model()->headerData(4, Qt::Horizontal).toString(), QStringLiteral("Information"));
     for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
-      QCOMPARE(Cell(grid, r, 2), FromAnsi(rows[r].type));
-      QCOMPARE(Cell(grid, r, 3), FromAnsi(rows[r].date));
-      QCOMPARE(Cell(grid, r, 5), FromAnsi(rows[r].age));
+      QCOMPARE(Cell(grid, r, 2), AnsiToQ(rows[r].type));
+      QCOMPARE(Cell(grid, r, 3), AnsiToQ(rows[r].date));
+      QCOMPARE(Cell(grid, r, 5), AnsiToQ(rows[r].age));
       QCOMPARE(Cell(grid, r, 0), rows[r].note.empty() ? QString() : QStringLiteral("N"));
       QCOMPARE(Cell(grid, r, 1), rows[r].citations.empty() ? QString() : QStringLiteral("S"));
     }
@@ -147,7 +147,7 @@ class TabsTest : public QObject {
     QVERIFY(Options().GetBool(WOptions::Chrono));
     QVERIFY(panel.Logic().Rows().size() <= fixed.size());
     QStringList fixed_types, chrono_types;
-    for (const IndInfoRec& row : fixed) fixed_types << FromAnsi(row.type);
+    for (const IndInfoRec& row : fixed) fixed_types << AnsiToQ(row.type);
     for (int r = 0; r < static_cast<int>(panel.Logic().Rows().size()); ++r)
       chrono_types << Cell(panel.Grid(), r, 2);
     QVERIFY(fixed_types != chrono_types);
@@ -185,7 +185,7 @@ class TabsTest : public QObject {
     panel.SetIndividual(4);
     QSignalSpy requests(&panel, &WABSPanel::individualRequested);
     for (int box = 0; box < WFamPanelLogic::kBoxCount; ++box) {
-      QCOMPARE(panel.Box(box)->NameString(), FromAnsi(panel.Logic().Box(box).NameString()));
+      QCOMPARE(panel.Box(box)->NameString(), AnsiToQ(panel.Logic().Box(box).NameString()));
       QCOMPARE(panel.Box(box)->Individual(), panel.Logic().Box(box).Individual());
     }
     QCOMPARE(panel.Box(fbFather)->Individual(), 1);
@@ -223,7 +223,7 @@ class TabsTest : public QObject {
     QCOMPARE(panel.Grid()->model()->headerData(1, Qt::Horizontal).toString(),
              QStringLiteral("Children (%1)").arg(children.size()));
     QCOMPARE(panel.Grid()->model()->rowCount(), 30);
-    QCOMPARE(Cell(panel.Grid(), 0, 1), FromAnsi(panel.Logic().CellText(0, 1)));
+    QCOMPARE(Cell(panel.Grid(), 0, 1), AnsiToQ(panel.Logic().CellText(0, 1)));
     QSignalSpy requests(&panel, &WABSPanel::individualRequested);
     DoubleClickCell(panel.Grid(), 0, 1);
     DoubleClickCell(panel.Grid(), 0, 3);  // a date: nothing
