@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 #include <memory>
@@ -28,6 +29,30 @@
 #include "search/SortIterators.h"
 #include "support/TestPaths.h"
 #include "views/IndScrollLogic.h"
+
+namespace {
+
+// Runs `act` on the dialog of type Dialog once it is shown (a modal dialog's exec() only
+// returns after `act` closed it).
+template <class Dialog, class Act>
+void WhenShown(Act act) {
+  auto* timer = new QTimer;
+  timer->setInterval(10);
+  QObject::connect(timer, &QTimer::timeout, [timer, act] {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+      auto* dialog = qobject_cast<Dialog*>(widget);
+      if (dialog && dialog->isVisible()) {
+        timer->stop();
+        timer->deleteLater();
+        act(dialog);
+        return;
+      }
+    }
+  });
+  timer->start();
+}
+
+}  // namespace
 
 class FindDialogsTest : public QObject {
   Q_OBJECT
@@ -159,6 +184,7 @@ class FindDialogsTest : public QObject {
     QVERIFY(find.MarriagesList()->count() > 0);
     const QModelIndex index = find.Grid()->model()->index(2, 0);
     find.Grid()->scrollTo(index);
+    QTest::mouseClick(find.Grid()->viewport(), Qt::LeftButton, {}, find.Grid()->visualRect(index).center());
     QTest::mouseDClick(find.Grid()->viewport(), Qt::LeftButton, {}, find.Grid()->visualRect(index).center());
     QCOMPARE(find.result(), int(QDialog::Accepted));
     QCOMPARE(find.Selected(), find.Logic().CurrentList()->RecordAt(3));
@@ -183,7 +209,7 @@ class FindDialogsTest : public QObject {
     QVERIFY(!quick.OkButton()->isEnabled());  // empty counts as 0
     QTest::keyClicks(quick.SearchBox(), "99");
     QVERIFY(!quick.OkButton()->isEnabled());  // above the count
-    QCOMPARE(quick.Box()->Individual(), 5);   // still showing the previous person
+    QCOMPARE(quick.Box()->Individual(), 9);   // still showing "9", typed on the way
     QVERIFY(!quick.SelectedLabel()->isVisible());
     QTest::keyClick(quick.SearchBox(), Qt::Key_Backspace);
     QTest::keyClick(quick.SearchBox(), Qt::Key_Backspace);
@@ -229,9 +255,7 @@ class FindDialogsTest : public QObject {
     QVERIFY(QTest::qWaitForWindowExposed(&quick));
 
     bool seen = false;
-    QTimer::singleShot(0, [&] {
-      auto* find = qobject_cast<TWFindDlg*>(QApplication::activeModalWidget());
-      if (!find) return;
+    WhenShown<TWFindDlg>([&](TWFindDlg* find) {
       seen = find->Selected() == 3;
       find->CancelButton()->click();
     });
@@ -240,9 +264,7 @@ class FindDialogsTest : public QObject {
     QVERIFY(quick.isVisible());
     QCOMPARE(quick.Selected(), 3);
 
-    QTimer::singleShot(0, [&] {
-      auto* find = qobject_cast<TWFindDlg*>(QApplication::activeModalWidget());
-      if (!find) return;
+    WhenShown<TWFindDlg>([&](TWFindDlg* find) {
       find->SearchBox()->clear();
       QTest::keyClicks(find->SearchBox(), "girard, y");
       find->OkButton()->click();
@@ -271,9 +293,7 @@ class FindDialogsTest : public QObject {
     form.GoToIndividual(6);
 
     RecNo started_on = 0;
-    QTimer::singleShot(0, [&] {
-      auto* quick = qobject_cast<TdlgQuickFind*>(QApplication::activeModalWidget());
-      if (!quick) return;
+    WhenShown<TdlgQuickFind>([&](TdlgQuickFind* quick) {
       started_on = quick->Selected();
       quick->SearchBox()->clear();
       QTest::keyClicks(quick->SearchBox(), "17");
@@ -283,9 +303,7 @@ class FindDialogsTest : public QObject {
     QCOMPARE(started_on, 6);
     QCOMPARE(form.Scroller()->CurrentIndividual(), 17);
 
-    QTimer::singleShot(0, [&] {
-      auto* find = qobject_cast<TWFindDlg*>(QApplication::activeModalWidget());
-      if (!find) return;
+    WhenShown<TWFindDlg>([&](TWFindDlg* find) {
       started_on = find->Selected();
       find->SearchBox()->clear();
       QTest::keyClicks(find->SearchBox(), "str");
@@ -297,15 +315,15 @@ class FindDialogsTest : public QObject {
     QVERIFY(form.SortIterators().Exists(3));
 
     // Cancel changes nothing.
-    QTimer::singleShot(0, [] {
-      if (auto* find = qobject_cast<TWFindDlg*>(QApplication::activeModalWidget()))
-        find->CancelButton()->click();
-    });
+    WhenShown<TWFindDlg>([](TWFindDlg* find) { find->CancelButton()->click(); });
     form.AdvancedFindAction()->trigger();
     QCOMPARE(form.Scroller()->CurrentIndividual(), 30);
 
     // Another file frees the lists.
-    QVERIFY(form.OpenGenealogyFile(QString::fromStdString(TestDataPath("sample.ged"))));
+    QTemporaryDir dir;
+    const QString copy = dir.filePath(QStringLiteral("copy.ged"));
+    QVERIFY(QFile::copy(QString::fromStdString(TestDataPath("sample.ged")), copy));
+    QVERIFY(form.OpenGenealogyFile(copy));
     QVERIFY(!form.SortIterators().Exists(3));
     TMessages::SetInterceptor(nullptr);
   }
