@@ -36,11 +36,11 @@
 #include "app/Options.h"
 #include "app/QuickHelp.h"
 #include "app/WindowPlacement.h"
+#include "gui/app/AnsiText.h"
 #include "gui/app/DialogHooks.h"
 #include "gui/app/HelpMenu.h"
 #include "gui/app/InitHelpDialog.h"
 #include "gui/app/Messages.h"
-#include "gui/app/QtText.h"
 #include "gui/app/SafeCall.h"
 #include "gui/app/URLLabel.h"
 #include "gui/app/WaitDlg.h"
@@ -100,7 +100,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
   // Settings that shape the tabs, then the folder and tab of the last run.
   ApplyDisplaySettings();
   const std::string last_dir = Options().GetString(WOptions::LastDir);
-  SetCurrentFolder(last_dir.empty() ? QDir::homePath() : FromAnsi(last_dir));
+  SetCurrentFolder(last_dir.empty() ? QDir::homePath() : AnsiToQ(last_dir));
   int last_tab = Options().GetInt(WOptions::LastTab);
   if (last_tab < 0 || last_tab >= tabs_->count()) last_tab = kIndividualTab;
   {
@@ -142,7 +142,8 @@ void TMainForm::CreateActions() {
   email_ = new QAction(QStringLiteral("Email a Friend..."), this);
   connect(email_, &QAction::triggered, this, [] { SafeCall([] { EmailAFriend(); }); });
   suggestion_ = new QAction(QStringLiteral("Make a Suggestion"), this);
-  connect(suggestion_, &QAction::triggered, this, [this] { SafeCall([this] { ShowSuggestionDialog(this); }); });
+  connect(suggestion_, &QAction::triggered, this,
+          [this] { SafeCall([this] { ShowSuggestionDialog(this); }); });
   about_ = new QAction(QStringLiteral("&About..."), this);
   connect(about_, &QAction::triggered, this, [this] { SafeCall([this] { ShowAboutBox(this); }); });
 
@@ -394,7 +395,7 @@ void TMainForm::Start(const QStringList& args) {
   RestoreWindowPlacement();
   if (quick_help_enabled_) SafeCall([this] { TInitHelpDialog::ShowQuickHelp(WQuickHelp::kWelcome, this); });
   std::vector<std::string> list;
-  for (const QString& arg : args) list.push_back(ToAnsi(arg));
+  for (const QString& arg : args) list.push_back(QToAnsi(arg));
   RecNo n = 0;
   try {
     n = cycle_.OpenAtStart(WOpenCycle::ParseCommandLine(list), Options());
@@ -413,7 +414,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
-  cycle_.StoreOnClose(Options(), ToAnsi(CurrentFolder()), scroller_->Position());
+  cycle_.StoreOnClose(Options(), QToAnsi(CurrentFolder()), scroller_->Position());
   SaveWindowPlacement();
   Options().SaveSettings();
   event->accept();
@@ -450,7 +451,7 @@ void TMainForm::SaveWindowPlacement() {
 bool TMainForm::OpenGenealogyFile(const QString& path) {
   bool result = false;
   try {
-    result = cycle_.OpenGenealogyFile(ToAnsi(path));
+    result = cycle_.OpenGenealogyFile(QToAnsi(path));
   } catch (...) {
     result = false;
   }
@@ -461,12 +462,12 @@ bool TMainForm::OpenGenealogyFile(const QString& path) {
   return result;
 }
 
-QString TMainForm::CurrentFile() const { return FromAnsi(cycle_.CurrentFile()); }
+QString TMainForm::CurrentFile() const { return AnsiToQ(cycle_.CurrentFile()); }
 
-void TMainForm::ShowMessage(const std::string& text) { TMessages::Show(this, FromAnsi(text)); }
+void TMainForm::ShowMessage(const std::string& text) { TMessages::Show(this, AnsiToQ(text)); }
 
 void TMainForm::ShowWaitDialog(const std::string& message, bool show_now, bool with_cancel) {
-  TWaitDlg::ShowWaitDialog(FromAnsi(message), show_now, with_cancel, this);
+  TWaitDlg::ShowWaitDialog(AnsiToQ(message), show_now, with_cancel, this);
 }
 
 void TMainForm::HideWaitDialog() { TWaitDlg::HideWaitDialog(); }
@@ -513,10 +514,10 @@ void TMainForm::SetImportTime(const std::string& text) {
   SafeCall([&] { gen_page_->SetImportTime(text); });
 }
 
-void TMainForm::SetCaption(const std::string& caption) { setWindowTitle(FromAnsi(caption)); }
+void TMainForm::SetCaption(const std::string& caption) { setWindowTitle(AnsiToQ(caption)); }
 
 void TMainForm::SetStatusText(int panel, const std::string& text) {
-  if (panel >= 0 && panel < 5) status_[panel]->setText(FromAnsi(text));
+  if (panel >= 0 && panel < 5) status_[panel]->setText(AnsiToQ(text));
 }
 
 QString TMainForm::StatusText(int panel) const {
@@ -534,12 +535,12 @@ void TMainForm::SetFileCommandsEnabled(bool enabled) {
 
 void TMainForm::OpenFromDialog() {
   if (cycle_.Importing()) return;
-  QString dir = FromAnsi(Options().GetString(WOptions::OpenDir));
+  QString dir = AnsiToQ(Options().GetString(WOptions::OpenDir));
   if (dir.isEmpty()) dir = CurrentFolder();
   const QStringList filters = ToQStringList(WFileMask::ToFilterList(WFileMask::OpenDialogFilter()));
   const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Open"), dir, filters.join(";;"));
   if (path.isEmpty()) return;
-  Options().SetString(WOptions::OpenDir, ToAnsi(QFileInfo(path).absolutePath()));
+  Options().SetString(WOptions::OpenDir, QToAnsi(QFileInfo(path).absolutePath()));
   OpenGenealogyFile(path);
 }
 

@@ -1,6 +1,6 @@
 #include <QAbstractButton>
-#include <QCheckBox>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDropEvent>
 #include <QElapsedTimer>
 #include <QLabel>
