@@ -157,6 +157,14 @@ const WOptions::Entry kEntries[WOptions::kEntryCount] = {
 };
 // clang-format on
 
+#ifndef TARAVELL_UPDATE_URL
+#define TARAVELL_UPDATE_URL "https://taravell-lite.org/updates/skerrit.inf"
+#endif
+
+const WOptions::Entry kExtraEntries[WOptions::kLastEntry - WOptions::kEntryCount] = {
+    {140, "Internet", "UpdateURL", TARAVELL_UPDATE_URL},
+};
+
 constexpr int kFirstRecentFile = WOptions::File1;
 constexpr int kLastRecentFile = WOptions::File10;
 
@@ -215,14 +223,19 @@ WOptions::~WOptions() = default;
 void WOptions::ResetToDefaults() {
   for (std::string& v : values_) v.clear();
   for (const Entry& e : kEntries) values_[e.id] = e.defaultValue;
+  for (const Entry& e : kExtraEntries) values_[e.id] = e.defaultValue;
 }
 
 const WOptions::Entry* WOptions::FindEntry(int id) {
-  return id >= 1 && id <= kEntryCount ? &kEntries[id - 1] : nullptr;
+  if (id >= 1 && id <= kEntryCount) return &kEntries[id - 1];
+  if (id > kEntryCount && id <= kLastEntry) return &kExtraEntries[id - kEntryCount - 1];
+  return nullptr;
 }
 
 int WOptions::FindKey(std::string_view key) {
   for (const Entry& e : kEntries)
+    if (EqualNoCase(e.key, key)) return e.id;
+  for (const Entry& e : kExtraEntries)
     if (EqualNoCase(e.key, key)) return e.id;
   return 0;
 }
@@ -270,12 +283,18 @@ void WOptions::LoadSettings() {
   // Without a file every entry keeps its default rather than reading as empty.
   for (const Entry& e : kEntries)
     values_[e.id] = ini_ ? ini_->ReadString(e.section, e.key, e.defaultValue) : e.defaultValue;
+  for (const Entry& e : kExtraEntries)
+    values_[e.id] = ini_ ? ini_->ReadString(e.section, e.key, e.defaultValue) : e.defaultValue;
   loaded_ = true;
 }
 
 bool WOptions::SaveSettings() {
   if (!ini_) return false;
   for (const Entry& e : kEntries) ini_->WriteString(e.section, e.key, values_[e.id]);
+  std::string stored;
+  for (const Entry& e : kExtraEntries)
+    if (values_[e.id] != e.defaultValue || ini_->Find(e.section, e.key, &stored))
+      ini_->WriteString(e.section, e.key, values_[e.id]);
   // Also when nothing changed, so that a first run leaves a file with every key.
   return ini_->Flush();
 }

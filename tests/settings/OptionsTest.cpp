@@ -5,7 +5,7 @@
 
 #include <set>
 
-#include "TempDir.h"
+#include "support/TempDir.h"
 #include "app/IniFile.h"
 
 namespace {
@@ -22,7 +22,7 @@ TEST(OptionsTable, HoldsAllEntriesNumberedInOrderWithUniqueKeys) {
     EXPECT_TRUE(keys.insert(lower).second) << "duplicate key " << e->key;
     ++count;
   }
-  EXPECT_EQ(count, 139);
+  EXPECT_EQ(count, WOptions::kLastEntry);
   EXPECT_EQ(WOptions::kEntryCount, 139);
   EXPECT_EQ(WOptions::FindEntry(0), nullptr);
   EXPECT_EQ(WOptions::FindKey("NoSuchKey"), 0);

@@ -10,7 +10,7 @@
 class TempDir {
  public:
   TempDir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "settings-test-XXXXXX").string();
+    std::string pattern = (std::filesystem::temp_directory_path() / "taravell-test-XXXXXX").string();
     path_ = mkdtemp(pattern.data()) ? pattern : std::string();
   }
   ~TempDir() {
