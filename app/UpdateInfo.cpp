@@ -67,6 +67,11 @@ int WUpdateInfo::ImageFor(std::string_view url) {
   return LinkImage;
 }
 
+bool WUpdateInfo::IsWebAddress(std::string_view url) {
+  std::string lower = LowerCaseText(url.substr(0, 8));
+  return lower.starts_with("http://") || lower.starts_with("https://");
+}
+
 bool WUpdateInfo::FirstLineSays404(std::string_view text) {
   size_t end = text.find_first_of("\r\n");
   return text.substr(0, end).find("404") != std::string_view::npos;

@@ -41,6 +41,9 @@ class WUpdateInfo {
 
   // The picture for an address: by the text after its last ".".
   static int ImageFor(std::string_view url);
+  // Links come from a downloaded file: only web addresses are handed to the system to open, never
+  // local files or programs ("file:", "javascript:" and the like).
+  static bool IsWebAddress(std::string_view url);
   // True when the first line mentions 404, the way servers start their "not found" pages.
   static bool FirstLineSays404(std::string_view text);
   // Whether a downloaded body is an information file that may replace the kept copy: text without

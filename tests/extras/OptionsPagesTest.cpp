@@ -42,8 +42,9 @@ TEST(OptionsPages, SaveWritesEveryControlBack) {
   WOptions before;
   pages.Save(options);
   for (const auto& c : WOptionsPages::Controls()) {
-    if (c.kind == WOptionsPages::Kind::CheckBox)
+    if (c.kind == WOptionsPages::Kind::CheckBox) {
       EXPECT_NE(options.GetBool(c.setting), before.GetBool(c.setting)) << c.caption;
+    }
   }
   EXPECT_EQ(options.GetInt(WOptions::FNValue), 3);
   EXPECT_EQ(options.GetString(WOptions::FontSize), "11");

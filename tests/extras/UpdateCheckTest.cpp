@@ -87,6 +87,15 @@ TEST(UpdateInfo, OnlyInformationFilesMayReplaceTheCopy) {
   EXPECT_FALSE(WUpdateInfo::LooksLikeInfoFile("SKERRIT=\n", "SKERRIT"));
 }
 
+TEST(UpdateInfo, OnlyWebAddressesAreOpened) {
+  EXPECT_TRUE(WUpdateInfo::IsWebAddress("https://example.org/a.zip"));
+  EXPECT_TRUE(WUpdateInfo::IsWebAddress("HTTP://example.org/"));
+  EXPECT_FALSE(WUpdateInfo::IsWebAddress("file:///usr/bin/xterm"));
+  EXPECT_FALSE(WUpdateInfo::IsWebAddress("/usr/bin/xterm"));
+  EXPECT_FALSE(WUpdateInfo::IsWebAddress("javascript:alert(1)"));
+  EXPECT_FALSE(WUpdateInfo::IsWebAddress("http:"));
+}
+
 class UpdateCheckTest : public ::testing::Test {
  protected:
   WUpdateCheck check{"SKERRIT", "1.15", "Taravell"};
