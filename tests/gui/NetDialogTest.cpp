@@ -145,6 +145,16 @@ class NetDialogTest : public QObject {
     QCOMPARE(dialog_->Tree()->topLevelItem(1)->child(0)->text(0), QStringLiteral("Archive"));
     QCOMPARE(dialog_->Urls().size(), 4);
     QCOMPARE(ReadLocal(), kNewer);
+
+    // TARAVELL_SCREENSHOTS=folder keeps a picture for a look by eye.
+    QString shots = qEnvironmentVariable("TARAVELL_SCREENSHOTS");
+    if (!shots.isEmpty()) {
+      dialog_->show();
+      QSignalSpy again(dialog_, &TNetDialog::refreshFinished);  // showing starts a check
+      QVERIFY(again.wait(10000));
+      dialog_->Tree()->topLevelItem(1)->setExpanded(true);
+      dialog_->grab().save(shots + QStringLiteral("/updates.png"));
+    }
   }
 
   void sameVersion() {
