@@ -193,6 +193,12 @@ long long CivilToDays(long long y, int m, int d) {
 
 const long long kDayZero = CivilToDays(1899, 12, 30);
 
+bool IsSystemFolder(std::string_view dir) {
+  for (std::string_view system : {"/usr", "/bin", "/sbin"})
+    if (dir == system || (dir.starts_with(system) && dir[system.size()] == '/')) return true;
+  return false;
+}
+
 bool IsWritableFolder(const std::string& dir) {
   struct stat st {};
   return stat(dir.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && access(dir.c_str(), W_OK) == 0;
@@ -360,8 +366,10 @@ std::string WOptions::SettingsPathFor(const std::string& programFile) {
   size_t dot = name.find_last_of('.');
   name = (dot != std::string::npos && dot > 0 ? name.substr(0, dot) : name) + ".ini";
 
-  // The program's folder for portable use; "" here is the root folder.
-  if (slash != std::string::npos && IsWritableFolder(folder.empty() ? "/" : folder))
+  // The program's folder for portable use; "" here is the root folder.  An installed program
+  // (under /usr, /bin or /sbin) never writes there, even when run by root.
+  if (slash != std::string::npos && !IsSystemFolder(folder) &&
+      IsWritableFolder(folder.empty() ? "/" : folder))
     return folder + "/" + name;
   return ConfigHome() + "/taravell-lite/" + name;
 }
