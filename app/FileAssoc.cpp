@@ -1,13 +1,7 @@
 #include "app/FileAssoc.h"
 
-#include <pwd.h>
-#include <unistd.h>
-
-#include <cstdlib>
-
 #include "app/IniFile.h"
 #include "app/Options.h"
-#include "model/TextUtils.h"
 
 namespace {
 
@@ -41,16 +35,7 @@ bool WFileAssoc::WantsPafAssociation(const std::string* pafDefaultAnswer) {
   return pafDefaultAnswer && !Trimmed(*pafDefaultAnswer).empty() && !IsOurs(*pafDefaultAnswer);
 }
 
-std::string WFileAssoc::UserMimeAppsPath() {
-  const char* xdg = std::getenv("XDG_CONFIG_HOME");
-  if (xdg && xdg[0] == '/') return std::string(xdg) + "/mimeapps.list";
-  const char* home = std::getenv("HOME");
-  if (!home || !home[0]) {
-    const passwd* pw = getpwuid(getuid());
-    home = pw && pw->pw_dir ? pw->pw_dir : "/tmp";
-  }
-  return std::string(home) + "/.config/mimeapps.list";
-}
+std::string WFileAssoc::UserMimeAppsPath() { return WOptions::UserConfigFolder() + "/mimeapps.list"; }
 
 bool WFileAssoc::AddAssociation(const std::string& path, std::string_view type, std::string_view desktopId) {
   WIniFile file(path);

@@ -204,17 +204,6 @@ bool IsWritableFolder(const std::string& dir) {
   return stat(dir.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && access(dir.c_str(), W_OK) == 0;
 }
 
-std::string ConfigHome() {
-  const char* xdg = std::getenv("XDG_CONFIG_HOME");
-  if (xdg && xdg[0] == '/') return xdg;  // relative values are to be ignored
-  const char* home = std::getenv("HOME");
-  if (!home || !home[0]) {
-    const passwd* pw = getpwuid(getuid());
-    home = pw && pw->pw_dir ? pw->pw_dir : "/tmp";
-  }
-  return std::string(home) + "/.config";
-}
-
 }  // namespace
 
 WOptions& Options() {
@@ -371,7 +360,18 @@ std::string WOptions::SettingsPathFor(const std::string& programFile) {
   if (slash != std::string::npos && !IsSystemFolder(folder) &&
       IsWritableFolder(folder.empty() ? "/" : folder))
     return folder + "/" + name;
-  return ConfigHome() + "/taravell-lite/" + name;
+  return UserConfigFolder() + "/taravell-lite/" + name;
+}
+
+std::string WOptions::UserConfigFolder() {
+  const char* xdg = std::getenv("XDG_CONFIG_HOME");
+  if (xdg && xdg[0] == '/') return xdg;  // relative values are to be ignored
+  const char* home = std::getenv("HOME");
+  if (!home || !home[0]) {
+    const passwd* pw = getpwuid(getuid());
+    home = pw && pw->pw_dir ? pw->pw_dir : "/tmp";
+  }
+  return std::string(home) + "/.config";
 }
 
 std::string WOptions::DefaultSettingsPath() {

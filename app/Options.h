@@ -237,6 +237,8 @@ class WOptions {
   // Where the settings live when no path is given, for this program and for any program file.
   static std::string DefaultSettingsPath();
   static std::string SettingsPathFor(const std::string& programFile);
+  // The user's configuration folder: $XDG_CONFIG_HOME when it is absolute, else ~/.config.
+  static std::string UserConfigFolder();
 
   // Day numbers (0 = 30 December 1899).  EncodeDay fails on an impossible date or a year outside
   // 1..9999.
