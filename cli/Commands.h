@@ -17,6 +17,10 @@ int CmdRecord(const CliArgs& args);
 int CmdShow(const CliArgs& args);
 int CmdFamily(const CliArgs& args);
 int CmdSettings(const CliArgs& args);
+int CmdFind(const CliArgs& args);
+
+// The advanced find mode of a --by name (surname, fullname, userid, rin, index); 0 for others.
+int SearchModeByName(const std::string& name);
 
 // Prints "taravell-cli: <message>" and the usage hint to stderr; returns kExitUsage.
 int UsageError(const std::string& message);

@@ -7,6 +7,7 @@
 #include "cli/FileOpen.h"
 #include "model/ABSIndividual.h"
 #include "model/UIHooks.h"
+#include "search/SortIterators.h"
 #include "views/GenPanelRows.h"
 
 namespace {
@@ -26,19 +27,33 @@ void WriteLine(const std::string& line) { std::fwrite(line.data(), 1, line.size(
 
 }  // namespace
 
-// One line per individual in record order: record number, identifier, sex, display name,
-// birth date and place, death date and place, father and mother record numbers.
+// One line per individual in record order (or the order --sort names): record number,
+// identifier, sex, display name, birth date and place, death date and place, father and
+// mother record numbers.
 int CmdList(const CliArgs& args) {
+  // The sort orders of the find dialogs: the sorted-list kinds 2 to 5.
+  int kind = WSortIterators::kRecordOrder;
+  if (args.HasValue("sort")) {
+    const std::string order = args.Value("sort");
+    kind = order == "rin" ? 2 : order == "surname" ? 3 : order == "fullname" ? 4 : order == "userid" ? 5 : 0;
+    if (kind == 0) return UsageError("list: --sort takes surname, fullname, userid or rin");
+  }
   OpenedFile opened;
   int status;
   if (!OpenSingleFile(args, "list", opened, status)) return status;
   WABSCollection& collection = *opened.collection;
+  WSortIterators holder;
+  holder.SetCollection(&collection);
+  WColSortIterator* order =
+      kind == WSortIterators::kRecordOrder ? nullptr : holder.GetSortIterator(kind, true);
+  if (ImportCancelled) return kExitCancelled;
   static char buffer[1 << 16];
   std::setvbuf(stdout, buffer, _IOFBF, sizeof buffer);
   bool json = args.json();
   if (json) WriteLine("[");
   int count = collection.IndividualCount();
-  for (RecNo n = 1; n <= count && !ImportCancelled; ++n) {
+  for (int position = 1; position <= count && !ImportCancelled; ++position) {
+    const RecNo n = order ? order->RecordAt(position) : position;
     std::unique_ptr<WABSIndividual> person = collection.GetIndividual(n);
     if (!person) continue;
     char sex = person->GetSex();
@@ -57,7 +72,7 @@ int CmdList(const CliArgs& args) {
     if (json) {
       static const char* const kNames[] = {"rec",         "id",         "sex",         "name",   "birth_date",
                                            "birth_place", "death_date", "death_place", "father", "mother"};
-      line = n > 1 ? ",\n{" : "{";
+      line = position > 1 ? ",\n{" : "{";
       for (size_t i = 0; i < std::size(fields); ++i) {
         if (i > 0) line += ", ";
         bool number = i == 0 || i == 8 || i == 9;

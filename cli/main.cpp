@@ -24,11 +24,18 @@ const Command kCommands[] = {
     {"datecmp", CmdDateCmp, "datecmp A B             compare two dates (-1, 0, 1)"},
     {"age", CmdAge, "age A B                 the age at B of someone born at A"},
     {"info", CmdInfo, "info FILE               the General tab's rows: file, submitter, header"},
-    {"list", CmdList, "list FILE               one line per individual: number, id, sex, name, birth, death, parents"},
-    {"summary", CmdSummary, "summary FILE REF        the individual's summary (REF: record number or identifier)"},
+    {"list", CmdList,
+     "list FILE               one line per individual: number, id, sex, name, birth, death, parents\n"
+     "                          [--sort surname|fullname|userid|rin] in that order"},
+    {"find", CmdFind,
+     "find FILE TEXT          where advanced find lands: position, number, id, name\n"
+     "                          [--by surname|fullname|userid|rin|index] (default surname)"},
+    {"summary", CmdSummary,
+     "summary FILE REF        the individual's summary (REF: record number or identifier)"},
     {"record", CmdRecord, "record FILE REF         the individual's record as it stands in the file"},
     {"show", CmdShow, "show FILE REF           the Individual tab's rows [--chrono] [--lds] [--notes]"},
-    {"family", CmdFamily, "family FILE REF         the Family tab: boxes, marriage, counter, children [--marriage K]"},
+    {"family", CmdFamily,
+     "family FILE REF         the Family tab: boxes, marriage, counter, children [--marriage K]"},
     {"settings", CmdSettings,
      "settings [KEY...]       the settings of this run: number, section, key, value"},
 };

@@ -1,9 +1,84 @@
+// The viewer: taravell-lite [FILE [IDENTIFIER]]
 #include <QApplication>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTabWidget>
+#include <QTimer>
+#include <cstdio>
 
+#include "app/Options.h"
+#include "gui/app/MainForm.h"
 #include "gui/app/QtHooks.h"
+#include "gui/app/Splash.h"
+
+namespace {
+
+const char* const kUsage =
+    "Usage: taravell-lite [FILE [IDENTIFIER]]\n"
+    "A read-only viewer for genealogy files: GEDCOM (.ged, .sub, .xxx), PAF (.paf),\n"
+    "Family Tree Maker (.ftw, .fbk), The Master Genealogist (.tmg, .pjc), RootsMagic (.rmg)\n"
+    "and Legacy Family Tree (.fdb).\n"
+    "\n"
+    "  FILE         the file to open (otherwise the last file viewed is reopened)\n"
+    "  IDENTIFIER   the identifier of the person to show first, such as I12\n"
+    "  --help       show this text and exit\n"
+    "  --version    show the version and exit\n"
+    "\n"
+    "Other arguments beginning with \"-\" are ignored.\n";
+
+}  // namespace
 
 int main(int argc, char** argv) {
+  QString screenshot, tab;
+  for (int i = 1; i < argc; ++i) {
+    const QString arg = QString::fromLocal8Bit(argv[i]);
+    if (arg == "--help" || arg == "-h") {
+      std::fputs(kUsage, stdout);
+      return 0;
+    }
+    if (arg == "--version") {
+      std::puts("Taravell Lite 1.15");
+      return 0;
+    }
+    if (arg.startsWith("--screenshot=")) screenshot = arg.mid(13);
+    if (arg.startsWith("--tab=")) tab = arg.mid(6);
+  }
+
   QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Taravell Lite"));
+  QApplication::setFont(QFont(QStringLiteral("Liberation Sans"), 9));
   InstallQtHooks();
-  return 0;
+
+  if (screenshot.isEmpty()) (new TSplash)->show();
+  Options().OpenSettingsFile();
+  Options().LoadSettings();
+
+  QStringList args = QApplication::arguments();
+  args.removeFirst();
+  int status = 0;
+  {
+    TMainForm form;
+    if (!screenshot.isEmpty()) form.SetQuickHelpEnabled(false);
+    form.show();
+    form.Start(args);
+    if (!tab.isEmpty()) {
+      for (int i = 0; i < form.Tabs()->count(); ++i)
+        if (form.Tabs()->tabText(i).compare(tab, Qt::CaseInsensitive) == 0) form.Tabs()->setCurrentIndex(i);
+    }
+    if (!screenshot.isEmpty()) {
+      // Without a window manager nothing maximizes the window: give it the screen.
+      if (form.isMaximized())
+        if (QScreen* screen = QGuiApplication::primaryScreen()) form.setGeometry(screen->availableGeometry());
+      QTimer::singleShot(700, &form, [&form, screenshot] {
+        const bool saved = form.grab().save(screenshot);
+        std::fprintf(saved ? stdout : stderr, "%s %s\n", saved ? "saved" : "cannot save",
+                     screenshot.toLocal8Bit().constData());
+        QApplication::exit(saved ? 0 : 1);
+      });
+    }
+    status = app.exec();
+  }
+  Options().SaveSettings();
+  Options().CloseSettingsFile();
+  return status;
 }

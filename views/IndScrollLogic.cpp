@@ -106,11 +106,20 @@ void WIndScrollLogic::GoForward() {
 }
 
 void WIndScrollLogic::UserScroll(int position, bool tracking) {
-  SetPosition(position, true);
-  if (tracking) return;
+  if (tracking) {
+    SetPosition(position, true);
+    return;
+  }
+  // The history is brought up to date before the change is announced, so that listeners
+  // see Back and Forward as they now are.
+  const int before = position_;
+  const size_t back_size = back_.size();
+  const bool had_forward = !forward_.empty();
+  SetPosition(position, false);
   PushBack(current_);
   current_ = CurrentIndividual();
   forward_.clear();
+  if (position_ != before || back_.size() != back_size || had_forward) RaiseChange();
 }
 
 bool WIndScrollLogic::BuildCaption(RecNo n) {
@@ -168,8 +177,38 @@ void WIndScrollLogic::GoToMother() {
   if (mother) GoToIndividual(mother);
 }
 
-void WIndScrollLogic::AddJump(RecNo n) {
-  if (static_cast<int>(jump_list_.size()) < kMaxJumps) jump_list_.push_back(n);
+std::string WIndScrollLogic::SpouseMenuItems(WABSCollection& collection, RecNo n, bool order_children,
+                                             std::vector<RecNo>& jumps) {
+  jumps.clear();
+  auto add_jump = [&jumps](RecNo m) {
+    if (static_cast<int>(jumps.size()) < kMaxJumps) jumps.push_back(m);
+  };
+  std::unique_ptr<WABSIndividual> person = collection.GetIndividual(n);
+  if (!person) return std::string();
+  std::string items;
+  const int family_count = person->SpouseFamilyCount();
+  for (int i = 1; i <= family_count; ++i) {
+    std::unique_ptr<WABSMarriage> family = collection.GetFamily(person->GetSpouseFamily(i));
+    if (!family) continue;
+    const RecNo spouse = family->GetOtherSpouse(n);
+    add_jump(spouse);
+    items += "Spouse: " + (spouse ? collection.GetIndividualDisplayName(spouse) : "<No Given Name>") + ";";
+    if (order_children) family->OrderChildren();
+    const int child_count = family->ChildCount();
+    for (int j = 1; j <= child_count; ++j) {
+      const RecNo child_no = family->GetChild(j);
+      if (child_no <= 0) continue;
+      add_jump(child_no);
+      std::unique_ptr<WABSIndividual> child = collection.GetIndividual(child_no);
+      std::string label = collection.HasChildren(child_no) ? "< " : "   ";
+      const int year = child ? child->GetEventYear(evBirth, 1) : 0;
+      label += year ? std::to_string(year) + " " : std::string(8, ' ');
+      if (child) label += child->GetDisplayName();
+      items += "   " + label + ";";
+    }
+  }
+  if (!items.empty()) items.back() = ' ';
+  return items;
 }
 
 void WIndScrollLogic::BuildSpouseMenu() {
@@ -177,34 +216,9 @@ void WIndScrollLogic::BuildSpouseMenu() {
   const RecNo n = CurrentIndividual();
   if (n == 0) return;
   try {
-    std::unique_ptr<WABSIndividual> person = collection_->GetIndividual(n);
-    if (!person) return;
-    jump_list_.clear();
-    std::string items;
-    const int family_count = person->SpouseFamilyCount();
-    for (int i = 1; i <= family_count; ++i) {
-      std::unique_ptr<WABSMarriage> family = collection_->GetFamily(person->GetSpouseFamily(i));
-      if (!family) continue;
-      const RecNo spouse = family->GetOtherSpouse(n);
-      AddJump(spouse);
-      items +=
-          "Spouse: " + (spouse ? collection_->GetIndividualDisplayName(spouse) : "<No Given Name>") + ";";
-      family->OrderChildren();
-      const int child_count = family->ChildCount();
-      for (int j = 1; j <= child_count; ++j) {
-        const RecNo child_no = family->GetChild(j);
-        if (child_no <= 0) continue;
-        AddJump(child_no);
-        std::unique_ptr<WABSIndividual> child = collection_->GetIndividual(child_no);
-        std::string label = collection_->HasChildren(child_no) ? "< " : "   ";
-        const int year = child ? child->GetEventYear(evBirth, 1) : 0;
-        label += year ? std::to_string(year) + " " : std::string(8, ' ');
-        if (child) label += child->GetDisplayName();
-        items += "   " + label + ";";
-      }
-    }
-    if (!items.empty()) items.back() = ' ';
-    spouse_menu_.SetItemString(items);
+    // An individual who cannot be read leaves the menu as it was.
+    if (!collection_->GetIndividual(n)) return;
+    spouse_menu_.SetItemString(SpouseMenuItems(*collection_, n, true, jump_list_));
   } catch (const ETaravellError&) {
     // The menu keeps its previous items; the jump list is empty, so they lead nowhere.
     jump_list_.clear();

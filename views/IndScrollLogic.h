@@ -54,6 +54,11 @@ class WIndScrollLogic {
   void GoToMother();
   // "S" is pressed: rebuilds the spouse-and-children menu for the active individual.
   void BuildSpouseMenu();
+  // The spouse-and-children menu of individual n as one item text ("Spouse: " lines, each
+  // followed by its children's labels), with the record behind each item in `jumps` (at
+  // most kMaxJumps).  The children are put in order first when `order_children` is set.
+  static std::string SpouseMenuItems(WABSCollection& collection, RecNo n, bool order_children,
+                                     std::vector<RecNo>& jumps);
   // An item of the "S" menu was chosen (0-based menu index): goes to the person behind it.
   void ChooseSpouseMenuItem(int index);
 
@@ -91,7 +96,6 @@ class WIndScrollLogic {
   void Update(bool notify);
   bool BuildCaption(RecNo n);
   void PushBack(RecNo n);
-  void AddJump(RecNo n);
   void RaiseChange();
 
   WABSCollection* collection_ = nullptr;

@@ -97,7 +97,17 @@ TEST_F(ScrollTest, ScrollingEmptiesTheForwardHistoryButJumpsDoNot) {
   scroll.GoToFather();
   EXPECT_EQ(scroll.CurrentIndividual(), john);
   EXPECT_TRUE(scroll.CanGoForward());
+  // The change is announced once, with the forward history already gone, so a window
+  // that enables Forward on the announcement disables it.
+  bool forward_at_change = true;
+  changes = 0;
+  scroll.OnChange = [&] {
+    ++changes;
+    forward_at_change = scroll.CanGoForward();
+  };
   scroll.UserScroll(2, false);
+  EXPECT_EQ(changes, 1);
+  EXPECT_FALSE(forward_at_change);
   EXPECT_EQ(scroll.CurrentIndividual(), mary);
   EXPECT_FALSE(scroll.CanGoForward());
   scroll.GoBack();

@@ -1,0 +1,173 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+#include <QString>
+#include <QStringList>
+#include <memory>
+
+#include "app/OpenCycle.h"
+#include "app/OpenCycleHost.h"
+#include "model/RecNo.h"
+
+class QAction;
+class QComboBox;
+class QFileSystemModel;
+class QLabel;
+class QListView;
+class QSplitter;
+class QTabWidget;
+class QTimer;
+class QToolBar;
+class QTreeView;
+class WABSCollection;
+class WIndScrollLite;
+
+// The main window: menus, tool bar, the folder and file browser at the left, the individual
+// scroller and the tabs in the middle, and the status bar.  It owns the open file through
+// WOpenCycle, keeps the tabs on the scroller's active individual, and remembers its layout
+// between runs.
+class TMainForm : public QMainWindow, private WOpenCycleHost {
+  Q_OBJECT
+ public:
+  // Tab indexes.
+  enum Tab { kGeneralTab = 0, kIndividualTab = 1, kFamilyTab = 2, kFeaturesTab = 3, kLinksTab = 4 };
+
+  explicit TMainForm(QWidget* parent = nullptr);
+  ~TMainForm() override;
+
+  // The first show: window placement, the welcome quick help, then the file of the command
+  // line (arguments without the program name) or the last file.
+  void Start(const QStringList& args);
+
+  // Every way of opening a file ends here (see WOpenCycle::OpenGenealogyFile).
+  bool OpenGenealogyFile(const QString& path);
+  QString CurrentFile() const;
+  bool Importing() const { return cycle_.Importing(); }
+  // The open file's collection; none while idle.  Not owned by the caller.
+  WABSCollection* Collection() const { return cycle_.Collection(); }
+
+  WIndScrollLite* Scroller() const { return scroller_; }
+  // Makes individual n active (through the scroller, which refreshes the shown tab).
+  void GoToIndividual(RecNo n);
+  // Shows the scroller's active individual on the visible tab, with the tab's quick help.
+  void RefreshCurrentTab() override;
+  // Gives the tabs the display settings (UseLDS, Chrono, TMGTagSent, ShowIndHint, FamBirChr).
+  void ApplyDisplaySettings();
+  // After the display settings changed: apply them, refresh the shown tab and the scroller.
+  void RefreshAfterSettings();
+
+  // Menu and tool bar commands that other dialogs hook into.
+  QAction* OpenAction() const { return open_; }
+  QAction* QuickFindAction() const { return quick_find_; }
+  QAction* AdvancedFindAction() const { return advanced_find_; }
+  QAction* OptionsAction() const { return options_; }
+  QAction* CheckUpdatesAction() const { return check_updates_; }
+  QAction* BackAction() const { return back_; }
+  QAction* ForwardAction() const { return forward_; }
+  QAction* FileDirectoryAction() const { return file_directory_; }
+  QAction* ResetQuickHelpAction() const { return reset_quick_help_; }
+  QAction* EmailAction() const { return email_; }
+  QAction* SuggestionAction() const { return suggestion_; }
+  QAction* AboutAction() const { return about_; }
+
+  QTabWidget* Tabs() const { return tabs_; }
+  // Status panels 0 to 4.
+  QString StatusText(int panel) const;
+  QWidget* LeftPanel() const { return left_panel_; }
+  QTreeView* FolderTree() const { return folders_; }
+  QListView* FileList() const { return files_; }
+  QComboBox* Places() const { return places_; }
+  // The folder the left panel shows.
+  QString CurrentFolder() const;
+  void SetCurrentFolder(const QString& folder);
+
+  // Quick help can be switched off for unattended runs (screenshots).
+  void SetQuickHelpEnabled(bool enabled) { quick_help_enabled_ = enabled; }
+  void ShowQuickHelp(int item);
+
+ signals:
+  // The open file changed (none after a failed open or while idle).  Lists built for the
+  // old collection must be dropped.
+  void collectionChanged(WABSCollection* collection);
+  // The active individual changed.
+  void individualChanged(RecNo n);
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  // WOpenCycleHost
+  void ShowMessage(const std::string& text) override;
+  void ShowWaitDialog(const std::string& message, bool show_now, bool with_cancel) override;
+  void HideWaitDialog() override;
+  void SetMiddleEnabled(bool enabled) override;
+  void SetImportTimer(bool enabled, int interval_ms) override;
+  void DetachViews(const std::string& file_name) override;
+  void AttachViews(WABSCollection* collection, const std::string& file_name) override;
+  void SetImportTime(const std::string& text) override;
+  void SetCaption(const std::string& caption) override;
+  void SetStatusText(int panel, const std::string& text) override;
+  void FreeSortIterators() override;
+
+  void CreateActions();
+  void CreateMenus();
+  void CreateToolBar();
+  QWidget* CreateLeftPanel();
+  QWidget* CreateMiddle();
+  void CreateStatusBar();
+  QWidget* CreateFeaturesPage();
+  QWidget* CreateLinksPage();
+
+  void OpenFromDialog();
+  void FileClicked(const QModelIndex& index);
+  void PlaceChosen(int index);
+  void FolderChosen(const QModelIndex& index);
+  void TabChanged(int index);
+  void UpdateHistoryActions();
+  void SetFileCommandsEnabled(bool enabled);
+  void RestoreWindowPlacement();
+  void SaveWindowPlacement();
+  void ResetQuickHelp();
+  void EmailAFriend();
+
+  WOpenCycle cycle_{*this};
+  bool quick_help_enabled_ = true;
+  bool close_pending_ = false;
+  bool started_ = false;
+
+  QAction* open_ = nullptr;
+  QAction* exit_ = nullptr;
+  QAction* quick_find_ = nullptr;
+  QAction* advanced_find_ = nullptr;
+  QAction* options_ = nullptr;
+  QAction* check_updates_ = nullptr;
+  QAction* reset_quick_help_ = nullptr;
+  QAction* email_ = nullptr;
+  QAction* suggestion_ = nullptr;
+  QAction* about_ = nullptr;
+  QAction* back_ = nullptr;
+  QAction* forward_ = nullptr;
+  QAction* file_directory_ = nullptr;
+
+  QToolBar* toolbar_ = nullptr;
+  QLabel* website_ = nullptr;
+  QSplitter* splitter_ = nullptr;
+  QWidget* left_panel_ = nullptr;
+  QComboBox* places_ = nullptr;
+  QTreeView* folders_ = nullptr;
+  QListView* files_ = nullptr;
+  QFileSystemModel* folder_model_ = nullptr;
+  QFileSystemModel* file_model_ = nullptr;
+  QWidget* middle_ = nullptr;
+  WIndScrollLite* scroller_ = nullptr;
+  QTabWidget* tabs_ = nullptr;
+  QWidget* gen_page_ = nullptr;
+  QWidget* ind_page_ = nullptr;
+  QWidget* fam_page_ = nullptr;
+  QLabel* status_[5] = {};
+  QTimer* import_timer_ = nullptr;
+};

@@ -1,0 +1,169 @@
+#include "gui/views/IndScrollLite.h"
+
+#include <QFont>
+#include <QLabel>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QToolButton>
+
+#include "gui/app/AnsiText.h"
+#include "gui/views/SelectionButton.h"
+
+namespace {
+
+constexpr int kButtonWidth = 20;
+constexpr int kCaptionHeight = 18;
+
+QToolButton* MakeButton(QWidget* parent, const QString& text) {
+  auto* button = new QToolButton(parent);
+  button->setText(text);
+  button->setAutoRaise(true);
+  button->setFocusPolicy(Qt::NoFocus);
+  QFont font(QStringLiteral("Liberation Sans"));
+  font.setPixelSize(12);
+  font.setBold(true);
+  button->setFont(font);
+  return button;
+}
+
+}  // namespace
+
+WIndScrollLite::WIndScrollLite(QWidget* parent) : QWidget(parent) {
+  caption_ = new QLabel(this);
+  QFont font(QStringLiteral("Liberation Sans"));
+  font.setPixelSize(14);
+  caption_->setFont(font);
+  caption_->setTextFormat(Qt::PlainText);
+  scroll_ = new QScrollBar(Qt::Horizontal, this);
+  father_ = MakeButton(this, QStringLiteral("F"));
+  mother_ = MakeButton(this, QStringLiteral("M"));
+  spouse_ = new WSelectionButton(this);
+  spouse_->setText(QStringLiteral("S"));
+  spouse_->setFont(father_->font());
+  spouse_->SetItems(&logic_.SpouseMenu());
+  setFixedHeight(kHeight);
+  setMinimumWidth(0);
+
+  logic_.OnChange = [this] {
+    Mirror();
+    emit changed();
+  };
+  connect(scroll_, &QScrollBar::valueChanged, this, [this](int value) {
+    if (mirroring_) return;
+    try {
+      logic_.UserScroll(value, scroll_->isSliderDown());
+    } catch (...) {
+    }
+  });
+  connect(scroll_, &QScrollBar::sliderReleased, this, [this] {
+    try {
+      logic_.UserScroll(scroll_->value(), false);
+    } catch (...) {
+    }
+  });
+  connect(father_, &QToolButton::clicked, this, [this] {
+    try {
+      logic_.GoToFather();
+    } catch (...) {
+    }
+  });
+  connect(mother_, &QToolButton::clicked, this, [this] {
+    try {
+      logic_.GoToMother();
+    } catch (...) {
+    }
+  });
+  connect(spouse_, &WSelectionButton::beforeShow, this, [this] {
+    try {
+      logic_.BuildSpouseMenu();
+    } catch (...) {
+    }
+  });
+  // The logic has already recorded the choice in its menu; go to the person behind it.
+  connect(spouse_, &WSelectionButton::itemChange, this, [this] {
+    try {
+      const int selected = logic_.SpouseMenu().ItemSelected();
+      const auto& jumps = logic_.JumpList();
+      if (selected >= 1 && selected <= static_cast<int>(jumps.size()) && jumps[selected - 1])
+        logic_.GoToIndividual(jumps[selected - 1]);
+    } catch (...) {
+    }
+  });
+  Mirror();
+}
+
+QSize WIndScrollLite::sizeHint() const { return QSize(400, kHeight); }
+
+void WIndScrollLite::SetCollection(WABSCollection* collection) {
+  try {
+    logic_.SetCollection(collection);
+  } catch (...) {
+  }
+  Mirror();
+}
+
+void WIndScrollLite::GoToIndividual(RecNo n) {
+  try {
+    logic_.GoToIndividual(n);
+  } catch (...) {
+  }
+}
+
+void WIndScrollLite::GoBack() {
+  try {
+    logic_.GoBack();
+  } catch (...) {
+  }
+}
+
+void WIndScrollLite::GoForward() {
+  try {
+    logic_.GoForward();
+  } catch (...) {
+  }
+}
+
+void WIndScrollLite::RefreshCaption() {
+  try {
+    logic_.RefreshCaption();
+  } catch (...) {
+  }
+  Mirror();
+}
+
+void WIndScrollLite::Mirror() {
+  mirroring_ = true;
+  caption_->setText(AnsiToQ(logic_.Caption()));
+  caption_->setToolTip(AnsiToQ(logic_.CaptionHint()));
+  {
+    QSignalBlocker block(scroll_);
+    scroll_->setRange(logic_.ScrollMin(), logic_.ScrollMax());
+    scroll_->setPageStep(logic_.ScrollPageStep());
+    scroll_->setSingleStep(1);
+    if (logic_.ScrollEnabled()) scroll_->setValue(logic_.ScrollPosition());
+  }
+  scroll_->setEnabled(logic_.ScrollEnabled());
+  father_->setEnabled(logic_.FatherEnabled());
+  father_->setToolTip(AnsiToQ(logic_.FatherHint()));
+  mother_->setEnabled(logic_.MotherEnabled());
+  mother_->setToolTip(AnsiToQ(logic_.MotherHint()));
+  spouse_->setEnabled(logic_.SpouseEnabled());
+  mirroring_ = false;
+}
+
+void WIndScrollLite::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  LayOut();
+}
+
+void WIndScrollLite::LayOut() {
+  const int w = width();
+  // F, M and S side by side at the right edge, one pixel in; the caption fills the rest.
+  const int buttons_left = w - 1 - 3 * kButtonWidth;
+  father_->setGeometry(buttons_left, 0, kButtonWidth, kCaptionHeight);
+  mother_->setGeometry(buttons_left + kButtonWidth, 0, kButtonWidth, kCaptionHeight);
+  spouse_->setGeometry(buttons_left + 2 * kButtonWidth, 0, kButtonWidth, kCaptionHeight);
+  caption_->setGeometry(2, 0, std::max(0, buttons_left - 3 - 2), kCaptionHeight);
+  scroll_->setGeometry(2, kCaptionHeight + 1, std::max(0, w - 4), kHeight - kCaptionHeight - 2);
+  scroll_->setVisible(w >= 9);
+}
