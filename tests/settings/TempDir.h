@@ -1,0 +1,4 @@
+#pragma once
+
+// Moved to the shared test helpers.
+#include "support/TempDir.h"
