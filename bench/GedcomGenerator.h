@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <memory>
 #include <string>
 
@@ -21,3 +22,8 @@ std::string GeneratedGedcomPath(int persons, const char* program);
 // not.
 std::unique_ptr<WABSCollection> OpenBenchFile(std::string path, int persons, const char* program,
                                               double* import_seconds);
+
+// Seconds since a point of the steady clock.
+inline double Seconds(std::chrono::steady_clock::time_point since) {
+  return std::chrono::duration<double>(std::chrono::steady_clock::now() - since).count();
+}

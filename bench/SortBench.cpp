@@ -19,15 +19,7 @@
 #include "search/Attrib.h"
 #include "search/ColSortIterator.h"
 
-namespace {
-
 using Clock = std::chrono::steady_clock;
-
-double Seconds(Clock::time_point since) {
-  return std::chrono::duration<double>(Clock::now() - since).count();
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
   std::string path;

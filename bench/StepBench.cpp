@@ -20,15 +20,7 @@
 #include "views/IndPanelLogic.h"
 #include "views/IndScrollLogic.h"
 
-namespace {
-
 using Clock = std::chrono::steady_clock;
-
-double Seconds(Clock::time_point since) {
-  return std::chrono::duration<double>(Clock::now() - since).count();
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
   std::string path;

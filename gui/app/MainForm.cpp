@@ -530,21 +530,24 @@ QString TMainForm::StatusText(int panel) const {
 
 void TMainForm::FreeSortIterators() { sort_iterators_.SetCollection(nullptr); }
 
-void TMainForm::QuickFind() {
-  if (!Collection() || Importing()) return;
-  sort_iterators_.SetCollection(Collection());
-  TdlgQuickFind dialog(this, sort_iterators_.Lists(), Collection());
-  dialog.SetSelected(scroller_->CurrentIndividual());
-  if (dialog.exec() == QDialog::Accepted) GoToIndividual(dialog.Selected());
+namespace {
+
+// Opens a find dialog on the active individual with the file's sorted lists; its choice
+// becomes active on OK.
+template <class Dialog>
+void RunFindDialog(TMainForm& form, WSortIterators& lists) {
+  if (!form.Collection() || form.Importing()) return;
+  lists.SetCollection(form.Collection());
+  Dialog dialog(&form, lists.Lists(), form.Collection());
+  dialog.SetSelected(form.Scroller()->CurrentIndividual());
+  if (dialog.exec() == QDialog::Accepted) form.GoToIndividual(dialog.Selected());
 }
 
-void TMainForm::AdvancedFind() {
-  if (!Collection() || Importing()) return;
-  sort_iterators_.SetCollection(Collection());
-  TWFindDlg dialog(this, sort_iterators_.Lists(), Collection());
-  dialog.SetSelected(scroller_->CurrentIndividual());
-  if (dialog.exec() == QDialog::Accepted) GoToIndividual(dialog.Selected());
-}
+}  // namespace
+
+void TMainForm::QuickFind() { RunFindDialog<TdlgQuickFind>(*this, sort_iterators_); }
+
+void TMainForm::AdvancedFind() { RunFindDialog<TWFindDlg>(*this, sort_iterators_); }
 
 void TMainForm::SetFileCommandsEnabled(bool enabled) {
   quick_find_->setEnabled(enabled);

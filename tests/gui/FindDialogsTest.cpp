@@ -32,8 +32,8 @@
 
 namespace {
 
-// Runs `act` on the dialog of type Dialog once it is shown (a modal dialog's exec() only
-// returns after `act` closed it).
+// Runs `act` on the dialog of type Dialog once it is shown and ready for input (a modal
+// dialog's exec() only returns after `act` closed it).
 template <class Dialog, class Act>
 void WhenShown(Act act) {
   auto* timer = new QTimer;
@@ -41,7 +41,8 @@ void WhenShown(Act act) {
   QObject::connect(timer, &QTimer::timeout, [timer, act] {
     for (QWidget* widget : QApplication::topLevelWidgets()) {
       auto* dialog = qobject_cast<Dialog*>(widget);
-      if (dialog && dialog->isVisible()) {
+      // Not while a list sorts itself: the wait dialog then holds the dialog disabled.
+      if (dialog && dialog->isVisible() && dialog->isEnabled() && TWaitDlg::Depth() == 0) {
         timer->stop();
         timer->deleteLater();
         act(dialog);
