@@ -348,6 +348,9 @@ class TabsTest : public QObject {
     WGenPanel gen;
     WIndPanel ind;
     WFamPanel fam;
+    Options().SetBool(WOptions::UseLDS, qEnvironmentVariableIsSet("TARAVELL_SCREENSHOT_LDS"));
+    ind.ApplyDisplaySettings();
+    fam.ApplyDisplaySettings();
     gen.SetCollection(collection);
     gen.SetFileName(file.isEmpty() ? TestDataPath("sample.ged") : file.toStdString());
     gen.SetImportTime(WGenPanelRows::FormatImportTime(0.123));
@@ -355,13 +358,14 @@ class TabsTest : public QObject {
     ind.SetIndividual(person);
     fam.SetCollection(collection);
     fam.SetIndividual(person);
-    for (auto [widget, name] : {std::pair<QWidget*, const char*>{&gen, "general"}, {&ind, "individual"},
-                                {&fam, "family"}}) {
+    for (auto [widget, name] :
+         {std::pair<QWidget*, const char*>{&gen, "general"}, {&ind, "individual"}, {&fam, "family"}}) {
       widget->resize(900, 620);
       widget->show();
       QTest::qWait(50);
       QVERIFY(widget->grab().save(stem + QStringLiteral("_") + QLatin1String(name) + QStringLiteral(".png")));
     }
+    Options().SetBool(WOptions::UseLDS, false);
   }
 };
 
