@@ -157,6 +157,14 @@ const WOptions::Entry kEntries[WOptions::kEntryCount] = {
 };
 // clang-format on
 
+#ifndef TARAVELL_UPDATE_URL
+#define TARAVELL_UPDATE_URL "https://taravell-lite.org/updates/skerrit.inf"
+#endif
+
+const WOptions::Entry kExtraEntries[WOptions::kLastEntry - WOptions::kEntryCount] = {
+    {140, "Internet", "UpdateURL", TARAVELL_UPDATE_URL},
+};
+
 constexpr int kFirstRecentFile = WOptions::File1;
 constexpr int kLastRecentFile = WOptions::File10;
 
@@ -185,20 +193,15 @@ long long CivilToDays(long long y, int m, int d) {
 
 const long long kDayZero = CivilToDays(1899, 12, 30);
 
+bool IsSystemFolder(std::string_view dir) {
+  for (std::string_view system : {"/usr", "/bin", "/sbin"})
+    if (dir == system || (dir.starts_with(system) && dir[system.size()] == '/')) return true;
+  return false;
+}
+
 bool IsWritableFolder(const std::string& dir) {
   struct stat st {};
   return stat(dir.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && access(dir.c_str(), W_OK) == 0;
-}
-
-std::string ConfigHome() {
-  const char* xdg = std::getenv("XDG_CONFIG_HOME");
-  if (xdg && xdg[0] == '/') return xdg;  // relative values are to be ignored
-  const char* home = std::getenv("HOME");
-  if (!home || !home[0]) {
-    const passwd* pw = getpwuid(getuid());
-    home = pw && pw->pw_dir ? pw->pw_dir : "/tmp";
-  }
-  return std::string(home) + "/.config";
 }
 
 }  // namespace
@@ -215,14 +218,19 @@ WOptions::~WOptions() = default;
 void WOptions::ResetToDefaults() {
   for (std::string& v : values_) v.clear();
   for (const Entry& e : kEntries) values_[e.id] = e.defaultValue;
+  for (const Entry& e : kExtraEntries) values_[e.id] = e.defaultValue;
 }
 
 const WOptions::Entry* WOptions::FindEntry(int id) {
-  return id >= 1 && id <= kEntryCount ? &kEntries[id - 1] : nullptr;
+  if (id >= 1 && id <= kEntryCount) return &kEntries[id - 1];
+  if (id > kEntryCount && id <= kLastEntry) return &kExtraEntries[id - kEntryCount - 1];
+  return nullptr;
 }
 
 int WOptions::FindKey(std::string_view key) {
   for (const Entry& e : kEntries)
+    if (EqualNoCase(e.key, key)) return e.id;
+  for (const Entry& e : kExtraEntries)
     if (EqualNoCase(e.key, key)) return e.id;
   return 0;
 }
@@ -270,12 +278,18 @@ void WOptions::LoadSettings() {
   // Without a file every entry keeps its default rather than reading as empty.
   for (const Entry& e : kEntries)
     values_[e.id] = ini_ ? ini_->ReadString(e.section, e.key, e.defaultValue) : e.defaultValue;
+  for (const Entry& e : kExtraEntries)
+    values_[e.id] = ini_ ? ini_->ReadString(e.section, e.key, e.defaultValue) : e.defaultValue;
   loaded_ = true;
 }
 
 bool WOptions::SaveSettings() {
   if (!ini_) return false;
   for (const Entry& e : kEntries) ini_->WriteString(e.section, e.key, values_[e.id]);
+  std::string stored;
+  for (const Entry& e : kExtraEntries)
+    if (values_[e.id] != e.defaultValue || ini_->Find(e.section, e.key, &stored))
+      ini_->WriteString(e.section, e.key, values_[e.id]);
   // Also when nothing changed, so that a first run leaves a file with every key.
   return ini_->Flush();
 }
@@ -341,10 +355,23 @@ std::string WOptions::SettingsPathFor(const std::string& programFile) {
   size_t dot = name.find_last_of('.');
   name = (dot != std::string::npos && dot > 0 ? name.substr(0, dot) : name) + ".ini";
 
-  // The program's folder for portable use; "" here is the root folder.
-  if (slash != std::string::npos && IsWritableFolder(folder.empty() ? "/" : folder))
+  // The program's folder for portable use; "" here is the root folder.  An installed program
+  // (under /usr, /bin or /sbin) never writes there, even when run by root.
+  if (slash != std::string::npos && !IsSystemFolder(folder) &&
+      IsWritableFolder(folder.empty() ? "/" : folder))
     return folder + "/" + name;
-  return ConfigHome() + "/taravell-lite/" + name;
+  return UserConfigFolder() + "/taravell-lite/" + name;
+}
+
+std::string WOptions::UserConfigFolder() {
+  const char* xdg = std::getenv("XDG_CONFIG_HOME");
+  if (xdg && xdg[0] == '/') return xdg;  // relative values are to be ignored
+  const char* home = std::getenv("HOME");
+  if (!home || !home[0]) {
+    const passwd* pw = getpwuid(getuid());
+    home = pw && pw->pw_dir ? pw->pw_dir : "/tmp";
+  }
+  return std::string(home) + "/.config";
 }
 
 std::string WOptions::DefaultSettingsPath() {

@@ -161,6 +161,8 @@ class WOptions {
     FamBirChr = 137,
     ShowSplash = 138,
     ListColumns = 139,
+    // Beyond the main table: where the update check downloads its information file.
+    UpdateURL = 140,
   };
 
   struct Entry {
@@ -170,8 +172,12 @@ class WOptions {
     const char* defaultValue;
   };
 
-  static constexpr int kEntryCount = 139;  // entries 1..kEntryCount are in the table
-  static constexpr int kMaxId = 500;       // numbers above the table are kept in memory only
+  static constexpr int kEntryCount = 139;  // entries 1..kEntryCount are in the main table
+  // Entries after the main table (kEntryCount+1..kLastEntry).  They load like the others but are
+  // written to the file only when they differ from their default or the file already holds them,
+  // so that a build-time default (the update address) is not pinned into every settings file.
+  static constexpr int kLastEntry = UpdateURL;
+  static constexpr int kMaxId = 500;  // numbers above the table are kept in memory only
 
   WOptions();  // every entry at its default, no settings file open
   ~WOptions();
@@ -221,7 +227,7 @@ class WOptions {
   // the entries after it move up one place and "File10" becomes empty.
   void RemoveRecentFile(const std::string& path);
 
-  // The table entry with this number, or nullptr.
+  // The table entry with this number (main table or the entries after it), or nullptr.
   static const Entry* FindEntry(int id);
   // The number of the entry with this key (letter case ignored), or 0.
   static int FindKey(std::string_view key);
@@ -231,6 +237,8 @@ class WOptions {
   // Where the settings live when no path is given, for this program and for any program file.
   static std::string DefaultSettingsPath();
   static std::string SettingsPathFor(const std::string& programFile);
+  // The user's configuration folder: $XDG_CONFIG_HOME when it is absolute, else ~/.config.
+  static std::string UserConfigFolder();
 
   // Day numbers (0 = 30 December 1899).  EncodeDay fails on an impossible date or a year outside
   // 1..9999.

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include "TempDir.h"
+#include "support/TempDir.h"
 #include "support/TestPaths.h"
 
 namespace {

@@ -8,7 +8,7 @@
 
 #include <csignal>
 
-#include "TempDir.h"
+#include "support/TempDir.h"
 
 namespace {
 

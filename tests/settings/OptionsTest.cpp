@@ -5,8 +5,8 @@
 
 #include <set>
 
-#include "TempDir.h"
 #include "app/IniFile.h"
+#include "support/TempDir.h"
 
 namespace {
 
@@ -22,7 +22,7 @@ TEST(OptionsTable, HoldsAllEntriesNumberedInOrderWithUniqueKeys) {
     EXPECT_TRUE(keys.insert(lower).second) << "duplicate key " << e->key;
     ++count;
   }
-  EXPECT_EQ(count, 139);
+  EXPECT_EQ(count, WOptions::kLastEntry);
   EXPECT_EQ(WOptions::kEntryCount, 139);
   EXPECT_EQ(WOptions::FindEntry(0), nullptr);
   EXPECT_EQ(WOptions::FindKey("NoSuchKey"), 0);
@@ -323,6 +323,13 @@ TEST_F(SettingsLocation, UnwritableFolderFallsBackToTheUserConfigFolder) {
   EXPECT_EQ(WOptions::SettingsPathFor(program), dir / "home/.config/taravell-lite/taravell-lite.ini");
   setenv("XDG_CONFIG_HOME", "relative/config", 1);
   EXPECT_EQ(WOptions::SettingsPathFor(program), dir / "home/.config/taravell-lite/taravell-lite.ini");
+}
+
+TEST_F(SettingsLocation, InstalledProgramNeverWritesIntoSystemFolders) {
+  setenv("XDG_CONFIG_HOME", (dir / "config").c_str(), 1);
+  // Also when the folder is writable (the tests may run as root).
+  for (const char* program : {"/usr/bin/taravell-lite", "/usr/local/bin/taravell-lite", "/bin/taravell-lite"})
+    EXPECT_EQ(WOptions::SettingsPathFor(program), dir / "config/taravell-lite/taravell-lite.ini") << program;
 }
 
 TEST_F(SettingsLocation, DefaultPathIsNamedAfterThisProgram) {

@@ -1,0 +1,83 @@
+#include "app/OptionsPages.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace {
+
+TEST(OptionsPages, EveryControlIsBoundToItsOwnSwitch) {
+  std::set<int> settings;
+  int perTab[WOptionsPages::kTabCount] = {};
+  for (const auto& c : WOptionsPages::Controls()) {
+    EXPECT_TRUE(settings.insert(c.setting).second) << c.caption;
+    ++perTab[c.tab];
+    const WOptions::Entry* e = WOptions::FindEntry(c.setting);
+    ASSERT_NE(e, nullptr);
+    if (c.kind == WOptionsPages::Kind::CheckBox) {
+      EXPECT_TRUE(std::string(e->defaultValue) == "T" || std::string(e->defaultValue) == "F") << e->key;
+    }
+  }
+  EXPECT_EQ(perTab[WOptionsPages::GeneralTab], 4);
+  EXPECT_EQ(perTab[WOptionsPages::DisplayTab], 10);
+  EXPECT_EQ(perTab[WOptionsPages::TMGTab], 2);
+  EXPECT_EQ(perTab[WOptionsPages::LegacyTab], 1);
+  EXPECT_EQ(settings.count(WOptions::FontSize), 0u);
+  EXPECT_EQ(settings.count(WOptions::GridHeight), 0u);
+}
+
+TEST(OptionsPages, SaveWritesEveryControlBack) {
+  WOptions options;
+  WOptionsPages pages;
+  pages.Load(options);
+  EXPECT_TRUE(pages.Checked(WOptions::NameSlash));
+  EXPECT_FALSE(pages.Checked(WOptions::UseLDS));
+  // Flip every check box and pick the last radio item.
+  for (const auto& c : WOptionsPages::Controls()) {
+    if (c.kind == WOptionsPages::Kind::CheckBox) pages.SetChecked(c.setting, !pages.Checked(c.setting));
+  }
+  pages.SetRadioIndex(2);
+  options.SetString(WOptions::FontSize, "11");
+
+  WOptions before;
+  pages.Save(options);
+  for (const auto& c : WOptionsPages::Controls()) {
+    if (c.kind == WOptionsPages::Kind::CheckBox) {
+      EXPECT_NE(options.GetBool(c.setting), before.GetBool(c.setting)) << c.caption;
+    }
+  }
+  EXPECT_EQ(options.GetInt(WOptions::FNValue), 3);
+  EXPECT_EQ(options.GetString(WOptions::FontSize), "11");
+  EXPECT_EQ(options.GetString(WOptions::GridHeight), "14");
+}
+
+TEST(OptionsPages, UntickedValueKeepsItsSelection) {
+  WOptions options;
+  options.SetInt(WOptions::FNValue, 2);
+  WOptionsPages pages;
+  pages.Load(options);
+  EXPECT_EQ(pages.RadioIndex(), 1);
+  EXPECT_TRUE(pages.RadioEnabled());
+  pages.SetChecked(WOptions::FNValueFlag, false);
+  EXPECT_FALSE(pages.RadioEnabled());
+  EXPECT_EQ(pages.RadioIndex(), 1);
+  pages.SetRadioIndex(0);
+  pages.Save(options);
+  EXPECT_FALSE(options.GetBool(WOptions::FNValueFlag));
+  EXPECT_EQ(options.GetInt(WOptions::FNValue), 1);
+}
+
+TEST(OptionsPages, UnknownValueSelectsNothingAndIsKept) {
+  WOptions options;
+  options.SetString(WOptions::FNValue, "7");
+  WOptionsPages pages;
+  pages.Load(options);
+  EXPECT_EQ(pages.RadioIndex(), -1);
+  options.SetString(WOptions::FNValue, "1");
+  pages.Save(options);
+  EXPECT_EQ(options.GetString(WOptions::FNValue), "7");
+  pages.SetRadioIndex(5);
+  EXPECT_EQ(pages.RadioIndex(), -1);
+}
+
+}  // namespace
