@@ -20,6 +20,7 @@
 #include "gui/views/IndPanel.h"
 #include "model/ABSIndividual.h"
 #include "model/Errors.h"
+#include "support/BrokenCollection.h"
 #include "support/MemCollection.h"
 #include "support/TestPaths.h"
 #include "views/GenPanelRows.h"
@@ -37,16 +38,6 @@ void DoubleClickCell(WGridView* grid, int row, int column) {
   const QRect rect = grid->visualRect(grid->model()->index(row, column));
   QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, rect.center());
 }
-
-// A collection in which one individual cannot be read.
-class BrokenCollection : public MemCollection {
- public:
-  RecNo broken = 0;
-  std::unique_ptr<WABSIndividual> GetIndividual(RecNo rec_no) override {
-    if (rec_no == broken) throw EMemoryError(FormatMessage("Error getting pointer to individual %d", rec_no));
-    return MemCollection::GetIndividual(rec_no);
-  }
-};
 
 }  // namespace
 

@@ -3,6 +3,7 @@
 #include "ViewsFixture.h"
 #include "model/ABSMarriage.h"
 #include "model/Errors.h"
+#include "support/BrokenCollection.h"
 #include "views/FamPanelLogic.h"
 
 namespace {
@@ -202,27 +203,17 @@ TEST_F(FamPanelTest, GridShrinksToTheSmallerFamilyButKeepsItsRows) {
   EXPECT_EQ(panel.HeadingText(1), "Children (2)");
 }
 
-// A collection in which one family cannot be read.
-class BrokenFamilyCollection : public MemCollection {
- public:
-  RecNo broken = 0;
-  std::unique_ptr<WABSMarriage> GetFamily(RecNo rec_no) override {
-    if (rec_no == broken) throw EMemoryError(FormatMessage("Error getting pointer to family %d", rec_no));
-    return MemCollection::GetFamily(rec_no);
-  }
-};
-
 // A child whose own marriage cannot be read shows without a spouse, and the children after
 // it are still listed.
 TEST_F(FamPanelTest, AnUnreadableMarriageOfAChildKeepsTheOtherChildren) {
-  BrokenFamilyCollection broken;
+  BrokenCollection broken;
   RecNo p = broken.AddPerson("John", "Smith", 'M');
   RecNo family = broken.AddFamily(p, 0);
   RecNo first = broken.AddPerson("First", "Smith", 'M');
   RecNo second = broken.AddPerson("Second", "Smith", 'F');
   broken.AddChild(family, first);
   broken.AddChild(family, second);
-  broken.broken = broken.AddFamily(first, broken.AddPerson("Wife", "Jones", 'F'));
+  broken.broken_family = broken.AddFamily(first, broken.AddPerson("Wife", "Jones", 'F'));
   panel.SetCollection(&broken);
   ASSERT_NO_THROW(panel.SetIndividual(p));
   ASSERT_EQ(panel.Children().size(), 2u);

@@ -4,6 +4,7 @@
 #include "model/ABSIndividual.h"
 #include "model/ABSMarriage.h"
 #include "model/Errors.h"
+#include "support/BrokenCollection.h"
 #include "views/IndPanelLogic.h"
 
 namespace {
@@ -275,22 +276,6 @@ TEST_F(IndPanelTest, SelectionNotesLabelsAndDoubleClick) {
   EXPECT_TRUE(panel.Rows().empty());
   EXPECT_EQ(panel.RequestedIndividual(), 0);
 }
-
-// A collection in which one individual's record cannot be reached.
-class BrokenCollection : public MemCollection {
- public:
-  RecNo broken = 0;
-  RecNo broken_family = 0;
-  std::unique_ptr<WABSIndividual> GetIndividual(RecNo rec_no) override {
-    if (rec_no == broken) throw EMemoryError(FormatMessage("Error getting pointer to individual %d", rec_no));
-    return MemCollection::GetIndividual(rec_no);
-  }
-  std::unique_ptr<WABSMarriage> GetFamily(RecNo rec_no) override {
-    if (rec_no == broken_family)
-      throw EMemoryError(FormatMessage("Error getting pointer to family %d", rec_no));
-    return MemCollection::GetFamily(rec_no);
-  }
-};
 
 TEST_F(IndPanelTest, AnUnreadableRelativeGivesARowWithItsTypeOnly) {
   BrokenCollection broken;
