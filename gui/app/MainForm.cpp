@@ -37,6 +37,7 @@
 #include "app/WindowPlacement.h"
 #include "gui/app/AnsiText.h"
 #include "gui/app/Messages.h"
+#include "gui/app/ToolsCommands.h"
 #include "gui/app/WaitDlg.h"
 #include "gui/views/IndScrollLite.h"
 #include "model/ABSCollection.h"
@@ -105,6 +106,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
     tabs_->setCurrentIndex(last_tab);
   }
   resize(1000, 700);
+  tools_ = new TToolsCommands(this);
 }
 
 TMainForm::~TMainForm() {
