@@ -1,8 +1,8 @@
 #include "views/ABSPanelLogic.h"
 
-WColor WABSPanelLogic::RowBackground(RecNo) { return kColorWhite; }
+WColor WABSPanelLogic::RowBackground(RecNo) const { return kColorWhite; }
 
-WColor WABSPanelLogic::RowTextColor(RecNo) { return kColorBlack; }
+WColor WABSPanelLogic::RowTextColor(RecNo) const { return kColorBlack; }
 
 void WABSPanelLogic::SetCollection(WABSCollection* collection) {
   collection_ = collection;

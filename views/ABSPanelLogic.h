@@ -19,8 +19,8 @@ class WABSPanelLogic {
   WABSPanelLogic& operator=(const WABSPanelLogic&) = delete;
 
   // Colours of a row or box that names individual n: white on black for everybody.
-  virtual WColor RowBackground(RecNo n);
-  virtual WColor RowTextColor(RecNo n);
+  virtual WColor RowBackground(RecNo n) const;
+  virtual WColor RowTextColor(RecNo n) const;
   // Keeps the collection (not owned) and forgets the requested individual.
   virtual void SetCollection(WABSCollection* collection);
   virtual void SetIndividual(RecNo n);

@@ -36,9 +36,9 @@ std::string WGenPanelRows::FormatImportTime(double seconds) {
 }
 
 void WGenPanelRows::Rebuild() {
+  rows_.Clear();
   if (!collection_) return;
   WABSCollection& c = *collection_;
-  rows_.Clear();
   rows_.Add(1, "File Information", "", "");
   rows_.Add(0, "Name", "", file_name_);
   rows_.Add(0, "Size", "", c.GetFileSizeText());

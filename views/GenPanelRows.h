@@ -18,14 +18,15 @@ class WGenPanelRows {
   // Puts the text into the "Importing" row.
   void SetImportTime(const std::string& text);
 
+  // Builds the rows anew from the collection; without one the list is empty.
+  void Rebuild();
+
   const WGeneralInfo& Rows() const { return rows_; }
 
   // The import time as the main window shows it: "%.3f seconds".
   static std::string FormatImportTime(double seconds);
 
  private:
-  void Rebuild();
-
   WABSCollection* collection_ = nullptr;
   std::string file_name_;
   std::string import_time_;

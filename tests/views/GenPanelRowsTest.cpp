@@ -82,4 +82,16 @@ TEST(GenPanelRows, ManyHeaderRowsStopAtTheListLimit) {
   EXPECT_EQ(rows.GetRow(19)->heading, 0);
 }
 
+// Taking the collection away empties the rows: nothing of the old file may be drawn.
+TEST(GenPanelRows, NoCollectionLeavesNoRows) {
+  InfoCollection c(FileKind::GEDCOM, false, 2);
+  WGenPanelRows panel;
+  panel.SetCollection(&c);
+  ASSERT_GT(panel.Rows().Count(), 0);
+  panel.SetCollection(nullptr);
+  EXPECT_EQ(panel.Rows().Count(), 0);
+  panel.SetFileName("other.ged");
+  EXPECT_EQ(panel.Rows().Count(), 0);
+}
+
 }  // namespace
