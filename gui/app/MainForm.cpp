@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDesktopServices>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -33,11 +32,22 @@
 #include <QVBoxLayout>
 
 #include "app/FileMask.h"
+#include "app/MakerLinks.h"
 #include "app/Options.h"
+#include "app/QuickHelp.h"
 #include "app/WindowPlacement.h"
 #include "gui/app/AnsiText.h"
+#include "gui/app/DialogHooks.h"
+#include "gui/app/HelpMenu.h"
+#include "gui/app/InitHelpDialog.h"
 #include "gui/app/Messages.h"
+#include "gui/app/SafeCall.h"
+#include "gui/app/ToolsCommands.h"
+#include "gui/app/URLLabel.h"
 #include "gui/app/WaitDlg.h"
+#include "gui/views/FamPanel.h"
+#include "gui/views/GenPanel.h"
+#include "gui/views/IndPanel.h"
 #include "gui/views/IndScrollLite.h"
 #include "model/ABSCollection.h"
 #include "model/UIHooks.h"
@@ -47,7 +57,6 @@ namespace {
 constexpr int kLeftPanelWidth = 130;
 constexpr int kToolBarHeight = 29;
 constexpr int kStripHeight = 40;
-const char* const kWebsite = "https://www.brambleford.example/taravell/";
 
 QStringList ToQStringList(const std::vector<std::string>& items) {
   QStringList list;
@@ -55,12 +64,7 @@ QStringList ToQStringList(const std::vector<std::string>& items) {
   return list;
 }
 
-// A placeholder page until a tab's panel exists.
-QWidget* EmptyPage() {
-  auto* page = new QWidget;
-  page->setAutoFillBackground(true);
-  return page;
-}
+QString WebSite() { return QString::fromUtf8(WMakerLinks::WebSite()); }
 
 }  // namespace
 
@@ -105,6 +109,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
     tabs_->setCurrentIndex(last_tab);
   }
   resize(1000, 700);
+  tools_ = new TToolsCommands(this);
 }
 
 TMainForm::~TMainForm() {
@@ -135,11 +140,14 @@ void TMainForm::CreateActions() {
   check_updates_ = new QAction(QStringLiteral("Check for Updates"), this);
 
   reset_quick_help_ = new QAction(QStringLiteral("Reset Quick Help Dialog Boxes"), this);
-  connect(reset_quick_help_, &QAction::triggered, this, &TMainForm::ResetQuickHelp);
+  connect(reset_quick_help_, &QAction::triggered, this, &TMainForm::ResetQuickHelpAndRefresh);
   email_ = new QAction(QStringLiteral("Email a Friend..."), this);
-  connect(email_, &QAction::triggered, this, &TMainForm::EmailAFriend);
+  connect(email_, &QAction::triggered, this, [] { SafeCall([] { EmailAFriend(); }); });
   suggestion_ = new QAction(QStringLiteral("Make a Suggestion"), this);
+  connect(suggestion_, &QAction::triggered, this,
+          [this] { SafeCall([this] { ShowSuggestionDialog(this); }); });
   about_ = new QAction(QStringLiteral("&About..."), this);
+  connect(about_, &QAction::triggered, this, [this] { SafeCall([this] { ShowAboutBox(this); }); });
 
   back_ = new QAction(st->standardIcon(QStyle::SP_ArrowBack), QStringLiteral("Back"), this);
   connect(back_, &QAction::triggered, this, [this] { scroller_->GoBack(); });
@@ -189,12 +197,9 @@ void TMainForm::CreateToolBar() {
   auto* spacer = new QWidget(toolbar_);
   spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
   toolbar_->addWidget(spacer);
-  website_ = new QLabel(toolbar_);
-  website_->setText(QStringLiteral("<a href=\"%1\">Taravell Website</a>").arg(kWebsite));
+  website_ = new TURLLabel(QStringLiteral("Taravell Website"), toolbar_);
+  website_->SetURL(WebSite());
   website_->setToolTip(QStringLiteral("Click here to start your Internet browser"));
-  website_->setOpenExternalLinks(false);
-  connect(website_, &QLabel::linkActivated, this,
-          [](const QString& url) { QDesktopServices::openUrl(QUrl(url)); });
   website_->setContentsMargins(0, 0, 12, 0);
   toolbar_->addWidget(website_);
 }
@@ -278,9 +283,14 @@ QWidget* TMainForm::CreateMiddle() {
   layout->addWidget(strip);
 
   tabs_ = new QTabWidget(middle);
-  gen_page_ = EmptyPage();
-  ind_page_ = EmptyPage();
-  fam_page_ = EmptyPage();
+  gen_page_ = new WGenPanel;
+  ind_page_ = new WIndPanel;
+  fam_page_ = new WFamPanel;
+  // The tabs name a person; the scroller makes him or her active, which refreshes the tab.
+  for (WABSPanel* panel : std::initializer_list<WABSPanel*>{ind_page_, fam_page_})
+    connect(panel, &WABSPanel::individualRequested, this, [this](int n) { GoToIndividual(n); });
+  // The Individual tab stores both switches itself; a new sentence setting needs a refresh.
+  connect(ind_page_, &WIndPanel::tmgSentenceToggled, this, [this](bool) { RefreshCurrentTab(); });
   tabs_->addTab(gen_page_, QStringLiteral("General"));
   tabs_->addTab(ind_page_, QStringLiteral("Individual"));
   tabs_->addTab(fam_page_, QStringLiteral("Family"));
@@ -344,13 +354,12 @@ QWidget* TMainForm::CreateLinksPage() {
     label->setWordWrap(true);
     label->setTextFormat(Qt::RichText);
     label->setOpenExternalLinks(false);
-    connect(label, &QLabel::linkActivated, page,
-            [](const QString& url) { QDesktopServices::openUrl(QUrl(url)); });
+    connect(label, &QLabel::linkActivated, page, [](const QString& url) { OpenExternalUrl(QUrl(url)); });
     layout->addWidget(label);
   };
   add(QStringLiteral("<h3>Taravell on the web</h3>"));
-  add(QStringLiteral("Home page: <a href=\"%1\">%1</a>").arg(kWebsite));
-  add(QStringLiteral("News and updates: <a href=\"%1news/\">%1news/</a>").arg(kWebsite));
+  add(QStringLiteral("Home page: <a href=\"%1\">%1</a>").arg(WebSite()));
+  add(QStringLiteral("News and updates: <a href=\"%1news/\">%1news/</a>").arg(WebSite()));
   add(QStringLiteral("<h3>Mailing lists</h3>"));
   add(QStringLiteral(
       "Announcements of new versions: "
@@ -386,7 +395,7 @@ void TMainForm::Start(const QStringList& args) {
   if (started_) return;
   started_ = true;
   RestoreWindowPlacement();
-  ShowQuickHelp(1);
+  if (quick_help_enabled_) SafeCall([this] { TInitHelpDialog::ShowQuickHelp(WQuickHelp::kWelcome, this); });
   std::vector<std::string> list;
   for (const QString& arg : args) list.push_back(QToAnsi(arg));
   RecNo n = 0;
@@ -476,22 +485,36 @@ void TMainForm::SetImportTimer(bool enabled, int interval_ms) {
 }
 
 void TMainForm::DetachViews(const std::string& file_name) {
-  (void)file_name;
+  // The list and the tabs let go before the collection is freed.
   scroller_->SetCollection(nullptr);
+  SafeCall([&] {
+    gen_page_->SetCollection(nullptr);
+    gen_page_->SetFileName(file_name);
+    ind_page_->SetCollection(nullptr);
+    fam_page_->SetCollection(nullptr);
+  });
   SetFileCommandsEnabled(false);
   UpdateHistoryActions();
   emit collectionChanged(nullptr);
 }
 
 void TMainForm::AttachViews(WABSCollection* collection, const std::string& file_name) {
-  (void)file_name;
+  SafeCall([&] {
+    gen_page_->SetCollection(collection);
+    gen_page_->SetFileName(file_name);
+    ind_page_->SetCollection(collection);
+    fam_page_->SetCollection(collection);
+  });
   SetFileCommandsEnabled(true);
+  // Attaching the list makes individual 1 active, which refreshes the shown tab.
   scroller_->SetCollection(collection);
   UpdateHistoryActions();
   emit collectionChanged(collection);
 }
 
-void TMainForm::SetImportTime(const std::string& text) { (void)text; }
+void TMainForm::SetImportTime(const std::string& text) {
+  SafeCall([&] { gen_page_->SetImportTime(text); });
+}
 
 void TMainForm::SetCaption(const std::string& caption) { setWindowTitle(AnsiToQ(caption)); }
 
@@ -572,22 +595,22 @@ void TMainForm::GoToIndividual(RecNo n) { scroller_->GoToIndividual(n); }
 
 void TMainForm::RefreshCurrentTab() {
   const bool open = Collection() != nullptr;
-  switch (tabs_->currentIndex()) {
-    case kGeneralTab:
-      if (open) ShowQuickHelp(2);
-      break;
-    case kIndividualTab:
-      if (open) ShowQuickHelp(3);
-      break;
-    case kFamilyTab:
-      if (open) ShowQuickHelp(4);
-      break;
-    default:
-      break;
-  }
+  const int tab = tabs_->currentIndex();
+  SafeCall([&] {
+    if (tab == kIndividualTab) ind_page_->SetIndividual(open ? scroller_->CurrentIndividual() : 0);
+    if (tab == kFamilyTab) fam_page_->SetIndividual(open ? scroller_->CurrentIndividual() : 0);
+  });
+  // The tab's quick help, once, and only with a file to explain.
+  if (open && quick_help_enabled_ && tab <= kFamilyTab)
+    SafeCall([&] { TInitHelpDialog::ShowQuickHelpForTab(tab, this); });
 }
 
-void TMainForm::ApplyDisplaySettings() {}
+void TMainForm::ApplyDisplaySettings() {
+  SafeCall([this] {
+    ind_page_->ApplyDisplaySettings();
+    fam_page_->ApplyDisplaySettings();
+  });
+}
 
 void TMainForm::RefreshAfterSettings() {
   ApplyDisplaySettings();
@@ -600,19 +623,9 @@ void TMainForm::UpdateHistoryActions() {
   forward_->setEnabled(scroller_->CanGoForward());
 }
 
-void TMainForm::ShowQuickHelp(int item) { (void)item; }
-
-void TMainForm::ResetQuickHelp() {
-  for (int id : {WOptions::IH1, WOptions::IH2, WOptions::IH3, WOptions::IH4}) Options().SetBool(id, true);
-  Options().SetBool(WOptions::DispInitHelp, true);
+void TMainForm::ResetQuickHelpAndRefresh() {
+  SafeCall([] { ResetQuickHelp(); });
   RefreshCurrentTab();
-}
-
-void TMainForm::EmailAFriend() {
-  QUrl url(QStringLiteral("mailto:"));
-  url.setQuery(QStringLiteral("subject=Taravell Lite&body=Taravell Lite is available free of charge from %1")
-                   .arg(kWebsite));
-  QDesktopServices::openUrl(url);
 }
 
 // ---- drag and drop, layout

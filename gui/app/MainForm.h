@@ -20,7 +20,12 @@ class QTabWidget;
 class QTimer;
 class QToolBar;
 class QTreeView;
+class TToolsCommands;
+class TURLLabel;
 class WABSCollection;
+class WFamPanel;
+class WGenPanel;
+class WIndPanel;
 class WIndScrollLite;
 
 // The main window: menus, tool bar, the folder and file browser at the left, the individual
@@ -70,8 +75,13 @@ class TMainForm : public QMainWindow, private WOpenCycleHost {
   QAction* EmailAction() const { return email_; }
   QAction* SuggestionAction() const { return suggestion_; }
   QAction* AboutAction() const { return about_; }
+  // Tools > Options... and Check for Updates, and the start-up checks.
+  TToolsCommands* ToolsCommands() const { return tools_; }
 
   QTabWidget* Tabs() const { return tabs_; }
+  WGenPanel* GenPanel() const { return gen_page_; }
+  WIndPanel* IndPanel() const { return ind_page_; }
+  WFamPanel* FamPanel() const { return fam_page_; }
   // Status panels 0 to 4.
   QString StatusText(int panel) const;
   QWidget* LeftPanel() const { return left_panel_; }
@@ -84,7 +94,6 @@ class TMainForm : public QMainWindow, private WOpenCycleHost {
 
   // Quick help can be switched off for unattended runs (screenshots).
   void SetQuickHelpEnabled(bool enabled) { quick_help_enabled_ = enabled; }
-  void ShowQuickHelp(int item);
 
  signals:
   // The open file changed (none after a failed open or while idle).  Lists built for the
@@ -131,8 +140,7 @@ class TMainForm : public QMainWindow, private WOpenCycleHost {
   void SetFileCommandsEnabled(bool enabled);
   void RestoreWindowPlacement();
   void SaveWindowPlacement();
-  void ResetQuickHelp();
-  void EmailAFriend();
+  void ResetQuickHelpAndRefresh();
 
   WOpenCycle cycle_{*this};
   bool quick_help_enabled_ = true;
@@ -149,12 +157,13 @@ class TMainForm : public QMainWindow, private WOpenCycleHost {
   QAction* email_ = nullptr;
   QAction* suggestion_ = nullptr;
   QAction* about_ = nullptr;
+  TToolsCommands* tools_ = nullptr;
   QAction* back_ = nullptr;
   QAction* forward_ = nullptr;
   QAction* file_directory_ = nullptr;
 
   QToolBar* toolbar_ = nullptr;
-  QLabel* website_ = nullptr;
+  TURLLabel* website_ = nullptr;
   QSplitter* splitter_ = nullptr;
   QWidget* left_panel_ = nullptr;
   QComboBox* places_ = nullptr;
@@ -165,9 +174,9 @@ class TMainForm : public QMainWindow, private WOpenCycleHost {
   QWidget* middle_ = nullptr;
   WIndScrollLite* scroller_ = nullptr;
   QTabWidget* tabs_ = nullptr;
-  QWidget* gen_page_ = nullptr;
-  QWidget* ind_page_ = nullptr;
-  QWidget* fam_page_ = nullptr;
+  WGenPanel* gen_page_ = nullptr;
+  WIndPanel* ind_page_ = nullptr;
+  WFamPanel* fam_page_ = nullptr;
   QLabel* status_[5] = {};
   QTimer* import_timer_ = nullptr;
 };

@@ -7,6 +7,7 @@
 #include <QToolButton>
 
 #include "gui/app/AnsiText.h"
+#include "gui/app/SafeCall.h"
 #include "gui/views/SelectionButton.h"
 
 namespace {
@@ -50,44 +51,22 @@ WIndScrollLite::WIndScrollLite(QWidget* parent) : QWidget(parent) {
   };
   connect(scroll_, &QScrollBar::valueChanged, this, [this](int value) {
     if (mirroring_) return;
-    try {
-      logic_.UserScroll(value, scroll_->isSliderDown());
-    } catch (...) {
-    }
+    SafeCall([&] { logic_.UserScroll(value, scroll_->isSliderDown()); });
   });
-  connect(scroll_, &QScrollBar::sliderReleased, this, [this] {
-    try {
-      logic_.UserScroll(scroll_->value(), false);
-    } catch (...) {
-    }
-  });
-  connect(father_, &QToolButton::clicked, this, [this] {
-    try {
-      logic_.GoToFather();
-    } catch (...) {
-    }
-  });
-  connect(mother_, &QToolButton::clicked, this, [this] {
-    try {
-      logic_.GoToMother();
-    } catch (...) {
-    }
-  });
-  connect(spouse_, &WSelectionButton::beforeShow, this, [this] {
-    try {
-      logic_.BuildSpouseMenu();
-    } catch (...) {
-    }
-  });
+  connect(scroll_, &QScrollBar::sliderReleased, this,
+          [this] { SafeCall([&] { logic_.UserScroll(scroll_->value(), false); }); });
+  connect(father_, &QToolButton::clicked, this, [this] { SafeCall([&] { logic_.GoToFather(); }); });
+  connect(mother_, &QToolButton::clicked, this, [this] { SafeCall([&] { logic_.GoToMother(); }); });
+  connect(spouse_, &WSelectionButton::beforeShow, this,
+          [this] { SafeCall([&] { logic_.BuildSpouseMenu(); }); });
   // The logic has already recorded the choice in its menu; go to the person behind it.
   connect(spouse_, &WSelectionButton::itemChange, this, [this] {
-    try {
+    SafeCall([&] {
       const int selected = logic_.SpouseMenu().ItemSelected();
       const auto& jumps = logic_.JumpList();
       if (selected >= 1 && selected <= static_cast<int>(jumps.size()) && jumps[selected - 1])
         logic_.GoToIndividual(jumps[selected - 1]);
-    } catch (...) {
-    }
+    });
   });
   Mirror();
 }
@@ -95,39 +74,24 @@ WIndScrollLite::WIndScrollLite(QWidget* parent) : QWidget(parent) {
 QSize WIndScrollLite::sizeHint() const { return QSize(400, kHeight); }
 
 void WIndScrollLite::SetCollection(WABSCollection* collection) {
-  try {
-    logic_.SetCollection(collection);
-  } catch (...) {
-  }
+  SafeCall([&] { logic_.SetCollection(collection); });
   Mirror();
 }
 
 void WIndScrollLite::GoToIndividual(RecNo n) {
-  try {
-    logic_.GoToIndividual(n);
-  } catch (...) {
-  }
+  SafeCall([&] { logic_.GoToIndividual(n); });
 }
 
 void WIndScrollLite::GoBack() {
-  try {
-    logic_.GoBack();
-  } catch (...) {
-  }
+  SafeCall([&] { logic_.GoBack(); });
 }
 
 void WIndScrollLite::GoForward() {
-  try {
-    logic_.GoForward();
-  } catch (...) {
-  }
+  SafeCall([&] { logic_.GoForward(); });
 }
 
 void WIndScrollLite::RefreshCaption() {
-  try {
-    logic_.RefreshCaption();
-  } catch (...) {
-  }
+  SafeCall([&] { logic_.RefreshCaption(); });
   Mirror();
 }
 

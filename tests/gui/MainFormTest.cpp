@@ -1,5 +1,6 @@
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDropEvent>
 #include <QElapsedTimer>
 #include <QLabel>
@@ -18,10 +19,13 @@
 #include <memory>
 
 #include "app/Options.h"
+#include "gui/app/DialogHooks.h"
+#include "gui/app/InitHelpDialog.h"
 #include "gui/app/MainForm.h"
 #include "gui/app/Messages.h"
 #include "gui/app/QtHooks.h"
 #include "gui/app/WaitDlg.h"
+#include "gui/views/IndPanel.h"
 #include "gui/views/IndScrollLite.h"
 #include "gui/views/SelectionButton.h"
 #include "model/ABSCollection.h"
@@ -260,6 +264,28 @@ class MainFormTest : public QObject {
     QVERIFY(form->Collection());
   }
 
+  // Closing the window during an import stops the import first; the window then closes
+  // idle instead of being torn down under the running reader.
+  void closeDuringImport() {
+    const QString path = dir_.filePath("large.ged");
+    QVERIFY(QFile::exists(path));  // written by cancelLongImport
+    auto form = NewForm();
+    form->Start({});
+    bool asked = false;
+    QTimer::singleShot(0, form.get(), [&] {
+      asked = true;
+      QVERIFY(form->Importing());
+      form->close();
+      QVERIFY(form->isVisible());
+    });
+    QVERIFY(!form->OpenGenealogyFile(path));
+    QVERIFY(asked);
+    QVERIFY(messages_.isEmpty());
+    QVERIFY(!form->Collection());
+    QTRY_VERIFY(!form->isVisible());
+    QCOMPARE(Options().GetString(WOptions::File1), std::string());
+  }
+
   // Closing stores the file, the list position and the window placement.
   void closeStoresTheSession() {
     {
@@ -278,6 +304,55 @@ class MainFormTest : public QObject {
     QCOMPARE(form->CurrentFile(), sample_);
     QCOMPARE(form->Scroller()->CurrentIndividual(), form->Collection()->FindIndividual("I4"));
     QVERIFY(Options().ReadIniInteger("General", "ShowCmd", 0) >= 1);
+  }
+
+  // Quick help: the welcome at the first show, then each data tab's help once, and only
+  // while a file is open; "Reset Quick Help Dialog Boxes" brings them back.
+  void quickHelpOncePerTab() {
+    QStringList shown;
+    SetModalHook([&](QDialog& dialog) {
+      if (auto* help = qobject_cast<TInitHelpDialog*>(&dialog)) shown << help->Title();
+      return int(QDialog::Accepted);
+    });
+    Options().ResetToDefaults();
+    Options().SetBool(WOptions::LoadLastFile, false);
+    Options().SetInt(WOptions::LastTab, TMainForm::kGeneralTab);
+    auto form = std::make_unique<TMainForm>();
+    form->show();
+    form->Start({});
+    QCOMPARE(shown, QStringList{QStringLiteral("Welcome to Taravell Lite")});
+    // Without a file, switching tabs explains nothing.
+    for (int tab : {1, 2, 0}) form->Tabs()->setCurrentIndex(tab);
+    QCOMPARE(shown.size(), 1);
+    QVERIFY(form->OpenGenealogyFile(sample_));
+    for (int tab : {1, 2, 3, 4, 0, 1, 2}) form->Tabs()->setCurrentIndex(tab);
+    form->GoToIndividual(3);
+    QCOMPARE(shown, (QStringList{QStringLiteral("Welcome to Taravell Lite"), QStringLiteral("General Tab"),
+                                 QStringLiteral("Individual Tab"), QStringLiteral("Family Tab")}));
+    QCOMPARE(Options().GetInt(WOptions::LastTab), int(TMainForm::kFamilyTab));
+    shown.clear();
+    form->ResetQuickHelpAction()->trigger();  // the Family tab is showing: its help at once
+    QCOMPARE(shown, QStringList{QStringLiteral("Family Tab")});
+    SetModalHook(nullptr);
+    Options().SetBool(WOptions::DispInitHelp, false);
+  }
+
+  // The Individual tab follows the scroller; its Chronological switch is stored.
+  void individualTabFollowsAndChronoIsStored() {
+    auto form = NewForm();
+    form->Start({sample_, QStringLiteral("I4")});
+    form->Tabs()->setCurrentIndex(TMainForm::kIndividualTab);
+    WIndPanel* panel = form->IndPanel();
+    const RecNo n = form->Collection()->FindIndividual("I4");
+    QCOMPARE(panel->Logic().Individual(), n);
+    form->Scroller()->FatherButton()->click();
+    QCOMPARE(panel->Logic().Individual(), form->Scroller()->CurrentIndividual());
+    const bool chrono = panel->Chronological();
+    panel->ChronologicalBox()->click();
+    QCOMPARE(panel->Chronological(), !chrono);
+    QCOMPARE(Options().GetBool(WOptions::Chrono), !chrono);
+    panel->ChronologicalBox()->click();
+    QCOMPARE(Options().GetBool(WOptions::Chrono), chrono);
   }
 
   void cleanupTestCase() {
