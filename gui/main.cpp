@@ -10,6 +10,7 @@
 #include "gui/app/MainForm.h"
 #include "gui/app/QtHooks.h"
 #include "gui/app/Splash.h"
+#include "gui/app/ToolsCommands.h"
 
 namespace {
 
@@ -59,6 +60,8 @@ int main(int argc, char** argv) {
   {
     TMainForm form;
     if (!screenshot.isEmpty()) form.SetQuickHelpEnabled(false);
+    // The file association and update checks ask questions: not while taking a screenshot.
+    if (screenshot.isEmpty()) form.ToolsCommands()->RunStartupChecks();
     form.show();
     form.Start(args);
     if (!tab.isEmpty()) {

@@ -120,14 +120,18 @@ FamilyGridRec WFamPanelLogic::ChildRow(RecNo child_no) {
   const int family_count = child->SpouseFamilyCount();
   if (family_count > 0) {
     row.spouse_family_count = family_count;
-    std::unique_ptr<WABSMarriage> family = collection_->GetFamily(child->GetSpouseFamily(1));
-    const RecNo spouse = family ? family->GetOtherSpouse(child_no) : 0;
-    if (spouse) {
-      row.first_spouse = spouse;
-      row.has_grandchildren = family->ChildCount() > 0;
-    } else {
-      row.spouse_family_count = 0;
+    try {
+      std::unique_ptr<WABSMarriage> family = collection_->GetFamily(child->GetSpouseFamily(1));
+      const RecNo spouse = family ? family->GetOtherSpouse(child_no) : 0;
+      if (spouse) {
+        row.first_spouse = spouse;
+        row.has_grandchildren = family->ChildCount() > 0;
+      }
+    } catch (const ETaravellError&) {
+      // A marriage of the child that cannot be read shows as no spouse; the other children
+      // still follow.
     }
+    if (!row.first_spouse) row.spouse_family_count = 0;
   }
   return row;
 }

@@ -137,18 +137,30 @@ void WIndPanelLogic::AddEventRow(const std::string& type, WABSEvent* event) {
   AddRow(std::move(row));
 }
 
+std::unique_ptr<WABSIndividual> WIndPanelLogic::ReadIndividual(RecNo m) const {
+  try {
+    return collection_->GetIndividual(m);
+  } catch (const ETaravellError&) {
+    return nullptr;
+  }
+}
+
+std::unique_ptr<WABSMarriage> WIndPanelLogic::ReadFamily(RecNo f) const {
+  try {
+    return collection_->GetFamily(f);
+  } catch (const ETaravellError&) {
+    return nullptr;
+  }
+}
+
 void WIndPanelLogic::AddPersonRow(const std::string& type, RecNo m) {
   IndInfoRec row;
   row.type = type;
   row.individual = m;
   row.background = RowBackground(m);
   row.text_color = RowTextColor(m);
-  std::unique_ptr<WABSIndividual> person;
-  try {
-    person = collection_->GetIndividual(m);
-  } catch (const ETaravellError&) {
-    // An unreadable relative shows a row with the type only.
-  }
+  // An unreadable relative shows a row with the type only.
+  std::unique_ptr<WABSIndividual> person = ReadIndividual(m);
   if (person) {
     std::unique_ptr<WABSVitEvent> birth = person->GetEvent(evBirth, 1);
     if (birth) {
@@ -271,7 +283,7 @@ void WIndPanelLogic::AddParentRows(WABSIndividual& person) {
     int mother_relation = 0;
     int father_relation = 0;
     if (!person.GetParentFamilyLink(i, family_no, mother_relation, father_relation)) continue;
-    std::unique_ptr<WABSMarriage> family = collection_->GetFamily(family_no);
+    std::unique_ptr<WABSMarriage> family = ReadFamily(family_no);
     if (!family) continue;
     // The first of several parent families is the preferred one.
     const std::string preferred = family_count > 1 && i == 1 ? " (P)" : "";
@@ -289,8 +301,12 @@ void WIndPanelLogic::AddMarriageRows(RecNo n, WABSIndividual& person) {
   const int family_count = person.SpouseFamilyCount();
   for (int i = 1; i <= family_count; ++i) {
     const RecNo family_no = person.GetSpouseFamily(i);
-    std::unique_ptr<WABSMarriage> family = collection_->GetFamily(family_no);
-    if (!family) continue;
+    std::unique_ptr<WABSMarriage> family = ReadFamily(family_no);
+    if (!family) {
+      // A marriage that cannot be read keeps its place as a row of its own.
+      if (family_no > 0 && !chronological_) AddTypeRow("Marriage " + std::to_string(i));
+      continue;
+    }
     const bool synthesized = family->IsSynthesized();
     if (synthesized && chronological_) continue;
     const std::string marker = synthesized ? "[Created by Taravell] " : "";
@@ -338,7 +354,7 @@ void WIndPanelLogic::AddMarriageRows(RecNo n, WABSIndividual& person) {
       const RecNo child_no = family->GetChild(j);
       if (child_no <= 0) continue;
       std::string type = "Child";
-      if (std::unique_ptr<WABSIndividual> child = collection_->GetIndividual(child_no)) {
+      if (std::unique_ptr<WABSIndividual> child = ReadIndividual(child_no)) {
         const int link_count = child->ParentFamilyCount();
         for (int k = 1; k <= link_count; ++k) {
           RecNo link_family = 0;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -10,6 +11,7 @@
 
 class WABSEvent;
 class WABSIndividual;
+class WABSMarriage;
 
 // One row of the Individual tab.
 struct IndInfoRec {
@@ -83,6 +85,10 @@ class WIndPanelLogic : public WABSPanelLogic {
 
  private:
   void BuildRows(RecNo n, WABSIndividual& person);
+  // A relative or family read for a row; none when it cannot be read, so that one bad
+  // record leaves one empty row instead of ending the table.
+  std::unique_ptr<WABSIndividual> ReadIndividual(RecNo m) const;
+  std::unique_ptr<WABSMarriage> ReadFamily(RecNo f) const;
   void AddRow(IndInfoRec&& row);
   // A row of type only, for what is missing or cannot be read.
   void AddTypeRow(const std::string& type);

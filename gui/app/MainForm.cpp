@@ -42,6 +42,7 @@
 #include "gui/app/InitHelpDialog.h"
 #include "gui/app/Messages.h"
 #include "gui/app/SafeCall.h"
+#include "gui/app/ToolsCommands.h"
 #include "gui/app/URLLabel.h"
 #include "gui/app/WaitDlg.h"
 #include "gui/search/FindDlg.h"
@@ -110,6 +111,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
     tabs_->setCurrentIndex(last_tab);
   }
   resize(1000, 700);
+  tools_ = new TToolsCommands(this);
 }
 
 TMainForm::~TMainForm() {

@@ -21,6 +21,7 @@ class QTabWidget;
 class QTimer;
 class QToolBar;
 class QTreeView;
+class TToolsCommands;
 class TURLLabel;
 class WABSCollection;
 class WFamPanel;
@@ -82,6 +83,8 @@ class TMainForm : public QMainWindow, private WOpenCycleHost {
   QAction* EmailAction() const { return email_; }
   QAction* SuggestionAction() const { return suggestion_; }
   QAction* AboutAction() const { return about_; }
+  // Tools > Options... and Check for Updates, and the start-up checks.
+  TToolsCommands* ToolsCommands() const { return tools_; }
 
   QTabWidget* Tabs() const { return tabs_; }
   WGenPanel* GenPanel() const { return gen_page_; }
@@ -163,6 +166,7 @@ class TMainForm : public QMainWindow, private WOpenCycleHost {
   QAction* email_ = nullptr;
   QAction* suggestion_ = nullptr;
   QAction* about_ = nullptr;
+  TToolsCommands* tools_ = nullptr;
   QAction* back_ = nullptr;
   QAction* forward_ = nullptr;
   QAction* file_directory_ = nullptr;

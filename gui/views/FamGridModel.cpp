@@ -2,8 +2,8 @@
 
 #include <QColor>
 
-#include "gui/app/QtColor.h"
 #include "gui/app/AnsiText.h"
+#include "gui/app/QtColor.h"
 #include "views/FamPanelLogic.h"
 
 WFamGridModel::WFamGridModel(const WFamPanelLogic& logic, QObject* parent)

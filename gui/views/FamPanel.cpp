@@ -8,8 +8,8 @@
 #include <QToolButton>
 
 #include "app/Options.h"
-#include "gui/app/Fonts.h"
 #include "gui/app/AnsiText.h"
+#include "gui/app/Fonts.h"
 #include "gui/app/SafeCall.h"
 #include "gui/views/FamGridModel.h"
 #include "gui/views/GridDelegate.h"

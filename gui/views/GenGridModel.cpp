@@ -3,9 +3,9 @@
 #include <QColor>
 #include <QFont>
 
+#include "gui/app/AnsiText.h"
 #include "gui/app/Fonts.h"
 #include "gui/app/QtColor.h"
-#include "gui/app/AnsiText.h"
 #include "gui/views/GridDelegate.h"
 #include "views/GenPanelRows.h"
 

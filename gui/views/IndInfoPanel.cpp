@@ -5,9 +5,9 @@
 #include <QPainter>
 #include <cmath>
 
+#include "gui/app/AnsiText.h"
 #include "gui/app/Fonts.h"
 #include "gui/app/QtColor.h"
-#include "gui/app/AnsiText.h"
 #include "gui/app/SafeCall.h"
 #include "model/UIHooks.h"
 #include "views/IndInfoBox.h"
@@ -133,7 +133,7 @@ void TIndInfoPanel::paintEvent(QPaintEvent*) {
     painter.fillRect(rect(), background_);
     const int line_height = LineHeight();
     const int cell = LetterCellWidth();
-    const int cells_left = width() - 1 - 4 * cell;
+    const int cells_left = width() - 2 - 4 * cell;
 
     const QString* texts[3] = {&name_, &birth_, &death_};
     QFont regular = font();

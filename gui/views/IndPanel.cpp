@@ -10,8 +10,8 @@
 #include <QVBoxLayout>
 
 #include "app/Options.h"
-#include "gui/app/Fonts.h"
 #include "gui/app/AnsiText.h"
+#include "gui/app/Fonts.h"
 #include "gui/app/SafeCall.h"
 #include "gui/views/GridView.h"
 #include "gui/views/IndGridModel.h"

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "app/Options.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -17,16 +16,6 @@ TEST(FileAssoc, AsksOnlyWhenSwitchedOnAndAnotherProgramOpensGedcom) {
   EXPECT_TRUE(WFileAssoc::IsOurs("  taravell-lite.desktop \r\nother.desktop\n"));
   EXPECT_FALSE(WFileAssoc::IsOurs("other.desktop\ntaravell-lite.desktop\n"));
   EXPECT_FALSE(WFileAssoc::IsOurs("taravell-lite.desktop.bak"));
-}
-
-TEST(FileAssoc, AnswersSetTheDefaultSwitchOffOrSkip) {
-  WOptions options;
-  EXPECT_TRUE(WFileAssoc::ApplyAnswer(WFileAssoc::Answer::Yes, options));
-  EXPECT_TRUE(options.GetBool(WOptions::GEDAssoc));
-  EXPECT_FALSE(WFileAssoc::ApplyAnswer(WFileAssoc::Answer::Cancel, options));
-  EXPECT_TRUE(options.GetBool(WOptions::GEDAssoc));
-  EXPECT_FALSE(WFileAssoc::ApplyAnswer(WFileAssoc::Answer::No, options));
-  EXPECT_FALSE(options.GetBool(WOptions::GEDAssoc));
 }
 
 TEST(FileAssoc, PafAssociationIsAddedBesideTheExistingViewer) {

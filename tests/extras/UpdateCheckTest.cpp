@@ -103,33 +103,12 @@ class UpdateCheckTest : public ::testing::Test {
   std::string local = dir / "skerrit.inf";
 };
 
-TEST_F(UpdateCheckTest, NewerAndSameVersion) {
-  check.Finish(WUpdateCheck::Download::Ok, kGoodFile, local);
-  EXPECT_EQ(check.Status(), "");
-  EXPECT_EQ(check.VersionLabel(), "New Version 1.16 of Taravell is available");
-  EXPECT_EQ(check.Urls().size(), 3u);
-  EXPECT_TRUE(check.ReplacedLocalCopy());
-  EXPECT_EQ(ReadFile(local), kGoodFile);
-
+// Versions are compared as trimmed text; a file without the product's line hides the label.
+TEST_F(UpdateCheckTest, VersionLabel) {
   check.Finish(WUpdateCheck::Download::Ok, "SKERRIT= 1.15 \n", local);
   EXPECT_EQ(check.VersionLabel(), "You have the latest version of Taravell");
-  EXPECT_TRUE(check.Items().empty());
-
   check.Finish(WUpdateCheck::Download::Ok, "item0=News\n", local);
   EXPECT_FALSE(check.VersionLabelVisible());
-}
-
-TEST_F(UpdateCheckTest, ConnectionErrorFallsBackToTheCopy) {
-  check.Finish(WUpdateCheck::Download::ConnectionError, "", local);
-  EXPECT_EQ(check.Status(), "Connection error, request aborted");
-  EXPECT_TRUE(check.Items().empty());
-  EXPECT_FALSE(check.VersionLabelVisible());
-
-  WriteFile(local, kGoodFile);
-  check.Finish(WUpdateCheck::Download::ConnectionError, "", local);
-  EXPECT_EQ(check.Status(), "Connection error, using previous update");
-  EXPECT_EQ(check.Items().size(), 2u);
-  EXPECT_EQ(check.LatestVersion(), "1.16");
 }
 
 TEST_F(UpdateCheckTest, AnswersThatAreNotTheFileNeverReplaceTheCopy) {

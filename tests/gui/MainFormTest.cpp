@@ -264,6 +264,28 @@ class MainFormTest : public QObject {
     QVERIFY(form->Collection());
   }
 
+  // Closing the window during an import stops the import first; the window then closes
+  // idle instead of being torn down under the running reader.
+  void closeDuringImport() {
+    const QString path = dir_.filePath("large.ged");
+    QVERIFY(QFile::exists(path));  // written by cancelLongImport
+    auto form = NewForm();
+    form->Start({});
+    bool asked = false;
+    QTimer::singleShot(0, form.get(), [&] {
+      asked = true;
+      QVERIFY(form->Importing());
+      form->close();
+      QVERIFY(form->isVisible());
+    });
+    QVERIFY(!form->OpenGenealogyFile(path));
+    QVERIFY(asked);
+    QVERIFY(messages_.isEmpty());
+    QVERIFY(!form->Collection());
+    QTRY_VERIFY(!form->isVisible());
+    QCOMPARE(Options().GetString(WOptions::File1), std::string());
+  }
+
   // Closing stores the file, the list position and the window placement.
   void closeStoresTheSession() {
     {

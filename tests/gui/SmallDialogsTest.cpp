@@ -9,6 +9,7 @@
 #include "app/Options.h"
 #include "app/QuickHelp.h"
 #include "gui/app/AboutBox.h"
+#include "gui/app/AnsiText.h"
 #include "gui/app/DialogHooks.h"
 #include "gui/app/HelpMenu.h"
 #include "gui/app/InitHelpDialog.h"
@@ -115,6 +116,21 @@ class SmallDialogsTest : public QObject {
     QCOMPARE(opened_.size(), 1);
     QCOMPARE(opened_[0].scheme(), QStringLiteral("mailto"));
     QVERIFY(opened_[0].query(QUrl::FullyDecoded).contains(QStringLiteral("subject=Taravell Lite")));
+  }
+
+  // Pictures of the dialogs for a person to look at, only when TARAVELL_SCREENSHOT_DIR is set.
+  void screenshots() {
+    const QString dir = qEnvironmentVariable("TARAVELL_SCREENSHOT_DIR");
+    if (dir.isEmpty()) QSKIP("set TARAVELL_SCREENSHOT_DIR to take the pictures");
+    TInitHelpDialog help(QString::fromStdString(WQuickHelp::Title(3)), AnsiToQ(WQuickHelp::Text(3)));
+    TAboutBox about;
+    TSuggestDlg suggest;
+    for (auto [dialog, name] :
+         {std::pair<QDialog*, const char*>{&help, "quickhelp"}, {&about, "about"}, {&suggest, "suggest"}}) {
+      dialog->show();
+      QTest::qWait(50);
+      QVERIFY(dialog->grab().save(dir + QStringLiteral("/") + QLatin1String(name) + QStringLiteral(".png")));
+    }
   }
 };
 

@@ -20,6 +20,7 @@
 #include "gui/views/IndPanel.h"
 #include "model/ABSIndividual.h"
 #include "model/Errors.h"
+#include "support/BrokenCollection.h"
 #include "support/MemCollection.h"
 #include "support/TestPaths.h"
 #include "views/GenPanelRows.h"
@@ -37,16 +38,6 @@ void DoubleClickCell(WGridView* grid, int row, int column) {
   const QRect rect = grid->visualRect(grid->model()->index(row, column));
   QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, rect.center());
 }
-
-// A collection in which one individual cannot be read.
-class BrokenCollection : public MemCollection {
- public:
-  RecNo broken = 0;
-  std::unique_ptr<WABSIndividual> GetIndividual(RecNo rec_no) override {
-    if (rec_no == broken) throw EMemoryError(FormatMessage("Error getting pointer to individual %d", rec_no));
-    return MemCollection::GetIndividual(rec_no);
-  }
-};
 
 }  // namespace
 
@@ -348,6 +339,9 @@ class TabsTest : public QObject {
     WGenPanel gen;
     WIndPanel ind;
     WFamPanel fam;
+    Options().SetBool(WOptions::UseLDS, qEnvironmentVariableIsSet("TARAVELL_SCREENSHOT_LDS"));
+    ind.ApplyDisplaySettings();
+    fam.ApplyDisplaySettings();
     gen.SetCollection(collection);
     gen.SetFileName(file.isEmpty() ? TestDataPath("sample.ged") : file.toStdString());
     gen.SetImportTime(WGenPanelRows::FormatImportTime(0.123));
@@ -355,13 +349,14 @@ class TabsTest : public QObject {
     ind.SetIndividual(person);
     fam.SetCollection(collection);
     fam.SetIndividual(person);
-    for (auto [widget, name] : {std::pair<QWidget*, const char*>{&gen, "general"}, {&ind, "individual"},
-                                {&fam, "family"}}) {
+    for (auto [widget, name] :
+         {std::pair<QWidget*, const char*>{&gen, "general"}, {&ind, "individual"}, {&fam, "family"}}) {
       widget->resize(900, 620);
       widget->show();
       QTest::qWait(50);
       QVERIFY(widget->grab().save(stem + QStringLiteral("_") + QLatin1String(name) + QStringLiteral(".png")));
     }
+    Options().SetBool(WOptions::UseLDS, false);
   }
 };
 

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "ViewsFixture.h"
+#include "model/ABSMarriage.h"
+#include "model/Errors.h"
+#include "support/BrokenCollection.h"
 #include "views/FamPanelLogic.h"
 
 namespace {
@@ -198,6 +201,25 @@ TEST_F(FamPanelTest, GridShrinksToTheSmallerFamilyButKeepsItsRows) {
   for (int row = 2; row < 5; ++row) EXPECT_EQ(panel.CellText(row, 1), "");
   EXPECT_EQ(panel.GridRowCount(), 41);
   EXPECT_EQ(panel.HeadingText(1), "Children (2)");
+}
+
+// A child whose own marriage cannot be read shows without a spouse, and the children after
+// it are still listed.
+TEST_F(FamPanelTest, AnUnreadableMarriageOfAChildKeepsTheOtherChildren) {
+  BrokenCollection broken;
+  RecNo p = broken.AddPerson("John", "Smith", 'M');
+  RecNo family = broken.AddFamily(p, 0);
+  RecNo first = broken.AddPerson("First", "Smith", 'M');
+  RecNo second = broken.AddPerson("Second", "Smith", 'F');
+  broken.AddChild(family, first);
+  broken.AddChild(family, second);
+  broken.broken_family = broken.AddFamily(first, broken.AddPerson("Wife", "Jones", 'F'));
+  panel.SetCollection(&broken);
+  ASSERT_NO_THROW(panel.SetIndividual(p));
+  ASSERT_EQ(panel.Children().size(), 2u);
+  EXPECT_EQ(panel.Children()[0].first_spouse, 0);
+  EXPECT_EQ(panel.CellText(0, 5), "");
+  EXPECT_EQ(panel.Children()[1].child, second);
 }
 
 }  // namespace

@@ -2,7 +2,9 @@
 
 #include "ViewsFixture.h"
 #include "model/ABSIndividual.h"
+#include "model/ABSMarriage.h"
 #include "model/Errors.h"
+#include "support/BrokenCollection.h"
 #include "views/IndPanelLogic.h"
 
 namespace {
@@ -275,16 +277,6 @@ TEST_F(IndPanelTest, SelectionNotesLabelsAndDoubleClick) {
   EXPECT_EQ(panel.RequestedIndividual(), 0);
 }
 
-// A collection in which one individual's record cannot be reached.
-class BrokenCollection : public MemCollection {
- public:
-  RecNo broken = 0;
-  std::unique_ptr<WABSIndividual> GetIndividual(RecNo rec_no) override {
-    if (rec_no == broken) throw EMemoryError(FormatMessage("Error getting pointer to individual %d", rec_no));
-    return MemCollection::GetIndividual(rec_no);
-  }
-};
-
 TEST_F(IndPanelTest, AnUnreadableRelativeGivesARowWithItsTypeOnly) {
   BrokenCollection broken;
   RecNo p = broken.AddPerson("John", "Smith", 'M');
@@ -301,6 +293,37 @@ TEST_F(IndPanelTest, AnUnreadableRelativeGivesARowWithItsTypeOnly) {
   broken.broken = p;
   ASSERT_NO_THROW(panel.SetIndividual(p));
   EXPECT_TRUE(panel.Rows().empty());
+}
+
+// One unreadable child or marriage leaves one row with its type only; the rows after it
+// are still built.
+TEST_F(IndPanelTest, AnUnreadableChildOrMarriageKeepsTheRowsAfterIt) {
+  BrokenCollection broken;
+  RecNo p = broken.AddPerson("Mary", "Jones", 'F');
+  RecNo lost = broken.AddPerson("Lost", "Brown", 'M');
+  RecNo kept = broken.AddPerson("Kept", "Brown", 'F');
+  RecNo family = broken.AddFamily(broken.AddPerson("Carl", "Brown", 'M'), p);
+  broken.AddChild(family, lost);
+  broken.AddChild(family, kept);
+  RecNo second = broken.AddFamily(broken.AddPerson("Dan", "Green", 'M'), p);
+  broken.broken = lost;
+  broken.broken_family = family;
+  panel.SetCollection(&broken);
+  ASSERT_NO_THROW(panel.SetIndividual(p));
+  std::vector<std::string> types = Types();
+  std::vector<std::string> tail(types.begin() + 6, types.end());
+  EXPECT_EQ(tail, std::vector<std::string>({"Marriage 1", "Marriage 2 (0)"}));
+  EXPECT_EQ(panel.Rows()[7].information, "Dan Green, m. ");
+
+  broken.broken_family = 0;
+  ASSERT_NO_THROW(panel.SetIndividual(p));
+  types = Types();
+  tail.assign(types.begin() + 6, types.end());
+  EXPECT_EQ(tail,
+            std::vector<std::string>({"Marriage 1 (2)", "     Child", "     Daughter", "Marriage 2 (0)"}));
+  EXPECT_EQ(panel.Rows()[7].information, "");
+  EXPECT_EQ(panel.Rows()[7].individual, lost);
+  (void)second;
 }
 
 }  // namespace
