@@ -10,9 +10,9 @@
 
 #include "app/MakerLinks.h"
 #include "app/QuickHelp.h"
+#include "gui/app/AnsiText.h"
 #include "gui/app/DialogHooks.h"
 #include "gui/app/Fonts.h"
-#include "gui/app/AnsiText.h"
 #include "gui/app/URLLabel.h"
 
 namespace {

@@ -72,8 +72,10 @@ inline size_t WalkCollection(WABSCollection& collection) {
     }
     for (int kind = 7; kind <= 9; ++kind) n += Event(person->GetLDSEvent(kind).get());
     for (int i = 1; i <= person->CitationCount(); ++i) n += Citation(person->GetCitation(i));
-    for (int i = 1; i <= person->ParentFamilyCount(); ++i) n += static_cast<size_t>(person->GetParentFamily(i));
-    for (int i = 1; i <= person->SpouseFamilyCount(); ++i) n += static_cast<size_t>(person->GetSpouseFamily(i));
+    for (int i = 1; i <= person->ParentFamilyCount(); ++i)
+      n += static_cast<size_t>(person->GetParentFamily(i));
+    for (int i = 1; i <= person->SpouseFamilyCount(); ++i)
+      n += static_cast<size_t>(person->GetSpouseFamily(i));
     n += collection.GetIndividualSummary(r).size() + static_cast<size_t>(collection.GetFatherOf(r)) +
          static_cast<size_t>(collection.GetMotherOf(r));
   }
@@ -94,7 +96,8 @@ inline size_t WalkCollection(WABSCollection& collection) {
       if (source->HasRepository()) {
         if (auto repo = collection.GetRepository(source->GetRepositoryRecord())) {
           n += repo->GetName().size() + repo->GetRecordText().size() + Note(repo->GetNote());
-          if (auto address = repo->GetAddress()) n += address->GetAddress().size() + address->GetCity().size();
+          if (auto address = repo->GetAddress())
+            n += address->GetAddress().size() + address->GetCity().size();
         }
       }
     }
@@ -106,7 +109,8 @@ inline size_t WalkCollection(WABSCollection& collection) {
   int rows = 0;
   auto header = std::make_unique<GenHeaderRecs>();
   collection.GetHeaderInfo(rows, *header);
-  for (int i = 0; i < rows && i < kGenHeaderRows; ++i) n += (*header)[i].label.size() + (*header)[i].value.size();
+  for (int i = 0; i < rows && i < kGenHeaderRows; ++i)
+    n += (*header)[i].label.size() + (*header)[i].value.size();
   n += collection.GetHeaderText().size();
   return n;
 }

@@ -9,7 +9,7 @@ std::string SourceDir() { return TARAVELL_SOURCE_DIR; }
 std::string CorpusDir() { return TARAVELL_CORPUS_DIR; }
 
 bool HaveCorpus() {
-  struct stat st{};
+  struct stat st {};
   return stat(TARAVELL_CORPUS_DIR, &st) == 0 && S_ISDIR(st.st_mode);
 }
 

@@ -3,10 +3,10 @@
 #include <string>
 
 // Where the tests find their inputs.
-std::string SourceDir();          // the checkout
-std::string CorpusDir();          // ../shared/corpus beside the checkout (may be absent)
-bool HaveCorpus();                // true when CorpusDir() exists
-std::string CliPath();            // the built taravell-cli
+std::string SourceDir();                            // the checkout
+std::string CorpusDir();                            // ../shared/corpus beside the checkout (may be absent)
+bool HaveCorpus();                                  // true when CorpusDir() exists
+std::string CliPath();                              // the built taravell-cli
 std::string TestDataPath(const std::string& name);  // tests/data/<name>
 
 // Runs a shell command and returns what it printed on standard output; exit status in *status.
