@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cctype>
 
+#include "formats/Readers.h"
+
 namespace {
 
 std::vector<std::string> Split(const std::string& text, char separator) {
@@ -25,17 +27,31 @@ std::string Cased(std::string text, int (*convert)(int)) {
 }  // namespace
 
 std::string WFileMask::FileListMask() {
-  std::string mask = "*.ged;*.sub;*.xxx";
-  for (const char* extra : {";*.paf", ";*.tmg", ";*.pjc", ";*.ftw", ";*.fdb", ";*.rmg"}) mask += extra;
+  std::string mask;
+  for (const WReaderInfo* reader : RegisteredReaders())
+    for (const std::string& extension : reader->extensions) mask += (mask.empty() ? "*" : ";*") + extension;
   return mask;
 }
 
 std::string WFileMask::OpenDialogFilter() {
-  return "All Files (*.ged, *.paf, *.sub, *.tmg, *.pjc, *.ftw, *.fbk, *.fdb, "
-         "*.xxx)|*.ged;*.paf;*.sub;*.tmg;*.pjc;*.ftw;*.fbk;*.fdb;*.xxx;*.rmg|GEDCOM (*.ged)|*.ged|PAF "
-         "(*.PAF)|*.paf|Temple Submission File (*.SUB, *.xxx)|*.sub;*.xxx|The Master Genealogist 4.x "
-         "(*.TMG)|*.TMG|The Master Genealogist 5.x (*.PJC)|*.PJC|Family Tree Maker (*.FTW, "
-         "*.fbk)|*.FTW;*.fbk|Legacy Family Tree (*.fdb)|*.fdb|Roots Magic (*.rmg)|*.rmg";
+  std::string filter = "All Files|" + FileListMask();
+  for (const WReaderInfo* reader : RegisteredReaders())
+    for (const WReaderInfo::FilterEntry& entry : reader->filters)
+      filter += "|" + entry.caption + "|" + entry.patterns;
+  return filter;
+}
+
+std::string WFileMask::FormatsText() {
+  std::string text;
+  const auto& readers = RegisteredReaders();
+  for (size_t i = 0; i < readers.size(); ++i) {
+    if (i > 0) text += i + 1 == readers.size() ? " and " : ", ";
+    text += readers[i]->name + " (";
+    for (size_t k = 0; k < readers[i]->extensions.size(); ++k)
+      text += (k ? ", " : "") + readers[i]->extensions[k];
+    text += ")";
+  }
+  return text;
 }
 
 std::vector<std::string> WFileMask::SplitPatterns(const std::string& mask) {

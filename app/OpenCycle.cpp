@@ -6,11 +6,10 @@
 #include "app/OpenCycleHost.h"
 #include "app/Options.h"
 #include "app/ReaderChoice.h"
+#include "base/Errors.h"
+#include "base/TextUtils.h"
+#include "base/UIHooks.h"
 #include "model/ABSCollection.h"
-#include "model/Errors.h"
-#include "model/TextUtils.h"
-#include "model/UIHooks.h"
-#include "views/GenPanelRows.h"
 
 WOpenCycle::WOpenCycle(WOpenCycleHost& host) : host_(host) {}
 
@@ -117,8 +116,7 @@ bool WOpenCycle::OpenGenealogyFile(const std::string& path) {
   host_.AttachViews(collection_.get(), path);
   const double ms =
       std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - started_).count();
-  host_.SetImportTime(
-      WGenPanelRows::FormatImportTime(static_cast<double>(static_cast<long long>(ms)) / 1000.0));
+  host_.SetImportTime(FormatSeconds(static_cast<double>(static_cast<long long>(ms)) / 1000.0));
   const std::array<std::string, 5> panels = CountPanels(collection_.get());
   for (int i = 1; i <= 4; ++i) host_.SetStatusText(i, panels[i]);
   EndBusy();

@@ -7,9 +7,9 @@
 #include <cstring>
 #include <exception>
 
-#include "formats/ged/GEDCollection.h"
-#include "model/Errors.h"
-#include "model/TextUtils.h"
+#include "base/Errors.h"
+#include "base/TextUtils.h"
+#include "formats/Readers.h"
 
 namespace {
 
@@ -32,34 +32,46 @@ ssize_t ReadBytesAt(const std::string& path, off_t offset, void* buffer, size_t 
 // Bytes of a fixed-width field as text up to its first zero byte.
 std::string FieldText(const char* bytes, size_t width) { return std::string(bytes, strnlen(bytes, width)); }
 
-std::string ExtensionOf(const std::string& path) {
-  size_t slash = path.find_last_of('/');
-  size_t dot = path.find_last_of('.');
-  if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return {};
-  return LowerCaseText(path.substr(dot));
-}
-
 std::string NotSupportedYet(const char* format) {
   return std::string(format) + " files are not supported yet";
 }
 
-}  // namespace
+// Kinds of file this program knows of but whose reader is not in the registry: their files get
+// a message of their own instead of "Unknown file format".
+struct KnownKind {
+  FileKind kind;
+  const char* extensions[3];
+  const char* name;
+};
+constexpr KnownKind kKnownKinds[] = {
+    {FileKind::PAF, {".paf"}, "Personal Ancestral File"},
+    {FileKind::Legacy, {".fdb"}, "Legacy Family Tree"},
+    {FileKind::FamilyTreeMaker, {".ftw", ".fbk"}, "Family Tree Maker"},
+    {FileKind::TMG4, {".tmg"}, "The Master Genealogist 4.x"},
+    {FileKind::TMG5, {".pjc"}, "The Master Genealogist 5.x"},
+    {FileKind::RootsMagic3, {".rmg"}, "RootsMagic"},
+};
 
-FileKind KindFromExtension(const std::string& extension) {
-  if (extension == ".ged" || extension == ".sub" || extension == ".xxx") return FileKind::GEDCOM;
-  if (extension == ".paf") return FileKind::PAF;
-  if (extension == ".fdb") return FileKind::Legacy;
-  if (extension == ".ftw" || extension == ".fbk") return FileKind::FamilyTreeMaker;
-  if (extension == ".tmg") return FileKind::TMG4;
-  if (extension == ".pjc") return FileKind::TMG5;
-  if (extension == ".rmg") return FileKind::RootsMagic3;
-  return FileKind::None;
+const KnownKind* KnownKindFor(const std::string& extension) {
+  for (const KnownKind& k : kKnownKinds)
+    for (const char* e : k.extensions)
+      if (e && extension == e) return &k;
+  return nullptr;
 }
 
-bool IsUnicodeFile(const std::string& path) {
-  unsigned char bytes[3] = {};
-  ssize_t n = ReadBytesAt(path, 0, bytes, sizeof bytes);
-  return n >= 2 && bytes[0] == 0xFF && bytes[1] == 0xFE;
+}  // namespace
+
+std::string ExtensionOf(const std::string& path) {
+  const size_t slash = path.find_last_of('/');
+  const size_t dot = path.find_last_of('.');
+  if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return {};
+  return LowerCaseText(path.substr(dot));
+}
+
+FileKind KindFromExtension(const std::string& extension) {
+  if (const WReaderInfo* reader = ReaderForExtension(extension)) return reader->kind;
+  if (const KnownKind* known = KnownKindFor(extension)) return known->kind;
+  return FileKind::None;
 }
 
 int DetectPAFVersion(const std::string& path) {
@@ -84,38 +96,23 @@ bool IsLegacyDatabase(const std::string& path, std::string& error) {
 
 std::unique_ptr<WABSCollection> CreateCollectionForFile(const std::string& path, std::string& error) {
   error.clear();
+  const std::string extension = ExtensionOf(path);
   try {
-    switch (KindFromExtension(ExtensionOf(path))) {
-      case FileKind::GEDCOM:
-        if (IsUnicodeFile(path)) {
-          error = "Error: Cannot read unicode GEDCOM file\r" + path;
-          return nullptr;
-        }
-        return std::make_unique<WGEDCollection>(path);
-      case FileKind::PAF:
-        if (DetectPAFVersion(path) == 1) {
-          error = "Unknown PAF file format";
-          return nullptr;
-        }
-        error = NotSupportedYet("Personal Ancestral File");
-        return nullptr;
-      case FileKind::Legacy:
-        if (IsLegacyDatabase(path, error)) error = NotSupportedYet("Legacy Family Tree");
-        return nullptr;
-      case FileKind::FamilyTreeMaker:
-        error = NotSupportedYet("Family Tree Maker");
-        return nullptr;
-      case FileKind::TMG4:
-        error = NotSupportedYet("The Master Genealogist 4.x");
-        return nullptr;
-      case FileKind::TMG5:
-        error = NotSupportedYet("The Master Genealogist 5.x");
-        return nullptr;
-      case FileKind::RootsMagic3:
-        error = NotSupportedYet("RootsMagic");
-        return nullptr;
-      case FileKind::None:
-        break;
+    if (const WReaderInfo* reader = ReaderForExtension(extension)) {
+      if (reader->probe) {
+        error = reader->probe(path);
+        if (!error.empty()) return nullptr;
+      }
+      return reader->create(path);
+    }
+    if (const KnownKind* known = KnownKindFor(extension)) {
+      // Even without a reader, a file that is not of the kind at all is told apart.
+      if (known->kind == FileKind::PAF && DetectPAFVersion(path) == 1) {
+        error = "Unknown PAF file format";
+      } else if (known->kind != FileKind::Legacy || IsLegacyDatabase(path, error)) {
+        error = NotSupportedYet(known->name);
+      }
+      return nullptr;
     }
     error = "Unknown file format";
   } catch (const std::exception& e) {

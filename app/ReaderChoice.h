@@ -5,18 +5,18 @@
 
 #include "model/ABSCollection.h"
 
-// Choosing the reader for a file: the extension selects the kind of reader, and a few
-// bytes inside the file confirm it (the byte-order mark of a GEDCOM file, the version of
-// a PAF file, the signature of a Legacy database).  Files are only ever opened for
-// reading.
+// Choosing the reader for a file: the extension selects the reader in the registry, and the
+// reader's probe of a few bytes inside the file may refuse it (the byte-order mark of a GEDCOM
+// file, the version of a PAF file, the signature of a Legacy database).  Files are only ever
+// opened for reading.
+
+// The lower-case extension of a path with its dot ("/a/B.GED" -> ".ged"); only the extension is
+// lower-cased, never the path itself.  Empty when the name has none.
+std::string ExtensionOf(const std::string& path);
 
 // The reader kind of a lower-case extension with its dot (".ged" -> GEDCOM); None for an
 // extension no reader takes.
 FileKind KindFromExtension(const std::string& extension);
-
-// True when the file starts with the UTF-16 little-endian byte-order mark (FF FE).  A file
-// that cannot be opened is not Unicode: its reader reports the failure.
-bool IsUnicodeFile(const std::string& path);
 
 // The version of a PAF file from its signature bytes: 300, 400 or 500; 1 when the bytes
 // name none of them or the file cannot be read.

@@ -9,7 +9,7 @@
 #include <system_error>
 
 #include "app/Options.h"
-#include "model/TextUtils.h"
+#include "base/TextUtils.h"
 
 WUpdateCheck::WUpdateCheck(std::string productCode, std::string currentVersion, std::string productName)
     : productCode_(std::move(productCode)),

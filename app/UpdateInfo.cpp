@@ -1,6 +1,6 @@
 #include "app/UpdateInfo.h"
 
-#include "model/TextUtils.h"
+#include "base/TextUtils.h"
 
 namespace {
 

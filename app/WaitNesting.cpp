@@ -1,6 +1,6 @@
 #include "app/WaitNesting.h"
 
-#include "model/UIHooks.h"
+#include "base/UIHooks.h"
 
 WWaitNesting::Action WWaitNesting::Enter(bool show_now, bool with_cancel) {
   if (with_cancel) ImportCancelled = false;

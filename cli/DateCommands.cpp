@@ -3,10 +3,10 @@
 
 #include <cstdio>
 
+#include "base/Date.h"
+#include "base/DateDiff.h"
+#include "base/TextUtils.h"
 #include "cli/Commands.h"
-#include "model/Date.h"
-#include "model/DateDiff.h"
-#include "model/TextUtils.h"
 
 namespace {
 

@@ -3,10 +3,10 @@
 #include <cstdio>
 #include <string>
 
+#include "base/UIHooks.h"
 #include "cli/Commands.h"
 #include "cli/FileOpen.h"
 #include "model/ABSIndividual.h"
-#include "model/UIHooks.h"
 #include "search/SortIterators.h"
 #include "views/GenPanelRows.h"
 

@@ -8,9 +8,9 @@
 #include <exception>
 
 #include "app/ReaderChoice.h"
+#include "base/TextUtils.h"
+#include "base/UIHooks.h"
 #include "cli/Commands.h"
-#include "model/TextUtils.h"
-#include "model/UIHooks.h"
 
 namespace {
 
@@ -170,36 +170,4 @@ std::string OutputText(const std::string& text) {
     }
   }
   return AnsiToUtf8(lines);
-}
-
-std::string JsonString(const std::string& utf8) {
-  std::string out = "\"";
-  for (unsigned char c : utf8) {
-    switch (c) {
-      case '"':
-        out += "\\\"";
-        break;
-      case '\\':
-        out += "\\\\";
-        break;
-      case '\n':
-        out += "\\n";
-        break;
-      case '\r':
-        out += "\\r";
-        break;
-      case '\t':
-        out += "\\t";
-        break;
-      default:
-        if (c < 0x20) {
-          char buf[8];
-          std::snprintf(buf, sizeof buf, "\\u%04x", c);
-          out += buf;
-        } else {
-          out += static_cast<char>(c);
-        }
-    }
-  }
-  return out + "\"";
 }

@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 
+#include "base/TextUtils.h"
 #include "model/ABSCollection.h"
 
 // Opening a genealogy file for a command, the way the viewer opens it: the reader chosen
@@ -36,8 +37,6 @@ bool OpenFileAndIndividual(const CliArgs& args, const char* command, OpenedFile&
 std::string OutputField(const std::string& text, bool keep_tabs = false);
 // A multi-line model text in UTF-8 with each CR LF (or lone CR) as a line feed.
 std::string OutputText(const std::string& text);
-// A UTF-8 text as a JSON string literal.
-std::string JsonString(const std::string& utf8);
 // Prints an error message of the open cycle or a reader to stderr, line breaks as line
 // feeds.
 void PrintOpenError(const std::string& message);

@@ -3,12 +3,12 @@
 #include <cstdio>
 #include <string>
 
+#include "base/TextUtils.h"
 #include "cli/Commands.h"
 #include "cli/FileOpen.h"
 #include "model/ABSIndividual.h"
-#include "model/TextUtils.h"
-#include "search/FindDlgLogic.h"
 #include "search/SortIterators.h"
+#include "views/FindDlgLogic.h"
 
 int SearchModeByName(const std::string& name) {
   if (name == "index") return WFindDlgLogic::fmIndex;

@@ -6,10 +6,10 @@
 #include <string>
 
 #include "app/Options.h"
+#include "base/UIHooks.h"
 #include "cli/CliArgs.h"
 #include "cli/CliSettings.h"
 #include "cli/Commands.h"
-#include "model/UIHooks.h"
 
 namespace {
 
@@ -36,6 +36,8 @@ const Command kCommands[] = {
     {"show", CmdShow, "show FILE REF           the Individual tab's rows [--chrono] [--lds] [--notes]"},
     {"family", CmdFamily,
      "family FILE REF         the Family tab: boxes, marriage, counter, children [--marriage K]"},
+    {"dump", CmdDump,
+     "dump FILE [REF]         everything the file holds as JSON Lines (REF: one individual)"},
     {"settings", CmdSettings,
      "settings [KEY...]       the settings of this run: number, section, key, value"},
 };

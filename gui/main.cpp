@@ -5,7 +5,9 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <cstdio>
+#include <string>
 
+#include "app/FileMask.h"
 #include "app/Options.h"
 #include "gui/app/MainForm.h"
 #include "gui/app/QtHooks.h"
@@ -14,18 +16,20 @@
 
 namespace {
 
-const char* const kUsage =
-    "Usage: taravell-lite [FILE [IDENTIFIER]]\n"
-    "A read-only viewer for genealogy files: GEDCOM (.ged, .sub, .xxx), PAF (.paf),\n"
-    "Family Tree Maker (.ftw, .fbk), The Master Genealogist (.tmg, .pjc), RootsMagic (.rmg)\n"
-    "and Legacy Family Tree (.fdb).\n"
-    "\n"
-    "  FILE         the file to open (otherwise the last file viewed is reopened)\n"
-    "  IDENTIFIER   the identifier of the person to show first, such as I12\n"
-    "  --help       show this text and exit\n"
-    "  --version    show the version and exit\n"
-    "\n"
-    "Other arguments beginning with \"-\" are ignored.\n";
+// The usage text; the kinds of file come from the registry of readers.
+std::string UsageText() {
+  return "Usage: taravell-lite [FILE [IDENTIFIER]]\n"
+         "A read-only viewer for genealogy files: " +
+         WFileMask::FormatsText() +
+         ".\n"
+         "\n"
+         "  FILE         the file to open (otherwise the last file viewed is reopened)\n"
+         "  IDENTIFIER   the identifier of the person to show first, such as I12\n"
+         "  --help       show this text and exit\n"
+         "  --version    show the version and exit\n"
+         "\n"
+         "Other arguments beginning with \"-\" are ignored.\n";
+}
 
 }  // namespace
 
@@ -34,7 +38,7 @@ int main(int argc, char** argv) {
   for (int i = 1; i < argc; ++i) {
     const QString arg = QString::fromLocal8Bit(argv[i]);
     if (arg == "--help" || arg == "-h") {
-      std::fputs(kUsage, stdout);
+      std::fputs(UsageText().c_str(), stdout);
       return 0;
     }
     if (arg == "--version") {

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdio>
 
+#include "base/TextUtils.h"
 #include "model/ABSIndividual.h"
 #include "model/ABSLDSEvent.h"
 #include "model/ABSMarriage.h"
@@ -12,7 +13,6 @@
 #include "model/ABSRepo.h"
 #include "model/ABSSource.h"
 #include "model/ABSSubmitter.h"
-#include "model/TextUtils.h"
 
 namespace {
 
@@ -59,6 +59,18 @@ RecNo WABSCollection::FindSource(const std::string&) { return 0; }
 RecNo WABSCollection::FindRepository(const std::string&) { return 0; }
 
 std::string WABSCollection::GetRelationName(int code) { return RelationName(code); }
+
+IdOrder WABSCollection::GetIdOrder() const { return IdOrder::Integer; }
+
+std::string WABSCollection::GetIdCaption() const { return "RIN"; }
+
+std::string WABSCollection::GetReferenceCaption() const { return "Custom"; }
+
+std::string WABSCollection::IdentifierFromTyped(const std::string& typed) const { return typed; }
+
+bool WABSCollection::HasSentences() const { return false; }
+
+std::string WABSCollection::GetSubmitterCountryLabel() const { return "Country"; }
 
 std::string WABSCollection::GetChildRelationName(int parent_code, char sex) {
   return ChildRelationName(parent_code, sex);

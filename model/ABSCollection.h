@@ -28,6 +28,13 @@ enum class FileKind : uint8_t {
   RootsMagic3 = 7,
 };
 
+// How the identifiers of a collection's individuals (GetID) compare in the sorted lists.
+enum class IdOrder : uint8_t {
+  Integer = 0,   // decimal numbers ("12" after "9")
+  IdText = 1,    // a letter prefix and a number ("I2" before "I10")
+  PairText = 2,  // two numbers with a colon ("12:3" before "12:10")
+};
+
 // Character set of a collection's stored texts.
 enum class CharSet : uint8_t {
   Plain = 0,  // no conversion
@@ -95,6 +102,22 @@ class WABSCollection {
   // The child's name for a parent relation code 0..18 ("Son", "Dau-Ado", "Child-Ste",
   // ...) by the child's sex; empty beyond.
   virtual std::string GetChildRelationName(int parent_code, char sex);
+
+  // What the views and the search ask of the kind of file; each reader answers for itself.
+
+  // How identifiers compare in the sorted lists (default: as numbers).
+  virtual IdOrder GetIdOrder() const;
+  // Caption of the identifier in the find dialog: "RIN" by default ("REF" for GEDCOM).
+  virtual std::string GetIdCaption() const;
+  // Caption of the user's own reference number: "Custom" by default ("User ID" for Legacy).
+  virtual std::string GetReferenceCaption() const;
+  // The identifier FindIndividual takes for what the user typed in the identifier search; by
+  // default the typed text itself.
+  virtual std::string IdentifierFromTyped(const std::string& typed) const;
+  // True when the reader can tell events as sentences (the Individual tab's check box).
+  virtual bool HasSentences() const;
+  // Label of the submitter's last address row in the General tab: "Country" by default.
+  virtual std::string GetSubmitterCountryLabel() const;
 
   // Queries built on the records, the same for every reader.
 

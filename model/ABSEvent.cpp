@@ -1,9 +1,9 @@
 #include "model/ABSEvent.h"
 
+#include "base/Date.h"
 #include "model/ABSCitation.h"
 #include "model/ABSNote.h"
 #include "model/ABSPlace.h"
-#include "model/Date.h"
 
 WABSEvent::WABSEvent() = default;
 

@@ -2,15 +2,15 @@
 
 #include <ctime>
 
-#include "app/Options.h"
+#include "base/Date.h"
+#include "base/DateDiff.h"
+#include "base/Settings.h"
 #include "model/ABSCitation.h"
 #include "model/ABSLDSEvent.h"
 #include "model/ABSName.h"
 #include "model/ABSNote.h"
 #include "model/ABSVitEvent.h"
 #include "model/ABSWitness.h"
-#include "model/Date.h"
-#include "model/DateDiff.h"
 
 namespace {
 
@@ -47,9 +47,9 @@ std::string WABSIndividual::GetFullName(bool with_prefix_suffix) {
 
 std::string WABSIndividual::GetDisplayName() {
   std::string text = GetFullName(true);
-  const WOptions& options = Options();
-  if (options.GetBool(WOptions::FNValueFlag)) {
-    switch (options.GetInt(WOptions::FNValue)) {
+  const WSettings& options = Settings();
+  if (options.GetBool(WSettings::FNValueFlag)) {
+    switch (options.GetInt(WSettings::FNValue)) {
       case 2:
         text += " (" + std::to_string(GetRecNo()) + ")";
         break;
@@ -124,7 +124,7 @@ std::string WABSIndividual::GetChangeDateText() {
 bool WABSIndividual::ComputeAge(WDateDiff& age, bool& approximate, std::string& suffix) {
   approximate = false;
   suffix.clear();
-  const bool use_chr_bur = Options().GetBool(WOptions::AgeCalcCB);
+  const bool use_chr_bur = Settings().GetBool(WSettings::AgeCalcCB);
 
   // The events own their dates, so they stay alive until the difference is taken.
   std::unique_ptr<WABSVitEvent> start_event = GetEvent(evBirth, 1);

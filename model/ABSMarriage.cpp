@@ -1,9 +1,9 @@
 #include "model/ABSMarriage.h"
 
+#include "base/Date.h"
 #include "model/ABSCitation.h"
 #include "model/ABSLDSEvent.h"
 #include "model/ABSNote.h"
-#include "model/Date.h"
 
 WABSMarriage::WABSMarriage(RecNo rec_no) : WABSCollectionItem(rec_no) {}
 

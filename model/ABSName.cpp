@@ -1,21 +1,21 @@
 #include "model/ABSName.h"
 
-#include "app/Options.h"
+#include "base/Settings.h"
+#include "base/TextUtils.h"
 #include "model/ABSCitation.h"
 #include "model/ABSNote.h"
-#include "model/TextUtils.h"
 
 WABSName::~WABSName() = default;
 
 std::string WABSName::SurnameDisplayForm(const std::string& surname) {
-  return Options().GetBool(WOptions::NameUpper) ? UpperCaseText(surname) : surname;
+  return Settings().GetBool(WSettings::NameUpper) ? UpperCaseText(surname) : surname;
 }
 
 std::string WABSName::BuildFullName(const std::string& prefix, const std::string& given,
                                     const std::string& surname, const std::string& suffix,
                                     bool with_prefix_suffix) {
-  const WOptions& options = Options();
-  const bool pre_suf = with_prefix_suffix && options.GetBool(WOptions::PreSuf);
+  const WSettings& options = Settings();
+  const bool pre_suf = with_prefix_suffix && options.GetBool(WSettings::PreSuf);
   std::string name;
   if (pre_suf) {
     name += prefix;
@@ -23,7 +23,7 @@ std::string WABSName::BuildFullName(const std::string& prefix, const std::string
   }
   name += given;
   if (!name.empty()) name += ' ';
-  if (options.GetBool(WOptions::NameSlash)) {
+  if (options.GetBool(WSettings::NameSlash)) {
     name += '/' + SurnameDisplayForm(surname) + '/';
   } else {
     name += SurnameDisplayForm(surname);

@@ -1,6 +1,6 @@
 #include "model/ABSNote.h"
 
-#include "model/TextUtils.h"
+#include "base/TextUtils.h"
 
 void WABSNote::AddLine(const std::string& line) {
   if (!line.empty()) lines_.push_back(line);

@@ -1,9 +1,9 @@
 #include "model/ABSPlace.h"
 
-#include "app/Options.h"
+#include "base/Settings.h"
+#include "base/TextUtils.h"
 #include "model/ABSCitation.h"
 #include "model/ABSNote.h"
-#include "model/TextUtils.h"
 
 WABSPlace::~WABSPlace() = default;
 
@@ -11,7 +11,7 @@ int WABSPlace::CitationCount() { return citation_count_; }
 
 std::string WABSPlace::DisplayTextOf(const std::string& place) {
   std::string text = TrimText(place);
-  if (Options().GetBool(WOptions::PlaceCommas)) {
+  if (Settings().GetBool(WSettings::PlaceCommas)) {
     size_t skip = 0;
     while (skip < text.size() && (text[skip] == ' ' || text[skip] == ',')) ++skip;
     text = TrimText(std::string_view(text).substr(skip));

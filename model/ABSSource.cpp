@@ -1,7 +1,7 @@
 #include "model/ABSSource.h"
 
+#include "base/TextUtils.h"
 #include "model/ABSNote.h"
-#include "model/TextUtils.h"
 
 WABSSource::~WABSSource() = default;
 

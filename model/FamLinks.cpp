@@ -5,8 +5,8 @@
 #include <utility>
 #include <vector>
 
-#include "app/Options.h"
-#include "model/ABSArrayIndex.h"
+#include "base/ABSArrayIndex.h"
+#include "base/Settings.h"
 #include "model/LinkArray.h"
 
 namespace {
@@ -121,7 +121,7 @@ int32_t WFamLinks::GetChildPosition(RecNo family, int i) {
 
 void WFamLinks::OrderChildren(RecNo family, WABSCollection&) {
   Record rec;
-  if (!Load(family, rec) || !Options().GetBool(WOptions::SortChildren)) return;
+  if (!Load(family, rec) || !Settings().GetBool(WSettings::SortChildren)) return;
   if (rec.child_count < 2 || (rec.flags & kChildrenOrdered) != 0) return;
 
   const int n = std::min<int>(rec.child_count, kMaxOrderedChildren);

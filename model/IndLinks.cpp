@@ -6,12 +6,12 @@
 #include <utility>
 #include <vector>
 
-#include "model/ABSArrayIndex.h"
+#include "base/ABSArrayIndex.h"
+#include "base/Date.h"
+#include "base/TextUtils.h"
 #include "model/ABSCollection.h"
 #include "model/ABSMarriage.h"
-#include "model/Date.h"
 #include "model/LinkArray.h"
-#include "model/TextUtils.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "model/ABSArrayIndex.h"
+#include "base/ABSArrayIndex.h"
 
 WLinkArray::WLinkArray(int initial_count)
     : blocks_(std::make_unique<WABSArrayIndex>("", false, static_cast<int32_t>(sizeof(Block)),

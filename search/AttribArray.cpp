@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "model/UIHooks.h"
+#include "base/UIHooks.h"
 #include "search/Attrib.h"
 #include "search/CollectionIterator.h"
 

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "model/ABSArrayIndex.h"
+#include "base/ABSArrayIndex.h"
 #include "model/RecNo.h"
 
 class WAttrib;

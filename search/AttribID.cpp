@@ -3,23 +3,24 @@
 #include <charconv>
 #include <memory>
 
+#include "base/Errors.h"
 #include "model/ABSCollection.h"
 #include "model/ABSIndividual.h"
-#include "model/Errors.h"
 
 WAttribID::WAttribID(WABSCollection* collection, int column)
     : WAttrib(collection, column, DataTypeFor(collection, column), CaptionOf(column)) {}
 
 int WAttribID::DataTypeFor(WABSCollection* collection, int column) {
   if (column != acRIN) return atText;
-  switch (collection ? collection->GetFileKind() : FileKind::None) {
-    case FileKind::GEDCOM:
+  switch (collection ? collection->GetIdOrder() : IdOrder::Integer) {
+    case IdOrder::IdText:
       return atIDText;
-    case FileKind::TMG5:
+    case IdOrder::PairText:
       return atPairText;
-    default:
-      return atInteger;
+    case IdOrder::Integer:
+      break;
   }
+  return atInteger;
 }
 
 void WAttribID::SetCollection(WABSCollection* collection) {

@@ -2,10 +2,10 @@
 
 #include <memory>
 
+#include "base/Errors.h"
 #include "model/ABSCollection.h"
 #include "model/ABSIndividual.h"
 #include "model/ABSName.h"
-#include "model/Errors.h"
 
 WAttribName::WAttribName(WABSCollection* collection, int column)
     : WAttrib(collection, column, atText, CaptionOf(column)) {}

@@ -1,6 +1,6 @@
 #include "search/AttribStrArray.h"
 
-#include "model/TextUtils.h"
+#include "base/TextUtils.h"
 #include "search/Attrib.h"
 
 namespace {

@@ -3,11 +3,11 @@
 #include <cstring>
 #include <functional>
 
-#include "app/Options.h"
+#include "base/Errors.h"
+#include "base/Settings.h"
 #include "model/ABSCollection.h"
 #include "model/ABSIndividual.h"
 #include "model/ABSName.h"
-#include "model/Errors.h"
 #include "search/AttribID.h"
 #include "search/AttribIndex.h"
 #include "search/AttribIntArray.h"
@@ -109,13 +109,13 @@ bool WColSortIterator::SortByColumn(int column) {
     default:
       return false;
   }
-  WOptions& options = Options();
-  const bool pre_suf = options.GetBool(WOptions::PreSuf);
-  options.SetBool(WOptions::PreSuf, false);
+  WSettings& options = Settings();
+  const bool pre_suf = options.GetBool(WSettings::PreSuf);
+  options.SetBool(WSettings::PreSuf, false);
   struct RestorePreSuf {
-    WOptions& options;
+    WSettings& options;
     bool value;
-    ~RestorePreSuf() { options.SetBool(WOptions::PreSuf, value); }
+    ~RestorePreSuf() { options.SetBool(WSettings::PreSuf, value); }
   } restore{options, pre_suf};
   return SortBy(*attribute, true);
 }

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "model/ABSIterator.h"
+#include "base/ABSIterator.h"
 #include "model/RecNo.h"
 
 class WABSCollection;

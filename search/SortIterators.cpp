@@ -1,7 +1,7 @@
 #include "search/SortIterators.h"
 
+#include "base/UIHooks.h"
 #include "model/ABSCollection.h"
-#include "model/UIHooks.h"
 #include "search/Attrib.h"
 
 WColSortIterator* WSortLists::ForColumn(int column) const {

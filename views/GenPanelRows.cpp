@@ -3,9 +3,9 @@
 #include <cstdio>
 #include <memory>
 
+#include "base/TextUtils.h"
 #include "model/ABSCollection.h"
 #include "model/ABSSubmitter.h"
-#include "model/TextUtils.h"
 
 namespace {
 
@@ -29,11 +29,7 @@ void WGenPanelRows::SetImportTime(const std::string& text) {
   if (rows_.Count() >= kImportRow) rows_.SetRow(kImportRow, 0, "", import_time_, "Importing");
 }
 
-std::string WGenPanelRows::FormatImportTime(double seconds) {
-  char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%.3f seconds", seconds);
-  return buffer;
-}
+std::string WGenPanelRows::FormatImportTime(double seconds) { return FormatSeconds(seconds); }
 
 void WGenPanelRows::Rebuild() {
   rows_.Clear();
@@ -54,7 +50,7 @@ void WGenPanelRows::Rebuild() {
     rows_.Add(0, "Address Line 1", "", s->GetAddressLine1());
     rows_.Add(0, "Address Line 2", "", s->GetAddressLine2());
     rows_.Add(0, "Address Line 3", "", s->GetAddressLine3());
-    rows_.Add(0, c.GetFileKind() == FileKind::Legacy ? "Web Site" : "Country", "", s->GetCountry());
+    rows_.Add(0, c.GetSubmitterCountryLabel(), "", s->GetCountry());
     rows_.Add(0, "Phone", "", s->GetPhone());
     rows_.Add(0, "Email", "", s->GetEmail());
   } else {

@@ -2,9 +2,9 @@
 
 #include <memory>
 
+#include "base/Errors.h"
 #include "model/ABSCollection.h"
 #include "model/ABSIndividual.h"
-#include "model/Errors.h"
 
 namespace {
 

@@ -5,6 +5,8 @@
 #include <memory>
 #include <numeric>
 
+#include "base/DateDiff.h"
+#include "base/Errors.h"
 #include "model/ABSCollection.h"
 #include "model/ABSIndividual.h"
 #include "model/ABSLDSEvent.h"
@@ -12,8 +14,6 @@
 #include "model/ABSName.h"
 #include "model/ABSVitEvent.h"
 #include "model/ABSWitness.h"
-#include "model/DateDiff.h"
-#include "model/Errors.h"
 
 namespace {
 
@@ -31,7 +31,7 @@ std::string JoinPlaceDescription(const std::string& place, const std::string& de
 
 void WIndPanelLogic::SetCollection(WABSCollection* collection) {
   WABSPanelLogic::SetCollection(collection);
-  tmg_sentence_visible_ = collection && collection->GetFileKind() == FileKind::TMG4;
+  tmg_sentence_visible_ = collection && collection->HasSentences();
   if (!collection) {
     individual_ = 0;
     Rebuild();
@@ -192,10 +192,8 @@ void WIndPanelLogic::BuildRows(RecNo n, WABSIndividual& person) {
     }
   }
 
-  const FileKind kind = collection_->GetFileKind();
   IndInfoRec ids;
-  ids.type = std::string(kind == FileKind::GEDCOM ? "REF/AFN/" : "RIN/AFN/") +
-             (kind == FileKind::Legacy ? "User ID" : "Custom");
+  ids.type = collection_->GetIdCaption() + "/AFN/" + collection_->GetReferenceCaption();
   ids.information = person.GetID() + " / " + person.GetAFN() + " / " + person.GetReferenceNumber();
   ids.note = person.GetNoteText();
   ids.citations = person.GetCitationsText();

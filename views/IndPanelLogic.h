@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "model/Date.h"
+#include "base/Date.h"
 #include "views/ABSPanelLogic.h"
 
 class WABSEvent;

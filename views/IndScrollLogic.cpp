@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <memory>
 
+#include "base/Errors.h"
 #include "model/ABSCollection.h"
 #include "model/ABSIndividual.h"
 #include "model/ABSMarriage.h"
-#include "model/Errors.h"
 
 WIndScrollLogic::WIndScrollLogic() { jump_list_.reserve(kMaxJumps); }
 

@@ -1,10 +1,16 @@
 #include "formats/ged/GEDCollection.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <bit>
+#include <cctype>
 #include <cstring>
 #include <vector>
 
+#include "base/TextUtils.h"
+#include "base/UIHooks.h"
 #include "formats/ged/GEDHeader.h"
 #include "formats/ged/GEDIndividual.h"
 #include "formats/ged/GEDMarriage.h"
@@ -19,8 +25,6 @@
 #include "model/ABSSubmitter.h"
 #include "model/FamLinks.h"
 #include "model/IndLinks.h"
-#include "model/TextUtils.h"
-#include "model/UIHooks.h"
 
 namespace {
 
@@ -538,3 +542,54 @@ void WGEDCollection::GetHeaderInfo(int& count, GenHeaderRecs& rows) {
 }
 
 std::string WGEDCollection::GetHeaderText() { return WGEDHeader::GetHeaderText(*this); }
+
+IdOrder WGEDCollection::GetIdOrder() const { return IdOrder::IdText; }
+
+std::string WGEDCollection::GetIdCaption() const { return "REF"; }
+
+std::string WGEDCollection::IdentifierFromTyped(const std::string& typed) const {
+  if (!typed.empty() && std::isalpha(static_cast<unsigned char>(typed[0]))) return typed;
+  return "I" + typed;
+}
+
+bool WGEDCollection::IsUnicodeFile(const std::string& path) {
+  unsigned char bytes[256];
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return false;
+  const ssize_t got = ::pread(fd, bytes, sizeof bytes, 0);
+  ::close(fd);
+  if (got < 2) return false;
+  const size_t n = static_cast<size_t>(got);
+  if ((bytes[0] == 0xFF && bytes[1] == 0xFE) || (bytes[0] == 0xFE && bytes[1] == 0xFF)) return true;
+  // Without a byte-order mark: every character of the first line ("0 HEAD") is two bytes, one
+  // of them NUL, the second for little-endian text and the first for big-endian text.
+  bool little = true, big = true;
+  size_t pairs = 0;
+  for (size_t i = 0; i + 1 < n; i += 2) {
+    const unsigned char a = bytes[i], b = bytes[i + 1];
+    if ((little && b == 0 && (a == '\n' || a == '\r')) || (big && a == 0 && (b == '\n' || b == '\r'))) break;
+    little = little && a != 0 && b == 0;
+    big = big && a == 0 && b != 0;
+    ++pairs;
+  }
+  return pairs >= 2 && (little || big);
+}
+
+const WReaderInfo& WGEDCollection::ReaderInfo() {
+  static const WReaderInfo info = [] {
+    WReaderInfo r;
+    r.kind = FileKind::GEDCOM;
+    r.name = "GEDCOM";
+    r.extensions = {".ged", ".sub", ".xxx"};
+    r.filters = {{"GEDCOM", "*.ged"}, {"Temple Submission File", "*.sub;*.xxx"}};
+    r.probe = [](const std::string& path) -> std::string {
+      if (IsUnicodeFile(path)) return "Error: Cannot read unicode GEDCOM file\r" + path;
+      return std::string();
+    };
+    r.create = [](const std::string& path) -> std::unique_ptr<WABSCollection> {
+      return std::make_unique<WGEDCollection>(path);
+    };
+    return r;
+  }();
+  return info;
+}

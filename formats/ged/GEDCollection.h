@@ -10,6 +10,7 @@
 #include "formats/ged/OffsetIndex.h"
 #include "formats/ged/XREFIndex.h"
 #include "model/ABSCollection.h"
+#include "model/ReaderInfo.h"
 
 class WFamLinks;
 class WIndLinks;
@@ -46,6 +47,16 @@ class WGEDCollection : public WABSCollection {
   std::string GetFileDateText() override;
   void BuildLinks() override;
   std::string GetVersionText() override;
+
+  // The GEDCOM reader in the registry: ".ged", ".sub" and ".xxx"; files in UTF-16 are refused.
+  static const WReaderInfo& ReaderInfo();
+  // True when the file is UTF-16 text: it starts with a byte-order mark (FF FE or FE FF), or
+  // its first line has a NUL in every other byte.  A file that cannot be read is not.
+  static bool IsUnicodeFile(const std::string& path);
+  IdOrder GetIdOrder() const override;
+  std::string GetIdCaption() const override;
+  // A typed number is an individual's number without its "I".
+  std::string IdentifierFromTyped(const std::string& typed) const override;
 
   // --- Records (individuals, families, notes, sources, repositories, the submitter and
   // the header), read on demand from the indexes above.

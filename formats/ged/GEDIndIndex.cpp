@@ -1,6 +1,6 @@
 #include "formats/ged/GEDIndIndex.h"
 
-#include "model/Errors.h"
+#include "base/Errors.h"
 
 WGEDIndIndex::WGEDIndIndex(int initial_count)
     : WABSArrayIndex("", false, sizeof(GEDIndElement), initial_count) {}

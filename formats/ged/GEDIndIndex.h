@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "model/ABSArrayIndex.h"
+#include "base/ABSArrayIndex.h"
 
 // One individual of a GEDCOM file: its record offset and the cache of where its key lines
 // sit inside the record, filled the first time the individual is loaded.  Distances count

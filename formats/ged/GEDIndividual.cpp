@@ -1,5 +1,7 @@
 #include "formats/ged/GEDIndividual.h"
 
+#include "base/Date.h"
+#include "base/Errors.h"
 #include "formats/ged/GEDCollection.h"
 #include "formats/ged/GEDIndIndex.h"
 #include "formats/ged/GEDLDSEvent.h"
@@ -7,8 +9,6 @@
 #include "formats/ged/GEDNote.h"
 #include "formats/ged/GEDSubLines.h"
 #include "formats/ged/GEDVitEvent.h"
-#include "model/Date.h"
-#include "model/Errors.h"
 #include "model/IndLinks.h"
 
 WGEDIndividual::WGEDIndividual(WGEDCollection& collection, RecNo n)

@@ -1,11 +1,11 @@
 #include "formats/ged/GEDLDSEvent.h"
 
+#include "base/Date.h"
+#include "base/TextUtils.h"
 #include "formats/ged/GEDCollection.h"
 #include "formats/ged/GEDNote.h"
 #include "formats/ged/GEDPlace.h"
 #include "formats/ged/GEDSubLines.h"
-#include "model/Date.h"
-#include "model/TextUtils.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 #include "formats/ged/GEDMarriage.h"
 
+#include "base/Date.h"
 #include "formats/ged/GEDCollection.h"
 #include "formats/ged/GEDLDSEvent.h"
 #include "formats/ged/GEDNote.h"
 #include "formats/ged/GEDSubLines.h"
-#include "model/Date.h"
 #include "model/FamLinks.h"
 
 WGEDMarriage::WGEDMarriage(WGEDCollection& collection, RecNo n)

@@ -1,9 +1,9 @@
 #include "formats/ged/GEDName.h"
 
+#include "base/TextUtils.h"
 #include "formats/ged/GEDCollection.h"
 #include "formats/ged/GEDNote.h"
 #include "formats/ged/GEDSubLines.h"
-#include "model/TextUtils.h"
 
 WGEDName::WGEDName(WGEDCollection& collection, const char* name_line)
     : collection_(collection), text_(collection.Text()), line_(name_line) {

@@ -1,8 +1,8 @@
 #include "formats/ged/GEDSubLines.h"
 
+#include "base/Errors.h"
 #include "formats/ged/GEDCitation.h"
 #include "formats/ged/GEDCollection.h"
-#include "model/Errors.h"
 
 const char* WGEDSubLines::RequireRecord(WGEDCollection& collection, GEDRecordKind kind, RecNo n) {
   const char* line = collection.RecordLine(kind, n);

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "model/TextUtils.h"
+#include "base/TextUtils.h"
 
 namespace {
 

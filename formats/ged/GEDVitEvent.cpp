@@ -1,10 +1,10 @@
 #include "formats/ged/GEDVitEvent.h"
 
+#include "base/Date.h"
 #include "formats/ged/GEDCollection.h"
 #include "formats/ged/GEDNote.h"
 #include "formats/ged/GEDPlace.h"
 #include "formats/ged/GEDSubLines.h"
-#include "model/Date.h"
 
 namespace {
 

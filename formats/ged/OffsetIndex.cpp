@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "model/Errors.h"
+#include "base/Errors.h"
 
 WOffsetIndex::WOffsetIndex(int initial_count) : WABSArrayIndex("", false, sizeof(uint32_t), initial_count) {}
 

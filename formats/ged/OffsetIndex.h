@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "model/ABSArrayIndex.h"
+#include "base/ABSArrayIndex.h"
 
 // Record number -> 32-bit file offset of the record line, in file order.
 class WOffsetIndex : public WABSArrayIndex {

@@ -2,7 +2,7 @@
 
 #include <sys/stat.h>
 
-#include "model/Errors.h"
+#include "base/Errors.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "model/MMFReadOnly.h"
+#include "base/MMFReadOnly.h"
 
 // A text file mapped read-only as a whole.  Positions inside it are 32-bit byte offsets
 // from the first byte, so files of 4 GB and more are refused when opened.

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "model/Errors.h"
+#include "base/Errors.h"
 
 WXREFIndex::WXREFIndex(int initial_count) : WABSArrayIndex("", false, sizeof(Element), initial_count) {}
 

@@ -5,7 +5,7 @@
 #include <cstring>
 #include <string_view>
 
-#include "model/ABSArrayIndex.h"
+#include "base/ABSArrayIndex.h"
 #include "model/RecNo.h"
 
 // Identifier -> record number, kept sorted for binary search.  Each element holds the

@@ -8,6 +8,7 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include "app/FileMask.h"
 #include "app/MakerLinks.h"
 #include "gui/app/Fonts.h"
 #include "gui/app/URLLabel.h"
@@ -31,6 +32,13 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
   version_ = new QLabel(QString::fromStdString(WMakerLinks::VersionText()), this);
   texts->addWidget(version_);
   texts->addWidget(new QLabel(QString::fromStdString(WMakerLinks::BuildStamp()), this));
+  texts->addSpacing(6);
+  formats_ = new QLabel(QStringLiteral("Reads ") + QString::fromStdString(WFileMask::FormatsText()) +
+                            QStringLiteral(" files, without changing them."),
+                        this);
+  formats_->setWordWrap(true);
+  formats_->setMaximumWidth(320);
+  texts->addWidget(formats_);
   texts->addSpacing(8);
   support_ = new TURLLabel(QStringLiteral("Questions/Support"), this);
   support_->SetURL(QString::fromStdString(WMakerLinks::ServiceMailLink()));
@@ -49,3 +57,5 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
 }
 
 QString TAboutBox::VersionText() const { return version_->text(); }
+
+QString TAboutBox::FormatsText() const { return formats_->text(); }

@@ -3,7 +3,7 @@
 #include <QString>
 #include <string>
 
-#include "model/TextUtils.h"
+#include "base/TextUtils.h"
 
 // Model texts are Windows-1252 bytes; Qt wants UTF-16.  These two convert at the widget
 // boundary, and a "\r\n" or a lone "\r" of the model becomes a line break.

@@ -36,6 +36,7 @@
 #include "app/Options.h"
 #include "app/QuickHelp.h"
 #include "app/WindowPlacement.h"
+#include "base/UIHooks.h"
 #include "gui/app/AnsiText.h"
 #include "gui/app/DialogHooks.h"
 #include "gui/app/HelpMenu.h"
@@ -52,7 +53,6 @@
 #include "gui/views/IndPanel.h"
 #include "gui/views/IndScrollLite.h"
 #include "model/ABSCollection.h"
-#include "model/UIHooks.h"
 
 namespace {
 

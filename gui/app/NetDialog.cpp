@@ -16,8 +16,8 @@
 #include <QVBoxLayout>
 
 #include "app/Options.h"
-#include "model/TextUtils.h"
-#include "model/UIHooks.h"
+#include "base/TextUtils.h"
+#include "base/UIHooks.h"
 
 namespace {
 

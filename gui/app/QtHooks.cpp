@@ -5,7 +5,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 
-#include "model/UIHooks.h"
+#include "base/UIHooks.h"
 
 void InstallQtHooks() {
   SetYieldHook([] { QCoreApplication::processEvents(QEventLoop::AllEvents, 50); });

@@ -8,7 +8,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "model/UIHooks.h"
+#include "base/UIHooks.h"
 
 namespace {
 

@@ -17,10 +17,10 @@
 #include <exception>
 
 #include "app/Options.h"
+#include "base/UIHooks.h"
 #include "gui/app/AnsiText.h"
 #include "gui/app/WaitDlg.h"
 #include "gui/views/IndInfoPanel.h"
-#include "model/UIHooks.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "model/RecNo.h"
-#include "search/FindDlgLogic.h"
+#include "views/FindDlgLogic.h"
 
 class QLabel;
 class QLineEdit;

@@ -3,8 +3,8 @@
 #include <QDialog>
 
 #include "model/RecNo.h"
-#include "search/QuickFindLogic.h"
 #include "search/SortIterators.h"
+#include "views/QuickFindLogic.h"
 
 class QLabel;
 class QLineEdit;

@@ -5,11 +5,11 @@
 #include <QPainter>
 #include <cmath>
 
+#include "base/UIHooks.h"
 #include "gui/app/AnsiText.h"
 #include "gui/app/Fonts.h"
 #include "gui/app/QtColor.h"
 #include "gui/app/SafeCall.h"
-#include "model/UIHooks.h"
 #include "views/IndInfoBox.h"
 
 namespace {

@@ -7,8 +7,8 @@
 
 #include "app/OpenCycleHost.h"
 #include "app/Options.h"
+#include "base/UIHooks.h"
 #include "model/ABSCollection.h"
-#include "model/UIHooks.h"
 #include "settings/TempDir.h"
 #include "support/TestPaths.h"
 

@@ -5,7 +5,8 @@
 #include "app/Options.h"
 #include "app/WaitNesting.h"
 #include "app/WindowPlacement.h"
-#include "model/UIHooks.h"
+#include "base/UIHooks.h"
+#include "formats/Readers.h"
 #include "settings/TempDir.h"
 
 TEST(WaitNesting, OnlyTheOutermostLevelShowsAndOnlyTheLastReleaseHides) {
@@ -70,16 +71,25 @@ TEST(WindowPlacement, WrittenKeysReadBackAndFarEdgesFollowNearOnes) {
   EXPECT_EQ(p.right, 210);
 }
 
-TEST(FileMask, ListMaskAndDialogFilters) {
-  EXPECT_EQ(WFileMask::FileListMask(), "*.ged;*.sub;*.xxx;*.paf;*.tmg;*.pjc;*.ftw;*.fdb;*.rmg");
+// The masks list exactly the registered readers' extensions, so that the file list and the
+// dialogs offer only files that open.
+TEST(FileMask, ListMaskAndDialogFiltersComeFromTheRegistry) {
+  std::string mask;
+  size_t entries = 1;
+  for (const WReaderInfo* reader : RegisteredReaders()) {
+    for (const std::string& e : reader->extensions) mask += (mask.empty() ? "*" : ";*") + e;
+    entries += reader->filters.size();
+  }
+  EXPECT_EQ(WFileMask::FileListMask(), mask);
+  EXPECT_EQ(mask.rfind("*.ged;*.sub;*.xxx", 0), 0u);
   EXPECT_EQ(WFileMask::SplitPatterns("*.a;;*.b").size(), 2u);
   auto filters = WFileMask::ToFilterList(WFileMask::OpenDialogFilter());
-  ASSERT_EQ(filters.size(), 9u);
+  ASSERT_EQ(filters.size(), entries);
+  EXPECT_EQ(filters[0].rfind("All Files (*.ged *.GED *.sub *.SUB", 0), 0u);
   EXPECT_EQ(filters[1], "GEDCOM (*.ged *.GED)");
-  EXPECT_EQ(filters[4], "The Master Genealogist 4.x (*.tmg *.TMG)");
-  EXPECT_EQ(filters[6], "Family Tree Maker (*.ftw *.FTW *.fbk *.FBK)");
-  EXPECT_EQ(filters[0].rfind("All Files (*.ged *.GED *.paf", 0), 0u);
-  EXPECT_NE(filters[0].find("*.rmg *.RMG)"), std::string::npos);
+  EXPECT_EQ(filters[2], "Temple Submission File (*.sub *.SUB *.xxx *.XXX)");
+  EXPECT_NE(WFileMask::FormatsText().find("GEDCOM (.ged, .sub, .xxx)"), std::string::npos);
   // A dangling caption without patterns is dropped.
   EXPECT_EQ(WFileMask::ToFilterList("Only caption").size(), 0u);
+  EXPECT_EQ(WFileMask::ToFilterList("Mask (*.ged)|*.ged")[0], "Mask (*.ged *.GED)");
 }

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "model/Errors.h"
-#include "model/UIHooks.h"
+#include "base/Errors.h"
+#include "base/UIHooks.h"
 
 TEST(UIHooks, BusyHookFiresOnlyOnOuterTransitions) {
   std::vector<bool> calls;

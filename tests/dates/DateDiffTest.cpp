@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "model/Date.h"
-#include "model/DateDiff.h"
+#include "base/Date.h"
+#include "base/DateDiff.h"
 
 namespace {
 

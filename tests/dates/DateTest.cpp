@@ -4,7 +4,7 @@
 #include <ctime>
 #include <iterator>
 
-#include "model/Date.h"
+#include "base/Date.h"
 
 namespace {
 

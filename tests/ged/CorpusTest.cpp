@@ -6,10 +6,10 @@
 #include <gtest/gtest.h>
 
 #include "app/ReaderChoice.h"
+#include "base/UIHooks.h"
 #include "formats/ged/GEDCollection.h"
 #include "model/FamLinks.h"
 #include "model/IndLinks.h"
-#include "model/UIHooks.h"
 #include "support/TestPaths.h"
 
 namespace {
@@ -28,7 +28,7 @@ TEST(GEDCorpus, EveryFileOpensOrIsRefused) {
     std::unique_ptr<WABSCollection> collection = CreateCollectionForFile(path, error);
     if (!collection) {
       // Only the Unicode refusal and unknown extensions are expected here.
-      bool unicode = IsUnicodeFile(path);
+      bool unicode = WGEDCollection::IsUnicodeFile(path);
       EXPECT_EQ(error, unicode ? "Error: Cannot read unicode GEDCOM file\r" + path : "Unknown file format");
       continue;
     }

@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "app/ReaderChoice.h"
-#include "model/UIHooks.h"
+#include "base/UIHooks.h"
 #include "support/CollectionWalk.h"
 #include "support/TestPaths.h"
 

@@ -11,8 +11,8 @@
 
 #include "TempGedFile.h"
 #include "app/ReaderChoice.h"
+#include "base/UIHooks.h"
 #include "formats/ged/GEDCollection.h"
-#include "model/UIHooks.h"
 #include "support/CollectionWalk.h"
 #include "support/TestPaths.h"
 

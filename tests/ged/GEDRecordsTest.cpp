@@ -7,6 +7,8 @@
 #include <string>
 
 #include "TempGedFile.h"
+#include "base/Date.h"
+#include "base/Errors.h"
 #include "formats/ged/GEDCollection.h"
 #include "model/ABSAddress.h"
 #include "model/ABSCitation.h"
@@ -20,8 +22,6 @@
 #include "model/ABSSource.h"
 #include "model/ABSSubmitter.h"
 #include "model/ABSVitEvent.h"
-#include "model/Date.h"
-#include "model/Errors.h"
 
 namespace {
 

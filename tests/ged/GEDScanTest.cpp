@@ -4,11 +4,11 @@
 #include <gtest/gtest.h>
 
 #include "TempGedFile.h"
+#include "base/Errors.h"
+#include "base/UIHooks.h"
 #include "formats/ged/GEDCollection.h"
-#include "model/Errors.h"
 #include "model/FamLinks.h"
 #include "model/IndLinks.h"
-#include "model/UIHooks.h"
 
 namespace {
 

@@ -39,7 +39,12 @@ TEST(ReaderChoice, GedcomFilesAndTheUnicodeRefusal) {
                      "0 HEAD\n",
                      "bom.ged"),
             "opened");
-  EXPECT_EQ(ErrorFor("\xFE\xFF", "be.ged"), "opened");  // only FF FE is refused
+  std::string be_path;
+  const std::string be_error = ErrorFor(std::string("\xFE\xFF\0"
+                                                    "0\0 ",
+                                                    6),
+                                        "be.ged", &be_path);
+  EXPECT_EQ(be_error, "Error: Cannot read unicode GEDCOM file\r" + be_path);
   std::string path;
   std::string error = ErrorFor(std::string("\xFF\xFE"
                                            "0\0 \0H\0",
@@ -51,12 +56,28 @@ TEST(ReaderChoice, GedcomFilesAndTheUnicodeRefusal) {
   EXPECT_EQ(error, "Error: Cannot read unicode GEDCOM file\r" + sub_path);
 }
 
+// UTF-16 in either byte order, with or without its byte-order mark, is refused; ordinary text
+// (also UTF-8 with its mark, or a file of NULs) is not.
 TEST(ReaderChoice, UnicodeProbe) {
-  TempGedFile le(std::string("\xFF\xFE", 2), "a.ged");
-  TempGedFile one(std::string("\xFF", 1), "b.ged");
-  EXPECT_TRUE(IsUnicodeFile(le.path()));
-  EXPECT_FALSE(IsUnicodeFile(one.path()));
-  EXPECT_FALSE(IsUnicodeFile("/nonexistent/file.ged"));
+  auto unicode = [](const std::string& bytes) {
+    TempGedFile file(bytes, "u.ged");
+    return WGEDCollection::IsUnicodeFile(file.path());
+  };
+  EXPECT_TRUE(unicode(std::string("\xFF\xFE", 2)));
+  EXPECT_TRUE(unicode(std::string("\xFE\xFF", 2)));
+  EXPECT_TRUE(unicode(std::string("0\0 \0H\0E\0A\0D\0\r\0\n\0", 16)));  // little-endian, no mark
+  EXPECT_TRUE(
+      unicode(std::string("\0"
+                          "0\0 \0H\0E\0A\0D\0\n",
+                          14)));  // big-endian, no mark
+  EXPECT_FALSE(unicode(std::string("\xFF", 1)));
+  EXPECT_FALSE(unicode("0 HEAD\r\n1 CHAR ANSEL\r\n"));
+  EXPECT_FALSE(
+      unicode("\xEF\xBB\xBF"
+              "0 HEAD\n"));
+  EXPECT_FALSE(unicode(std::string(64, '\0')));
+  EXPECT_FALSE(unicode("0 HEAD\n1 SOUR X\0\0\0\0\n"));
+  EXPECT_FALSE(WGEDCollection::IsUnicodeFile("/nonexistent/file.ged"));
 }
 
 TEST(ReaderChoice, PafVersions) {

@@ -19,6 +19,7 @@
 #include <memory>
 
 #include "app/Options.h"
+#include "base/UIHooks.h"
 #include "gui/app/DialogHooks.h"
 #include "gui/app/InitHelpDialog.h"
 #include "gui/app/MainForm.h"
@@ -29,7 +30,6 @@
 #include "gui/views/IndScrollLite.h"
 #include "gui/views/SelectionButton.h"
 #include "model/ABSCollection.h"
-#include "model/UIHooks.h"
 #include "support/TestPaths.h"
 
 namespace {

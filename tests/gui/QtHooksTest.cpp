@@ -2,8 +2,8 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "base/UIHooks.h"
 #include "gui/app/QtHooks.h"
-#include "model/UIHooks.h"
 
 class QtHooksTest : public QObject {
   Q_OBJECT

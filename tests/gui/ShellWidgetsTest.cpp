@@ -5,11 +5,11 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include "base/UIHooks.h"
 #include "gui/app/QtHooks.h"
 #include "gui/app/Splash.h"
 #include "gui/app/WaitDlg.h"
 #include "gui/views/SelectionButton.h"
-#include "model/UIHooks.h"
 
 class ShellWidgetsTest : public QObject {
   Q_OBJECT

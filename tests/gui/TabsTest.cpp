@@ -12,6 +12,7 @@
 
 #include "app/Options.h"
 #include "app/ReaderChoice.h"
+#include "base/Errors.h"
 #include "gui/app/AnsiText.h"
 #include "gui/views/FamPanel.h"
 #include "gui/views/GenPanel.h"
@@ -19,7 +20,6 @@
 #include "gui/views/IndInfoPanel.h"
 #include "gui/views/IndPanel.h"
 #include "model/ABSIndividual.h"
-#include "model/Errors.h"
 #include "support/BrokenCollection.h"
 #include "support/MemCollection.h"
 #include "support/TestPaths.h"

@@ -1,6 +1,6 @@
 #include "ModelFixture.h"
+#include "base/DateDiff.h"
 #include "model/ABSIndividual.h"
-#include "model/DateDiff.h"
 
 namespace {
 

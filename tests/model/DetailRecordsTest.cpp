@@ -1,4 +1,6 @@
 #include "ModelFixture.h"
+#include "base/Date.h"
+#include "base/TextUtils.h"
 #include "model/ABSCitation.h"
 #include "model/ABSIndividual.h"
 #include "model/ABSMarriage.h"
@@ -6,9 +8,7 @@
 #include "model/ABSPlace.h"
 #include "model/ABSSource.h"
 #include "model/ABSVitEvent.h"
-#include "model/Date.h"
 #include "model/GeneralInfo.h"
-#include "model/TextUtils.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "SearchFixture.h"
-#include "model/UIHooks.h"
+#include "base/UIHooks.h"
 #include "search/AttribName.h"
 #include "search/SortIterators.h"
 

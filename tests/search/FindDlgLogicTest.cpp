@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "SearchFixture.h"
-#include "search/FindDlgLogic.h"
 #include "search/SortIterators.h"
+#include "views/FindDlgLogic.h"
 
 namespace {
 

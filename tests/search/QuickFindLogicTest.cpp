@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "SearchFixture.h"
-#include "search/QuickFindLogic.h"
+#include "views/QuickFindLogic.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <set>
 #include <vector>
 
-#include "model/AVLTree.h"
+#include "base/AVLTree.h"
 
 namespace {
 

@@ -5,11 +5,11 @@
 #include <vector>
 
 #include "StorageTestSupport.h"
-#include "model/ABSArrayIndex.h"
-#include "model/ABSIterator.h"
-#include "model/IntArray.h"
-#include "model/IntStack.h"
-#include "model/UIHooks.h"
+#include "base/ABSArrayIndex.h"
+#include "base/ABSIterator.h"
+#include "base/IntArray.h"
+#include "base/IntStack.h"
+#include "base/UIHooks.h"
 
 namespace {
 

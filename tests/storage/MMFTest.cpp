@@ -5,10 +5,10 @@
 #include <stdexcept>
 
 #include "StorageTestSupport.h"
-#include "model/Errors.h"
-#include "model/MMF.h"
-#include "model/MMFReadOnly.h"
-#include "model/VersionMMF.h"
+#include "base/Errors.h"
+#include "base/MMF.h"
+#include "base/MMFReadOnly.h"
+#include "base/VersionMMF.h"
 
 namespace {
 

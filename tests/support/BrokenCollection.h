@@ -2,9 +2,9 @@
 
 #include <memory>
 
+#include "base/Errors.h"
 #include "model/ABSIndividual.h"
 #include "model/ABSMarriage.h"
-#include "model/Errors.h"
 #include "support/MemCollection.h"
 
 // An in-memory collection in which one individual and one family cannot be read: asking

@@ -1,5 +1,6 @@
 #include "support/MemCollection.h"
 
+#include "base/Date.h"
 #include "model/ABSCitation.h"
 #include "model/ABSIndividual.h"
 #include "model/ABSLDSEvent.h"
@@ -9,7 +10,6 @@
 #include "model/ABSPlace.h"
 #include "model/ABSSource.h"
 #include "model/ABSVitEvent.h"
-#include "model/Date.h"
 
 namespace {
 
@@ -339,4 +339,29 @@ std::unique_ptr<WABSNote> MemCollection::MakeNote(const std::vector<std::string>
   auto note = std::make_unique<WABSNote>();
   for (const std::string& line : lines) note->AddLine(line);
   return note;
+}
+
+IdOrder MemCollection::GetIdOrder() const {
+  if (file_kind_ == FileKind::GEDCOM) return IdOrder::IdText;
+  if (file_kind_ == FileKind::TMG5) return IdOrder::PairText;
+  return IdOrder::Integer;
+}
+
+std::string MemCollection::GetIdCaption() const { return file_kind_ == FileKind::GEDCOM ? "REF" : "RIN"; }
+
+std::string MemCollection::GetReferenceCaption() const {
+  return file_kind_ == FileKind::Legacy ? "User ID" : "Custom";
+}
+
+std::string MemCollection::IdentifierFromTyped(const std::string& typed) const {
+  const bool letter = !typed.empty() && ((typed[0] | 0x20) >= 'a' && (typed[0] | 0x20) <= 'z');
+  return file_kind_ == FileKind::GEDCOM && !letter ? "I" + typed : typed;
+}
+
+bool MemCollection::HasSentences() const {
+  return file_kind_ == FileKind::TMG4 || file_kind_ == FileKind::TMG5;
+}
+
+std::string MemCollection::GetSubmitterCountryLabel() const {
+  return file_kind_ == FileKind::Legacy ? "Web Site" : "Country";
 }

@@ -126,6 +126,14 @@ class MemCollection : public WABSCollection {
   bool Import() override { return true; }
   RecNo FindIndividual(const std::string& id) override;
 
+  // The answers of the reader whose kind the collection pretends to be (set file_kind_).
+  IdOrder GetIdOrder() const override;
+  std::string GetIdCaption() const override;
+  std::string GetReferenceCaption() const override;
+  std::string IdentifierFromTyped(const std::string& typed) const override;
+  bool HasSentences() const override;
+  std::string GetSubmitterCountryLabel() const override;
+
   // Record objects for data that does not belong to the collection.
   static std::unique_ptr<WABSNote> MakeNote(const std::vector<std::string>& lines);
 

@@ -7,6 +7,7 @@
 
 std::string SourceDir() { return TARAVELL_SOURCE_DIR; }
 std::string CorpusDir() { return TARAVELL_CORPUS_DIR; }
+std::string BinaryDir() { return TARAVELL_BINARY_DIR; }
 
 bool HaveCorpus() {
   struct stat st {};

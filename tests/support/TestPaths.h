@@ -4,6 +4,7 @@
 
 // Where the tests find their inputs.
 std::string SourceDir();                            // the checkout
+std::string BinaryDir();                            // the build folder
 std::string CorpusDir();                            // ../shared/corpus beside the checkout (may be absent)
 bool HaveCorpus();                                  // true when CorpusDir() exists
 std::string CliPath();                              // the built taravell-cli

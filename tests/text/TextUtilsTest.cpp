@@ -7,8 +7,8 @@
 #include <climits>
 #include <cstdlib>
 
-#include "model/Errors.h"
-#include "model/TextUtils.h"
+#include "base/Errors.h"
+#include "base/TextUtils.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "ViewsFixture.h"
+#include "base/Errors.h"
 #include "model/ABSMarriage.h"
-#include "model/Errors.h"
 #include "support/BrokenCollection.h"
 #include "views/FamPanelLogic.h"
 

@@ -6,8 +6,8 @@
 
 #include <string>
 
+#include "base/TextUtils.h"
 #include "model/ABSSubmitter.h"
-#include "model/TextUtils.h"
 #include "support/MemCollection.h"
 
 namespace {

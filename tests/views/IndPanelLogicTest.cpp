@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "ViewsFixture.h"
+#include "base/Errors.h"
 #include "model/ABSIndividual.h"
 #include "model/ABSMarriage.h"
-#include "model/Errors.h"
 #include "support/BrokenCollection.h"
 #include "views/IndPanelLogic.h"
 

@@ -1,0 +1,385 @@
+#include "base/Date.h"
+
+#include <algorithm>
+#include <ctime>
+#include <iterator>
+#include <vector>
+
+#include "base/TextUtils.h"
+
+namespace {
+
+const char* const kMonthNames[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                     "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+
+// The parser keeps at most this many tokens of at most this many characters.
+constexpr size_t kMaxTokens = 15;
+constexpr size_t kTokenChars = 7;
+
+struct Token {
+  std::string s;
+  bool digits = false;
+};
+using Tokens = std::vector<Token>;
+
+bool AllDigits(std::string_view s) {
+  if (s.empty()) return false;
+  for (char c : s)
+    if (c < '0' || c > '9') return false;
+  return true;
+}
+
+// Compares the first four characters, the end of either text counting as a NUL.
+// Entries of three letters therefore match whole tokens only, four-letter entries
+// every token that starts with them.
+bool Match4(std::string_view token, std::string_view entry) {
+  for (size_t k = 0; k < 4; ++k) {
+    char a = k < token.size() ? token[k] : '\0';
+    char b = k < entry.size() ? entry[k] : '\0';
+    if (a != b) return false;
+  }
+  return true;
+}
+
+bool StartsWith(std::string_view s, std::string_view prefix) { return s.substr(0, prefix.size()) == prefix; }
+
+// The qualifier code of a word; 0 when the token is not a qualifier word.
+int QualifierOf(std::string_view token) {
+  struct Word {
+    const char* word;
+    int code;
+  };
+  static constexpr Word kWords[] = {
+      {"TO", kQualTo},           {"AND", kQualAnd},
+      {"BEF", kQualBefore},      {"BEF.", kQualBefore},
+      {"BEFO", kQualBefore},     {"CAL", kQualCalculated},
+      {"CAL.", kQualCalculated}, {"CIR", kQualCirca},
+      {"CIR.", kQualCirca},      {"ABT", kQualAbout},
+      {"ABT.", kQualAbout},      {"SAY", kQualAbout},
+      {"ABOU", kQualAbout},      {"AROU", kQualAbout},
+      {"BET", kQualBetween},     {"BET.", kQualBetween},
+      {"BETW", kQualBetween},    {"AFT", kQualAfter},
+      {"AFT.", kQualAfter},      {"AFTE", kQualAfter},
+      {"INT", kQualInterpreted}, {"INT.", kQualInterpreted},
+      {"EST", kQualEstimated},   {"EST.", kQualEstimated},
+      {"FROM", kQualFrom},
+  };
+  for (const Word& w : kWords)
+    if (Match4(token, w.word)) return w.code;
+  return 0;
+}
+
+// The month number of a month name in the given calendar; 0 when it is none.
+int MonthOf(std::string_view token, int calendar) {
+  static constexpr const char* kGregorian[] = {"JAN", "FEB",  "MAR",  "APR",  "MAY",  "JUN",  "JUL",  "AUG",
+                                               "SEP", "OCT",  "NOV",  "DEC",  "JANU", "FEBR", "MARC", "APRI",
+                                               "MAY", "JUNE", "JULY", "AUGU", "SEPT", "OCTO", "NOVE", "DECE"};
+  static constexpr const char* kHebrew[] = {"TSH", "CSH", "KSL", "TVT", "SHV", "ADR", "ADS",
+                                            "NSN", "IYR", "SVN", "TMZ", "AAV", "ELL"};
+  static constexpr const char* kFrench[] = {"VEND", "BRUM", "FRIM", "NIVO", "PLUV", "VENT", "GERM",
+                                            "FLOR", "PRAI", "MESS", "THER", "FRUC", "COMP"};
+  switch (calendar) {
+    case kCalGregorian:
+    case kCalJulian:
+      for (int k = 0; k < 24; ++k)
+        if (Match4(token, kGregorian[k])) return k % 12 + 1;
+      return 0;
+    case kCalHebrew:
+      for (int k = 0; k < 13; ++k)
+        if (Match4(token, kHebrew[k])) return k + 1;
+      return 0;
+    case kCalFrench:
+      for (int k = 0; k < 13; ++k)
+        if (Match4(token, kFrench[k])) return k + 1;
+      return 0;
+  }
+  return 0;  // Roman and unknown calendars have no month names
+}
+
+bool IsSeparator(char c) { return c == '/' || c == '.'; }
+
+// The fixed forms of short numeric dates ("1750/1751", "31.12.1850", "12/1850" ...).
+// Only the first token of a fixed form may count as all digits, so the number
+// shortcuts never apply to them.  Returns false when the text has none of the forms.
+bool SplitFixedForm(const std::string& s, Tokens& tokens) {
+  const size_t len = s.size();
+  // Positions as in the text, 1-based.
+  auto at = [&s](size_t pos) { return s[pos - 1]; };
+  auto part = [&s](size_t from, size_t to) { return s.substr(from - 1, to - from + 1); };
+  std::vector<std::string> parts;
+  if (len == 9 && IsSeparator(at(5)) && !IsSeparator(at(2)) && !IsSeparator(at(3))) {
+    parts = {part(1, 4), part(6, 9)};
+  } else if (len == 6 && at(1) == '<' && at(6) == '>') {
+    parts = {part(2, 5)};
+  } else if (len == 10 && IsSeparator(at(3)) && IsSeparator(at(6))) {
+    parts = {part(7, 10), part(1, 2), part(4, 5)};
+  } else if (len == 9 && IsSeparator(at(3)) && IsSeparator(at(5))) {
+    parts = {part(6, 9), part(1, 2), part(4, 4)};
+  } else if (len == 9 && IsSeparator(at(2)) && IsSeparator(at(5))) {
+    parts = {part(6, 9), part(1, 1), part(3, 4)};
+  } else if (len == 8 && IsSeparator(at(2)) && IsSeparator(at(4))) {
+    parts = {part(5, 8), part(1, 1), part(3, 3)};
+  } else if (len == 7 && IsSeparator(at(3))) {
+    auto digit = [](char c) { return (c >= '0' && c <= '9') ? c - '0' : 0; };
+    int n = 10 * digit(at(1)) + digit(at(2));
+    if (n >= 1 && n <= 12) parts.push_back(UpperCaseText(kMonthNames[n - 1]));
+    parts.push_back(part(4, 7));
+  } else {
+    return false;
+  }
+  for (size_t k = 0; k < parts.size(); ++k) tokens.push_back({parts[k], k == 0 && AllDigits(parts[k])});
+  return true;
+}
+
+// Splits at blanks, hyphens and slashes; keeps the first 7 characters of each token.
+void SplitGeneral(const std::string& s, Tokens& tokens) {
+  auto isSep = [](char c) { return c == ' ' || c == '-' || c == '/'; };
+  size_t i = 0;
+  while (i < s.size()) {
+    while (i < s.size() && isSep(s[i])) ++i;
+    if (i >= s.size()) break;
+    size_t start = i;
+    while (i < s.size() && !isSep(s[i])) ++i;
+    // Tokens beyond the fifteenth are dropped.
+    if (tokens.size() >= kMaxTokens) break;
+    std::string t = s.substr(start, std::min(i - start, kTokenChars));
+    tokens.push_back({t, AllDigits(t)});
+  }
+}
+
+bool IsLeapYear(int y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
+
+}  // namespace
+
+std::string DateRec::DisplayText() const {
+  std::string s;
+  if (day != 0) s += std::to_string(day) + " ";
+  if (month >= 1 && month <= 12) s += std::string(kMonthNames[month - 1]) + " ";
+  if (year != 0) s += std::to_string(year);
+  return s;
+}
+
+namespace {
+
+// Reads one calendar date from tokens[i...] into d; advances i past what it consumed.
+// Sets *nonStandard when a word is neither a qualifier nor a month of the calendar.
+void ReadDate(const Tokens& tokens, size_t& i, DateRec& d, bool& nonStandard) {
+  const size_t n = tokens.size();
+  if (i >= n) return;
+  d.calendar = kCalGregorian;
+  d.text.clear();
+  d.day = d.month = d.year = 0;
+  d.hasDate = false;
+
+  static constexpr struct {
+    const char* escape;
+    std::uint8_t calendar;
+  } kEscapes[] = {{"@#DG", kCalGregorian}, {"@#DJ", kCalJulian}, {"@#DH", kCalHebrew},
+                  {"@#DF", kCalFrench},    {"@#DR", kCalRoman},  {"@#DU", kCalUnknown}};
+  for (const auto& e : kEscapes) {
+    if (StartsWith(tokens[i].s, e.escape)) {
+      d.calendar = e.calendar;
+      ++i;
+      break;
+    }
+  }
+
+  auto value = [&tokens](size_t k) { return std::stoi(tokens[k].s); };  // all digits, at most 7
+  if (n - i >= 3 && tokens[i].digits && tokens[i + 1].digits && tokens[i + 2].digits) {
+    // Month, day and year: "12 31 1850".
+    int m = value(i), dd = value(i + 1), y = value(i + 2);
+    d.hasDate = m >= 1 && m <= 12 && dd >= 1 && dd <= 31;
+    if (d.hasDate) {
+      d.month = static_cast<std::uint16_t>(m);
+      d.day = static_cast<std::uint16_t>(dd);
+      d.year = static_cast<std::uint16_t>(y);
+      i += 3;
+    }
+    return;
+  }
+  if (n - i >= 2 && tokens[i].digits && tokens[i + 1].digits) {
+    // Month and year: "12 1850".
+    int m = value(i), y = value(i + 1);
+    d.hasDate = m >= 1 && m <= 12;
+    if (d.hasDate) {
+      d.month = static_cast<std::uint16_t>(m);
+      d.year = static_cast<std::uint16_t>(y);
+      i += 2;
+    }
+    return;
+  }
+
+  for (; i < n && QualifierOf(tokens[i].s) == 0; ++i) {
+    const Token& t = tokens[i];
+    d.hasDate = true;
+    // A number is judged by its characters: the tokens of the fixed forms carry no
+    // all-digits flag beyond the first.
+    if (AllDigits(t.s) && std::stoi(t.s) < 3000) {
+      auto v = static_cast<std::uint16_t>(std::stoi(t.s));
+      if (v >= 32) {
+        if (d.year != 0) return;
+        d.year = v;
+      } else if (d.day == 0) {
+        d.day = v;
+      } else if (d.month != 0) {
+        if (d.year != 0) return;
+        d.year = v;
+      } else if (v < 13) {
+        d.month = v;
+      } else {
+        if (d.year != 0) return;
+        d.year = v;
+      }
+    } else {
+      if (d.month != 0) return;
+      int m = MonthOf(t.s, d.calendar);
+      if (m == 0) {
+        nonStandard = true;
+        return;
+      }
+      d.month = static_cast<std::uint16_t>(m);
+    }
+  }
+}
+
+}  // namespace
+
+WDate::WDate(std::string_view text) { SetText(text); }
+
+void WDate::SetText(std::string_view t) {
+  qualifier = secondQualifier = kQualExact;
+  firstDate = DateRec{};
+  secondDate = DateRec{};
+  nonStandard = false;
+  if (t.empty()) {
+    invalid = true;
+    text.clear();
+    return;
+  }
+  invalid = false;
+  if (t == "TODAY") {
+    std::time_t now = std::time(nullptr);
+    std::tm tm{};
+    localtime_r(&now, &tm);
+    firstDate.day = static_cast<std::uint16_t>(tm.tm_mday);
+    firstDate.month = static_cast<std::uint16_t>(tm.tm_mon + 1);
+    firstDate.year = static_cast<std::uint16_t>(tm.tm_year + 1900);
+    firstDate.hasDate = true;
+    text = UpperCaseText(std::to_string(tm.tm_mday) + " " + kMonthNames[tm.tm_mon] + " " +
+                         std::to_string(tm.tm_year + 1900));
+    return;
+  }
+  text = AnselToAnsi(UpperCaseText(t));
+
+  Tokens tokens;
+  if (!SplitFixedForm(text, tokens)) SplitGeneral(text, tokens);
+
+  size_t i = 0;
+  if (!tokens.empty()) {
+    if (int q = QualifierOf(tokens[0].s)) {
+      qualifier = static_cast<std::uint8_t>(q);
+      i = 1;
+    }
+  }
+  ReadDate(tokens, i, firstDate, nonStandard);
+  if (i < tokens.size()) {
+    if (int q = QualifierOf(tokens[i].s)) {
+      secondQualifier = static_cast<std::uint8_t>(q);
+      ++i;
+    }
+  }
+  if (i < tokens.size()) ReadDate(tokens, i, secondDate, nonStandard);
+}
+
+std::string WDate::GetDisplayText() const {
+  if (invalid || nonStandard) return text;
+  static constexpr const char* kPrefixes[] = {"",     "Bef ", "Aft ", "Bet ", "From ", "",     "Abt ",
+                                              "Est ", "Cir ", "Cal ", "",     "",      "Say ", ""};
+  std::string s = qualifier < std::size(kPrefixes) ? kPrefixes[qualifier] : "";
+  s += firstDate.DisplayText();
+  if (qualifier == kQualBetween || qualifier == kQualFrom || qualifier == kQualOr) {
+    if (secondDate.hasDate) {
+      s += qualifier == kQualBetween ? " and " : qualifier == kQualFrom ? " to " : " or ";
+      s += secondDate.DisplayText();
+    }
+    return s;
+  }
+  if (firstDate.era == 1) s += " BC";
+  if (secondDate.year != 0) s += "/" + std::to_string(secondDate.year);
+  if (secondDate.era == 1) s += " BC";
+  return s;
+}
+
+namespace {
+
+// Order of two qualifiers at the same day, month and year: this (row) against other
+// (column).  Only exact, before, after, about, estimated, circa and calculated take
+// part; every other code compares equal to everything.
+int CompareQualifiers(int self, int other) {
+  auto index = [](int q) {
+    switch (q) {
+      case kQualExact:
+        return 0;
+      case kQualBefore:
+        return 1;
+      case kQualAfter:
+        return 2;
+      case kQualAbout:
+        return 3;
+      case kQualEstimated:
+        return 4;
+      case kQualCirca:
+        return 5;
+      case kQualCalculated:
+        return 6;
+    }
+    return -1;
+  };
+  static constexpr int kTable[7][7] = {
+      //  exact  bef  aft  abt  est  cir  cal
+      {0, 1, -1, 1, 1, 1, 1},       // exact
+      {-1, 0, -1, -1, -1, -1, -1},  // before
+      {1, 1, 0, 1, 1, 1, 1},        // after
+      {-1, 1, -1, 0, 0, 0, 0},      // about
+      {-1, 1, -1, 0, 0, 1, 1},      // estimated
+      {-1, 1, -1, 0, -1, 0, 1},     // circa
+      {-1, 1, -1, 0, -1, -1, 0},    // calculated
+  };
+  int a = index(self), b = index(other);
+  return (a < 0 || b < 0) ? 0 : kTable[a][b];
+}
+
+int Sign(int a, int b) { return a == b ? 0 : (a > b ? 1 : -1); }
+
+}  // namespace
+
+int WDate::Compare(const WDate* other) const {
+  if (invalid || other == nullptr) return -2;
+  if (nonStandard) {
+    if (!other->nonStandard) return -1;
+    return CompareBytes(GetDisplayText(), other->GetDisplayText());
+  }
+  if (other->nonStandard) return 1;
+  if (int c = Sign(Year(), other->Year())) return c;
+  if (int c = Sign(Month(), other->Month())) return c;
+  if (int c = Sign(Day(), other->Day())) return c;
+  return CompareQualifiers(Qualifier(), other->Qualifier());
+}
+
+void WDate::SetDateParts(DateRec& date, int year, int month, int day) {
+  date.year = static_cast<std::uint16_t>(year >= 0 && year <= 65535 ? year : 0);
+  date.month = static_cast<std::uint16_t>(month >= 0 && month <= 13 ? month : 0);
+  date.day = static_cast<std::uint16_t>(day >= 0 && day <= 31 ? day : 0);
+  date.hasDate = date.year != 0 || date.month != 0 || date.day != 0;
+}
+
+int WDate::DayNumber(int precision) const {
+  if (invalid) return 0;
+  static constexpr int kDaysBefore[12] = {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};
+  const int y = Year(), m = Month(), b = y - 1;
+  int n = 365 * b + b / 4 - b / 100 + b / 400;
+  if (m >= 3 && IsLeapYear(y)) ++n;
+  if (precision >= 1 && m >= 1 && m <= 12) n += kDaysBefore[m - 1];
+  if (precision >= 2) n += Day();
+  return n;
+}

@@ -1,0 +1,34 @@
+#include "base/UIHooks.h"
+
+#include <utility>
+
+std::atomic<bool> ImportCancelled{false};
+
+namespace {
+YieldHook g_yield;
+BusyHook g_busy;
+int g_busyCount = 0;
+bool g_largeFonts = false;
+}  // namespace
+
+void SetYieldHook(YieldHook hook) { g_yield = std::move(hook); }
+
+void YieldToUI() {
+  if (g_yield) g_yield();
+}
+
+void SetBusyHook(BusyHook hook) { g_busy = std::move(hook); }
+
+void BeginBusy() {
+  if (++g_busyCount == 1 && g_busy) g_busy(true);
+}
+
+void EndBusy() {
+  if (g_busyCount <= 0) return;
+  if (--g_busyCount == 0 && g_busy) g_busy(false);
+}
+
+int BusyCount() { return g_busyCount; }
+
+void SetLargeFonts(bool large) { g_largeFonts = large; }
+bool IsLargeFonts() { return g_largeFonts; }

@@ -1,0 +1,23 @@
+#include "base/VersionMMF.h"
+
+void WVersionMMF::Create(const std::string& fileName, int64_t growth, int64_t initialSize) {
+  WMMF::Create(fileName, true, growth, initialSize);
+  Reset();
+}
+
+void WVersionMMF::Reset() {
+  EnsureSize(kHeaderSize);
+  StoreI32(0, 1);
+  StoreI32(4, static_cast<int32_t>(kHeaderSize));
+}
+
+int64_t WVersionMMF::AppendZeros(int64_t n) {
+  int64_t at = UsedEnd();
+  if (at < kHeaderSize || n < 0 || n > INT32_MAX - at || IsReadOnly() || !IsOpen()) return -1;
+  // One growth for the whole run, then the bytes are cleared in place (they may hold
+  // data from before the used end was lowered).
+  EnsureSize(at + n);
+  if (n > 0) std::memset(Data() + at, 0, static_cast<size_t>(n));
+  StoreI32(4, static_cast<int32_t>(at + n));
+  return at;
+}

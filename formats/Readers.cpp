@@ -1,0 +1,17 @@
+#include "formats/Readers.h"
+
+#include "formats/ged/GEDCollection.h"
+
+const std::vector<const WReaderInfo*>& RegisteredReaders() {
+  static const std::vector<const WReaderInfo*> readers = {
+      &WGEDCollection::ReaderInfo(),
+  };
+  return readers;
+}
+
+const WReaderInfo* ReaderForExtension(const std::string& extension) {
+  for (const WReaderInfo* reader : RegisteredReaders())
+    for (const std::string& e : reader->extensions)
+      if (e == extension) return reader;
+  return nullptr;
+}
