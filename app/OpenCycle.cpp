@@ -85,7 +85,10 @@ bool WOpenCycle::OpenGenealogyFile(const std::string& path) {
   bool imported = false;
   try {
     imported = collection_->Import();
-    if (imported) collection_->BuildLinks();
+    if (imported)
+      collection_->BuildLinks();
+    else if (!ImportCancelled)
+      error = collection_->GetImportError();
   } catch (const std::exception& e) {
     // A reader that stops with an error (a file that vanished or cannot be mapped) fails
     // the open like a refused file: its message is shown and the window goes idle.

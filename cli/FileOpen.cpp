@@ -96,7 +96,8 @@ OpenedFile OpenFileForCommand(const std::string& path) {
       if (ImportCancelled) {
         opened.status = kExitCancelled;
       } else {
-        PrintOpenError("The file could not be read: " + path);
+        const std::string& reason = collection->GetImportError();
+        PrintOpenError(reason.empty() ? "The file could not be read: " + path : reason);
         opened.status = kExitFailure;
       }
       return opened;

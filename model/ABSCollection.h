@@ -89,8 +89,14 @@ class WABSCollection {
   // reader's table).  By default the numbers are the same.
   virtual int RecordToFileNumber(RecNo rec_no);
   virtual RecNo FileNumberToRecord(int file_number);
-  // Builds every index; false when cancelled or unreadable.
+  // Builds every index; false when cancelled or unreadable.  A reader that fails for a reason
+  // the user should read either raises ETaravellError with the message or returns false with
+  // the message in GetImportError(); the shell shows it (the core never shows a message box).
+  // Wherever it yields to the message loop, Import checks the cancel flag (ImportCancelled) and
+  // returns false once it is raised.
   virtual bool Import() = 0;
+  // Why the last Import returned false; empty when it was cancelled or did not fail.
+  const std::string& GetImportError() const { return import_error_; }
   // Record number by cross-reference identifier; 0 when unknown or empty.
   virtual RecNo FindIndividual(const std::string& id);
   virtual RecNo FindFamily(const std::string& id);
@@ -162,6 +168,7 @@ class WABSCollection {
   static std::time_t FileTimeOf(const std::string& path);
 
   std::string file_name_;
+  std::string import_error_;  // set by a reader's Import before it returns false
   FileKind file_kind_ = FileKind::None;
   CharSet char_set_ = CharSet::ANSEL;
 

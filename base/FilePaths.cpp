@@ -1,0 +1,45 @@
+#include "base/FilePaths.h"
+
+#include <dirent.h>
+#include <strings.h>
+#include <sys/stat.h>
+
+#include <memory>
+
+std::string DirectoryOf(const std::string& path) {
+  const size_t slash = path.find_last_of('/');
+  if (slash == std::string::npos) return ".";
+  if (slash == 0) return "/";
+  return path.substr(0, slash);
+}
+
+std::string FileNameOf(const std::string& path) {
+  const size_t slash = path.find_last_of('/');
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+std::string BaseNameOf(const std::string& path) {
+  std::string name = FileNameOf(path);
+  const size_t dot = name.find_last_of('.');
+  return dot == std::string::npos || dot == 0 ? name : name.substr(0, dot);
+}
+
+std::string JoinPath(const std::string& dir, const std::string& name) {
+  if (dir.empty()) return name;
+  return dir.back() == '/' ? dir + name : dir + "/" + name;
+}
+
+std::string FindFileNoCase(const std::string& dir, const std::string& name) {
+  if (name.empty()) return std::string();
+  const std::string exact = JoinPath(dir, name);
+  struct stat st {};
+  if (::stat(exact.c_str(), &st) == 0 && S_ISREG(st.st_mode)) return exact;
+  std::unique_ptr<DIR, int (*)(DIR*)> folder(::opendir(dir.empty() ? "." : dir.c_str()), ::closedir);
+  if (!folder) return std::string();
+  while (const dirent* entry = ::readdir(folder.get())) {
+    if (::strcasecmp(entry->d_name, name.c_str()) != 0) continue;
+    const std::string found = JoinPath(dir, entry->d_name);
+    if (::stat(found.c_str(), &st) == 0 && S_ISREG(st.st_mode)) return found;
+  }
+  return std::string();
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+
+// File paths are bytes in the file system's encoding, never model texts: they are compared,
+// joined and split as bytes, and converted only where they are shown.
+
+// The folder part of a path without its last "/" ("/a/b.ged" -> "/a", "b.ged" -> ".",
+// "/b.ged" -> "/").
+std::string DirectoryOf(const std::string& path);
+// The name after the last "/".
+std::string FileNameOf(const std::string& path);
+// The name without its last extension ("/a/Family.rmg" -> "Family").
+std::string BaseNameOf(const std::string& path);
+// dir + "/" + name (no doubled "/").
+std::string JoinPath(const std::string& dir, const std::string& name);
+
+// The path of the file called `name` in `dir`, found the way files copied from Windows need:
+// an exact match first, otherwise the one entry whose name equals it when ASCII letter case is
+// ignored ("FAMILY_I.DBF" for "family_i.dbf").  Empty when there is none.
+std::string FindFileNoCase(const std::string& dir, const std::string& name);
