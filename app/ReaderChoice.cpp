@@ -47,7 +47,6 @@ constexpr KnownKind kKnownKinds[] = {
     {FileKind::PAF, {".paf"}, "Personal Ancestral File"},
     {FileKind::Legacy, {".fdb"}, "Legacy Family Tree"},
     {FileKind::FamilyTreeMaker, {".ftw", ".fbk"}, "Family Tree Maker"},
-    {FileKind::TMG5, {".pjc"}, "The Master Genealogist 5.x"},
     {FileKind::RootsMagic3, {".rmg"}, "RootsMagic"},
 };
 

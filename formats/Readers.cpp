@@ -1,12 +1,14 @@
 #include "formats/Readers.h"
 
 #include "formats/ged/GEDCollection.h"
+#include "formats/tmg/TMG5Collection.h"
 #include "formats/tmg/TMGCollection.h"
 
 const std::vector<const WReaderInfo*>& RegisteredReaders() {
   static const std::vector<const WReaderInfo*> readers = {
       &WGEDCollection::ReaderInfo(),
       &WTMGCollection::ReaderInfo(),
+      &WTMG5Collection::ReaderInfo(),
   };
   return readers;
 }
