@@ -6,13 +6,23 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <iterator>
+#include <sstream>
 #include <string>
+#include <vector>
 
 #include "TMG5Fixture.h"
 #include "support/GoldenText.h"
 #include "support/TempDir.h"
 
 namespace {
+
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}
 
 class TMG5Golden : public testing::Test {
  protected:
@@ -48,6 +58,28 @@ TEST_F(TMG5Golden, EmptyProject) {
   CompareWithGolden("tmg5_empty_dump.txt", RunCliForGolden("dump " + project));
   CompareWithGolden("tmg5_empty_list.txt", RunCliForGolden("list " + project));
   CompareWithGolden("tmg5_empty_info.txt", MaskRunDetails(RunCliForGolden("info " + project), dir_.path()));
+}
+
+// The identifier order of the sorted lists and the identifier search of advanced find take the
+// data set first, then the number as a number.
+TEST_F(TMG5Golden, IdentifiersSortAsPairsAndAreFoundAsTheListShowsThem) {
+  TMG5Writer w;
+  const int ids[][2] = {{1, 10}, {1, 3}, {2, 1}, {1, 20}, {12, 3}, {12, 10}, {2, 100}};
+  for (size_t i = 0; i < std::size(ids); ++i) {
+    TMGWriter::Person p;
+    p.id = static_cast<int>(i) + 1;
+    w.project.people.push_back(p);
+    w.data_sets[p.id] = {ids[i][0], ids[i][1]};
+  }
+  const std::string project = ShellQuote(w.Write(dir_.path(), "order_.pjc"));
+  std::string order;
+  for (const std::string& line : Lines(RunCliForGolden("list " + project + " --sort rin")))
+    order +=
+        line.substr(line.find('\t') + 1, line.find('\t', line.find('\t') + 1) - line.find('\t') - 1) + " ";
+  EXPECT_EQ(order, "1:3 1:10 1:20 2:1 2:100 12:3 12:10 ");
+  EXPECT_EQ(RunCliForGolden("find " + project + " 12:10 --by rin").substr(0, 4),
+            "7\t6\t");  // position in the sorted list, record
+  EXPECT_EQ(RunCliForGolden("find " + project + " 2:100 --by rin").substr(0, 4), "5\t7\t");
 }
 
 }  // namespace
