@@ -106,6 +106,16 @@ std::string TMG5Writer::Write(const std::string& dir, const std::string& project
             w.HasMemoFields() ? TablePath(dir, project_name, letter, ".fpt") : std::string());
   };
 
+  // A dictionary and its part value table.
+  auto write_parts = [&](const std::string& dictionary_letter, const std::string& values_letter,
+                         const Dictionary& parts, const std::vector<DictionaryEntry>& extra_parts,
+                         const std::vector<PartValue>& extra_values) {
+    DBFWriter dictionary = DictionaryTable(parts.entries, extra_parts, dictionaries_reversed);
+    write(dictionary_letter, dictionary);
+    DBFWriter values = ValueTable(parts.values, extra_values);
+    write(values_letter, values);
+  };
+
   {
     DBFWriter w = Table();
     w.Field("PER_NO", 'I', 4).Field("FATHER", 'I', 4).Field("MOTHER", 'I', 4).Field("LAST_EDIT", 'D', 8);
@@ -139,10 +149,7 @@ std::string TMG5Writer::Write(const std::string& dir, const std::string& project
         if (!parts[i].empty()) names.Add(n.recno, types[i], parts[i]);
     }
     write("N", w);
-    DBFWriter nd = DictionaryTable(names.entries, extra_name_parts, dictionaries_reversed);
-    write("ND", nd);
-    DBFWriter npv = ValueTable(names.values, extra_name_values);
-    write("NPV", npv);
+    write_parts("ND", "NPV", names, extra_name_parts, extra_name_values);
   }
   {
     DBFWriter w = Table();
@@ -192,10 +199,7 @@ std::string TMG5Writer::Write(const std::string& dir, const std::string& project
         if (!parts[k - 1].empty()) places.Add(x.id, static_cast<int>(k), parts[k - 1]);
     }
     write("P", w);
-    DBFWriter pd = DictionaryTable(places.entries, extra_place_parts, dictionaries_reversed);
-    write("PD", pd);
-    DBFWriter ppv = ValueTable(places.values, extra_place_values);
-    write("PPV", ppv);
+    write_parts("PD", "PPV", places, extra_place_parts, extra_place_values);
   }
   {
     DBFWriter w = Table();
