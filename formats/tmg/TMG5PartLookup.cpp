@@ -26,8 +26,10 @@ WTMG5PartLookup::~WTMG5PartLookup() = default;
 bool WTMG5PartLookup::Build(const WTMG5TabNPV& values) {
   const int count = values.LiveCount();
   std::vector<int32_t> slots(static_cast<size_t>(slots_));
-  // Rows of one owner usually follow each other: their entry is kept at hand.
-  int32_t last_owner = 0, last_entry = 0;
+  // Rows of one owner usually follow each other, and owners usually come in ascending order:
+  // the last owner's entry is kept at hand, and an owner above every earlier one is new
+  // without a search.
+  int32_t last_owner = 0, last_entry = 0, highest_owner = 0;
   YieldToUI();
   for (int pos = 1; pos <= count; ++pos) {
     if (pos % kYieldInterval == 0) {
@@ -36,10 +38,11 @@ bool WTMG5PartLookup::Build(const WTMG5TabNPV& values) {
     }
     const int32_t owner = values.Owner(pos);
     if (owner < 1) continue;
-    int32_t entry = owner == last_owner ? last_entry : EntryOf(owner);
+    int32_t entry = owner == last_owner ? last_entry : owner > highest_owner ? 0 : EntryOf(owner);
     if (entry == 0) {
       entry = entries_.Append(nullptr);
       tree_.Insert(owner, entry);
+      if (owner > highest_owner) highest_owner = owner;
     }
     last_owner = owner;
     last_entry = entry;
