@@ -8,5 +8,9 @@ WTMG5Name::WTMG5Name(WTMG5Collection& collection, int name_pos)
     : WTMGName(collection, name_pos), collection5_(collection), recno_(collection.Names().RecNo(name_pos)) {}
 
 std::string WTMG5Name::DictionaryPart(WTMG5NameLookup::Part part) {
-  return collection5_.NameDictionary().PartText(collection5_.NameParts().Uid(recno_, part));
+  if (!uids_read_) {
+    uids_read_ = true;
+    collection5_.NameParts().SlotUids(recno_, uids_.data(), WTMG5NameLookup::kParts);
+  }
+  return collection5_.NameDictionary().PartText(uids_[part]);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <string>
 
 #include "formats/tmg/TMG5NameLookup.h"
@@ -24,4 +26,7 @@ class WTMG5Name : public WTMGName {
 
   WTMG5Collection& collection5_;
   int recno_;
+  // The name's part UIDs, looked up on first need.
+  std::array<int32_t, WTMG5NameLookup::kParts> uids_{};
+  bool uids_read_ = false;
 };

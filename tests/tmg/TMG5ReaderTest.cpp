@@ -174,6 +174,23 @@ TEST(TMG5Names, PartsComeFromTheDictionaryByPartType) {
   EXPECT_EQ(p->NameParts().Uid(1, WTMG5NameLookup::kUnused), 12);
 }
 
+TEST(TMG5Names, PartValuesInAnyOrderOfNames) {
+  TMG5Writer v5;
+  W& w = v5.project;
+  for (int id = 1; id <= 4; ++id) AddPerson(w, id);
+  for (int id = 1; id <= 4; ++id) AddName(w, 10 * id, id, "");
+  v5.extra_name_parts = {{1, "Ann"}, {2, "Bo"}, {3, "Cy"}, {4, "Dee"}, {5, "Lee"}, {6, "Ray"}, {7, "Roe"}};
+  // Names 30, 10, 30 again, 20, 10 again, 40, 20 again.
+  v5.extra_name_values = {{30, 5, 5}, {10, 6, 5}, {30, 3, 3}, {20, 7, 5}, {10, 1, 3}, {40, 4, 3}, {20, 2, 3}};
+  OpenedProject5 p(v5);
+  ASSERT_TRUE(p.imported()) << p.error();
+  std::vector<std::string> names;
+  for (RecNo n = 1; n <= 4; ++n) names.push_back(p->GetIndividual(n)->GetName()->GetFullName(false));
+  EXPECT_EQ(names, (std::vector<std::string>{"Ann /Ray/", "Bo /Roe/", "Cy /Lee/", "Dee //"}));
+  EXPECT_EQ(p->NameParts().Count(), 4);
+  EXPECT_EQ(p->NameParts().Uid(25, WTMG5NameLookup::kSurname), 0);
+}
+
 TEST(TMG5Places, PartsTwoToSixNameThePlaceAndTheLookupKeepsPartsTwoToTen) {
   TMG5Writer v5;
   W& w = v5.project;
