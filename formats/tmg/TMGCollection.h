@@ -105,8 +105,9 @@ class WTMGCollection : public WABSCollection {
   EventRun EventsOf(int person_id) const;
   // The marriage event position of family f; below 1 when the family has none.
   int MarriageEventOf(RecNo f);
-  // The place text of a place identifier (PLACENUM); empty when none.
-  std::string PlaceText(int place_id);
+  // The place text of a place identifier (PLACENUM); empty when none.  Each place's text is
+  // made once: a project has few places and every event names one.
+  const std::string& PlaceText(int place_id);
 
   // --- Version hooks.
 
@@ -165,4 +166,6 @@ class WTMGCollection : public WABSCollection {
   std::unique_ptr<WIndLinks> ind_links_;
   std::unique_ptr<WFamLinks> fam_links_;
   std::unique_ptr<WTMGPrimeEventArray> prime_;
+  std::vector<std::string> place_texts_;  // by place position; read when place_read_ says so
+  std::vector<bool> place_read_;
 };

@@ -1,1 +1,1 @@
-set(TEST_LIBS taravell_format_tmg taravell_export)
+set(TEST_LIBS taravell_app taravell_formats taravell_export)
