@@ -22,6 +22,7 @@
 #include "formats/tmg/TMGDate.h"
 #include "formats/tmg/TMGFPT.h"
 #include "formats/tmg/TMGTabG.h"
+#include "formats/tmg/TMGTabP.h"
 #include "formats/tmg/TMGTabT.h"
 
 namespace {
@@ -121,7 +122,7 @@ bool WTMG5Collection::BuildSecondPrincipalOrder() {
   return by_second_.Build(events.LiveCount(), [&events](int32_t pos, WTMGEventOrder::EventKeys& keys) {
     keys.per1 = events.Per2(pos);
     keys.per2 = events.Per1(pos);
-    keys.sort_date = events.SortDateText(pos);
+    keys.sort_date = events.SortDateBytes(pos);
   });
 }
 
@@ -184,8 +185,8 @@ std::unique_ptr<WABSPlace> WTMG5Collection::MakePlace(int place_id) {
   return std::make_unique<WTMG5Place>(*this, place_id);
 }
 
-std::string WTMG5Collection::PlaceText(int place_id) {
-  return place_id > 0 ? WTMG5Place(*this, place_id).GetName() : std::string();
+std::string WTMG5Collection::MakePlaceText(int place_row) {
+  return WTMG5Place(*this, Places().PosToId(place_row)).JoinParts(2, 6);
 }
 
 std::string WTMG5Collection::PlacePart(int place_id, int k) {

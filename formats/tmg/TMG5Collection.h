@@ -53,7 +53,7 @@ class WTMG5Collection : public WTMGCollection {
   std::unique_ptr<WTMGName> MakeName(int name_pos) override;
   std::unique_ptr<WABSPlace> MakePlace(int place_id) override;
   // Parts 2 to 6 of the place.
-  std::string PlaceText(int place_id) override;
+  std::string MakePlaceText(int place_row) override;
   std::string PlacePart(int place_id, int k) override;
   // The 4.x marriage types, type 1004 and every type of group 6.
   bool IsFamilyEventType(int type) override;

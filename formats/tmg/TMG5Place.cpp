@@ -3,11 +3,14 @@
 #include "formats/tmg/TMG5Collection.h"
 #include "formats/tmg/TMG5PlaceLookup.h"
 #include "formats/tmg/TMG5TabPD.h"
+#include "formats/tmg/TMGTabP.h"
 
 WTMG5Place::WTMG5Place(WTMG5Collection& collection, int place_id)
     : collection_(collection), place_id_(place_id) {}
 
 std::string WTMG5Place::Part(int k) {
+  // A place no row of the places table holds has no parts.
+  if (collection_.Places().IdToPos(place_id_) < 1) return std::string();
   return collection_.PlaceDictionary().PartText(collection_.PlaceParts().Uid(place_id_, k));
 }
 
@@ -22,4 +25,4 @@ std::string WTMG5Place::JoinParts(int from, int to) {
   return text;
 }
 
-std::string WTMG5Place::GetName() { return JoinParts(2, 6); }
+std::string WTMG5Place::GetName() { return collection_.PlaceText(place_id_); }

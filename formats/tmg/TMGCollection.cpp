@@ -323,10 +323,25 @@ std::unique_ptr<WABSPlace> WTMGCollection::MakePlace(int place_id) {
   return std::make_unique<WTMGPlace>(*this, place_id);
 }
 
-std::string WTMGCollection::PlaceText(int place_id) {
-  const int row = place_id > 0 ? places_->IdToPos(place_id) : 0;
-  if (row < 1) return std::string();
-  return WTMGPlace::TextOfMemo(places_->PlaceMemo(row));
+const std::string& WTMGCollection::PlaceText(int place_id) {
+  static const std::string kNone;
+  const int row = place_id > 0 && places_ ? places_->IdToPos(place_id) : 0;
+  if (row < 1) return kNone;
+  if (place_texts_.empty()) {
+    place_texts_.resize(static_cast<size_t>(places_->LiveCount()) + 1);
+    place_read_.resize(place_texts_.size());
+  }
+  const size_t at = static_cast<size_t>(row);
+  if (at >= place_texts_.size()) return kNone;
+  if (!place_read_[at]) {
+    place_read_[at] = true;
+    place_texts_[at] = MakePlaceText(row);
+  }
+  return place_texts_[at];
+}
+
+std::string WTMGCollection::MakePlaceText(int place_row) {
+  return WTMGPlace::TextOfMemo(places_->PlaceMemo(place_row));
 }
 
 std::string WTMGCollection::PlacePart(int place_id, int k) {

@@ -108,8 +108,9 @@ class WTMGCollection : public WABSCollection {
   virtual std::vector<int> PersonEvents(int person_id);
   // The marriage event position of family f; below 1 when the family has none.
   int MarriageEventOf(RecNo f);
-  // The place text of a place identifier (PLACENUM); empty when none.
-  virtual std::string PlaceText(int place_id);
+  // The place text of a place identifier (PLACENUM); empty when none.  Each place's text is
+  // made once: a project has few places and every event names one.
+  const std::string& PlaceText(int place_id);
 
   // --- Version hooks.
 
@@ -119,6 +120,8 @@ class WTMGCollection : public WABSCollection {
   virtual std::unique_ptr<WTMGName> MakeName(int name_pos);
   // The place of a place identifier; none for an identifier below 1.
   virtual std::unique_ptr<WABSPlace> MakePlace(int place_id);
+  // The text of the place at position `place_row` of the places table.
+  virtual std::string MakePlaceText(int place_row);
   // Part k (1-based) of a place, as sentences name them; empty when missing.
   virtual std::string PlacePart(int place_id, int k);
   // Whether an event of this tag type makes a family.
@@ -175,4 +178,6 @@ class WTMGCollection : public WABSCollection {
   std::unique_ptr<WIndLinks> ind_links_;
   std::unique_ptr<WFamLinks> fam_links_;
   std::unique_ptr<WTMGPrimeEventArray> prime_;
+  std::vector<std::string> place_texts_;  // by place position; read when place_read_ says so
+  std::vector<bool> place_read_;
 };

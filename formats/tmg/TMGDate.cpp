@@ -72,10 +72,14 @@ WTMGDate::WTMGDate(std::string_view raw, Form form) {
     SetShort(raw);
 }
 
-int WTMGDate::Decode(std::string_view raw, std::string& stored, Regular& parts) {
-  stored = raw.size() > 1 ? TrimText(raw.substr(1)) : std::string();
-  if (raw.size() != kLongLength) return 0;
-  if (raw[0] != '1') return stored.empty() ? 0 : 1;
+int WTMGDate::Decode(std::string_view raw, std::string* stored, Regular& parts) {
+  const bool regular = raw.size() == kLongLength && raw[0] == '1';
+  if (!regular) {
+    const std::string text = raw.size() > 1 ? TrimText(raw.substr(1)) : std::string();
+    if (stored) *stored = text;
+    if (raw.size() != kLongLength) return 0;
+    return text.empty() ? 0 : 1;
+  }
   parts.year1 = DigitsAt(raw, 1, 4);
   parts.month1 = MonthPart(DigitsAt(raw, 5, 2));
   parts.day1 = DigitsAt(raw, 7, 2);
@@ -85,11 +89,8 @@ int WTMGDate::Decode(std::string_view raw, std::string& stored, Regular& parts) 
   parts.day2 = DigitsAt(raw, 17, 2);
   if (parts.day1 > 31) parts.day1 = 0;
   if (parts.day2 > 31) parts.day2 = 0;
-  if (parts.year1 == 0 && parts.month1 == 0 && parts.day1 == 0) {
-    stored.clear();
-    return 0;
-  }
-  return 2;
+  if (stored) stored->clear();
+  return parts.year1 == 0 && parts.month1 == 0 && parts.day1 == 0 ? 0 : 2;
 }
 
 void WTMGDate::SetLong(std::string_view raw) {
@@ -99,7 +100,7 @@ void WTMGDate::SetLong(std::string_view raw) {
   nonStandard = false;
   invalid = true;
   Regular parts{};
-  switch (Decode(raw, text, parts)) {
+  switch (Decode(raw, &text, parts)) {
     case 0:
       return;
     case 1:
@@ -133,19 +134,17 @@ void WTMGDate::SetShort(std::string_view raw) {
 }
 
 uint64_t WTMGDate::SortKeyOf(std::string_view raw, std::string* free_text) {
-  std::string stored;
   Regular parts{};
-  switch (Decode(raw, stored, parts)) {
+  switch (Decode(raw, free_text, parts)) {
     case 0:
       return 0;
     case 1:
-      if (free_text) *free_text = std::move(stored);
       return kFreeTextBase;
     default:
       break;
   }
-  // Parts as the date keeps them (a year beyond 16 bits reads as missing).
-  const uint64_t year = static_cast<uint64_t>(parts.year1 <= 65535 ? parts.year1 : 0);
+  // Parts as the date keeps them.
+  const uint64_t year = static_cast<uint64_t>(parts.year1);
   const uint64_t month = static_cast<uint64_t>(parts.month1);
   const uint64_t day = static_cast<uint64_t>(parts.day1);
   return kRegularBase | year << 24 | month << 16 | day << 8 | QualifierRank(parts.qualifier);

@@ -43,7 +43,8 @@ class WTMGDate : public WDate {
     int year1, month1, day1, year2, month2, day2;
     uint8_t qualifier;
   };
-  // Kind of a 30-character text: 0 invalid, 1 free text (with its stored text), 2 regular
-  // (with its parts).
-  static int Decode(std::string_view raw, std::string& stored, Regular& parts);
+  // Kind of a 30-character text: 0 invalid, 1 free text, 2 regular (with its parts).  The
+  // stored text (the text after the kind character, trimmed) is set when asked for, except for
+  // a regular date, whose stored text is its display text.
+  static int Decode(std::string_view raw, std::string* stored, Regular& parts);
 };

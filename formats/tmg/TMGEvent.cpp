@@ -9,8 +9,14 @@
 #include "formats/tmg/TMGTabS.h"
 #include "model/ABSPlace.h"
 
-WTMGEvent::WTMGEvent(WTMGCollection& collection, int event_pos) : collection_(collection), pos_(event_pos) {
-  citations_ = collection.Citations().CitationsOf('E', collection.Events().RecNo(event_pos));
+WTMGEvent::WTMGEvent(WTMGCollection& collection, int event_pos) : collection_(collection), pos_(event_pos) {}
+
+const std::vector<int>& WTMGEvent::Citations() const {
+  if (!citations_found_) {
+    citations_found_ = true;
+    citations_ = collection_.Citations().CitationsOf('E', collection_.Events().RecNo(pos_));
+  }
+  return citations_;
 }
 
 std::string WTMGEvent::DateText() const { return collection_.Events().DateText(pos_); }

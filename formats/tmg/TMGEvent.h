@@ -22,13 +22,17 @@ class WTMGEvent {
   std::string DateText() const;
   std::string SortDateText() const;
   std::unique_ptr<WABSPlace> Place() const;
-  int CitationCount() const { return static_cast<int>(citations_.size()); }
+  // The event's citations (kind "E" on its RECNO), found on first need.
+  int CitationCount() const { return static_cast<int>(Citations().size()); }
   std::unique_ptr<WABSCitation> Citation(int i) const;
   // The event's memo as a note, with the event's sentence when sentences are shown.
   std::unique_ptr<WABSNote> Note() const;
 
  private:
+  const std::vector<int>& Citations() const;
+
   WTMGCollection& collection_;
   int pos_;
-  std::vector<int> citations_;
+  mutable std::vector<int> citations_;
+  mutable bool citations_found_ = false;
 };

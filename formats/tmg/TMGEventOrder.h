@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 
 #include "base/IntArray.h"
 
@@ -19,7 +20,7 @@ class WTMGEventOrder {
   struct EventKeys {
     int32_t per1 = 0;
     int32_t per2 = 0;
-    std::string sort_date;  // the 30-character sort date
+    std::string_view sort_date;  // the 30-character sort date (valid until the next event's)
   };
   using KeysOf = std::function<void(int32_t position, EventKeys& keys)>;
 

@@ -33,18 +33,27 @@ bool Contains(const std::vector<int>& types, int type) {
 
 WTMGFamilyBuilder::WTMGFamilyBuilder(WTMGCollection& collection)
     : collection_(collection),
+      couples_(1, Couple{0, 0}),
       tree_(
           [this](int32_t new_family, int32_t node_family) {
-            WFamLinks& links = *collection_.FamLinks();
-            return CompareCouples(links.GetHusband(new_family), links.GetWife(new_family),
-                                  links.GetHusband(node_family), links.GetWife(node_family));
+            const Couple& a = CoupleOf(new_family);
+            const Couple& b = CoupleOf(node_family);
+            return CompareCouples(a.husband, a.wife, b.husband, b.wife);
           },
           [this](const void* key, int32_t node_family) {
             const Couple* couple = static_cast<const Couple*>(key);
-            WFamLinks& links = *collection_.FamLinks();
-            return CompareCouples(couple->husband, couple->wife, links.GetHusband(node_family),
-                                  links.GetWife(node_family));
+            const Couple& b = CoupleOf(node_family);
+            return CompareCouples(couple->husband, couple->wife, b.husband, b.wife);
           }) {}
+
+void WTMGFamilyBuilder::SetCouple(int32_t family, int32_t husband, int32_t wife) {
+  WFamLinks& links = *collection_.FamLinks();
+  links.SetHusband(family, husband);
+  links.SetWife(family, wife);
+  if (static_cast<size_t>(family) >= couples_.size())
+    couples_.resize(static_cast<size_t>(family) + 1, Couple{0, 0});
+  couples_[static_cast<size_t>(family)] = Couple{husband, wife};
+}
 
 bool WTMGFamilyBuilder::GoOn(int step, int interval) {
   if (step % interval != 0) return true;
@@ -60,15 +69,21 @@ bool WTMGFamilyBuilder::Run() {
 int32_t WTMGFamilyBuilder::NewFamily(int32_t husband, int32_t wife, int32_t marriage_event) {
   WFamLinks& links = *collection_.FamLinks();
   const int32_t family = links.AppendFamily();
-  links.SetHusband(family, husband);
-  links.SetWife(family, wife);
+  SetCouple(family, husband, wife);
   links.SetFamilyKey(family, marriage_event);
   return family;
 }
 
-int32_t WTMGFamilyBuilder::FindFamily(int32_t husband, int32_t wife) const {
-  const Couple key{husband, wife};
-  return tree_.Value(tree_.Search(&key));
+int32_t WTMGFamilyBuilder::FindFamily(int32_t husband, int32_t wife) {
+  if (last_key_.husband == husband && last_key_.wife == wife) return last_found_;
+  last_key_ = Couple{husband, wife};
+  last_found_ = tree_.Value(tree_.Search(&last_key_));
+  return last_found_;
+}
+
+void WTMGFamilyBuilder::Insert(int32_t family) {
+  tree_.Insert(family);
+  last_key_ = Couple{-1, -1};
 }
 
 int32_t WTMGFamilyBuilder::ChildPosition(int32_t child) const {
@@ -129,7 +144,7 @@ bool WTMGFamilyBuilder::MarriageFamilies() {
     const int32_t family = NewFamily(husband, wife, e);
     if (p > 0) persons.AddSpouseFamily(p, false, false, family);
     if (q > 0) persons.AddSpouseFamily(q, false, false, family);
-    tree_.Insert(family);
+    Insert(family);
   }
   return true;
 }
@@ -146,7 +161,7 @@ bool WTMGFamilyBuilder::ParentFieldFamilies() {
     const int w = collection_.PersonPos(mother);
     if (h <= 0 && w <= 0) continue;
     if (FindFamily(h, w) != 0) continue;
-    tree_.Insert(NewFamily(h, w, 0));
+    Insert(NewFamily(h, w, 0));
   }
   return true;
 }
@@ -171,8 +186,7 @@ bool WTMGFamilyBuilder::ChildrenWithBothParents() {
       if (family == 0) continue;
       fathers_.MarkMatched(i);
       mothers_.MarkMatched(j);
-      families.SetHusband(family, father.parent);
-      families.SetWife(family, mother.parent);
+      SetCouple(family, father.parent, mother.parent);
       persons.AddSpouseFamily(father.parent, false, false, family);
       persons.AddSpouseFamily(mother.parent, false, false, family);
       families.AddChild(family, father.child, ChildPosition(father.child));
@@ -194,15 +208,16 @@ bool WTMGFamilyBuilder::ChildrenWithOneParent(WTMGRelLink& links, bool fathers) 
     int32_t family = fathers ? FindFamily(link.parent, 0) : FindFamily(0, link.parent);
     const bool is_new = family == 0;
     if (is_new) family = NewFamily(0, 0, -1);
+    const Couple couple = CoupleOf(family);
     if (fathers)
-      families.SetHusband(family, link.parent);
+      SetCouple(family, link.parent, couple.wife);
     else
-      families.SetWife(family, link.parent);
+      SetCouple(family, couple.husband, link.parent);
     persons.AddParentFamily(link.child, false, false, fathers ? 0 : link.type, fathers ? link.type : 0,
                             family);
     families.AddChild(family, link.child, ChildPosition(link.child));
     persons.AddSpouseFamily(link.parent, false, false, family);
-    if (is_new) tree_.Insert(family);
+    if (is_new) Insert(family);
   }
   return true;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "base/AVLTree.h"
 #include "formats/tmg/TMGRelLink.h"
@@ -34,7 +35,13 @@ class WTMGFamilyBuilder {
   bool ChildrenWithBothParents();
   bool ChildrenWithOneParent(WTMGRelLink& links, bool fathers);
   int32_t NewFamily(int32_t husband, int32_t wife, int32_t marriage_event);
-  int32_t FindFamily(int32_t husband, int32_t wife) const;
+  // The family of a couple in the tree; 0 when none.  Neighbouring rows often ask for the same
+  // couple, so the last answer is kept until the tree changes.
+  int32_t FindFamily(int32_t husband, int32_t wife);
+  void Insert(int32_t family);
+  // Sets the spouses of a family in the link table and in the builder's copy.
+  void SetCouple(int32_t family, int32_t husband, int32_t wife);
+  const Couple& CoupleOf(int32_t family) const { return couples_[static_cast<size_t>(family)]; }
   // The child's order among the family's children: its birth date as yyyymmdd, 0 when undated.
   int32_t ChildPosition(int32_t child) const;
   // Yields every `interval` steps; false once the import is cancelled.
@@ -43,5 +50,9 @@ class WTMGFamilyBuilder {
   WTMGCollection& collection_;
   WTMGRelLink fathers_;
   WTMGRelLink mothers_;
+  // The spouses of each family (index: family number), as the tree compares them.
+  std::vector<Couple> couples_;
   WAVLTree tree_;
+  Couple last_key_{-1, -1};
+  int32_t last_found_ = 0;
 };

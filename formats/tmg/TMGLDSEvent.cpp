@@ -8,7 +8,6 @@ WTMGLDSEvent::WTMGLDSEvent(WTMGCollection& collection, int event_pos, int type, 
     : event_(collection, event_pos) {
   SetKind(kind);
   SetTypeName(collection.TagTypes().TagName(type));
-  citation_count_ = event_.CitationCount();
 }
 
 void WTMGLDSEvent::LoadDate() {

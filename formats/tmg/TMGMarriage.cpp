@@ -13,9 +13,15 @@
 WTMGMarriage::WTMGMarriage(WTMGCollection& collection, RecNo family)
     : WABSMarriage(family), collection_(collection), event_pos_(collection.MarriageEventOf(family)) {
   child_count_ = collection.FamLinks()->ChildCount(family);
-  if (event_pos_ > 0)
-    citations_ = collection.Citations().CitationsOf('E', collection.Events().RecNo(event_pos_));
-  citation_count_ = static_cast<int32_t>(citations_.size());
+}
+
+int WTMGMarriage::CitationCount() {
+  if (!citations_found_) {
+    citations_found_ = true;
+    if (event_pos_ > 0)
+      citations_ = collection_.Citations().CitationsOf('E', collection_.Events().RecNo(event_pos_));
+  }
+  return static_cast<int>(citations_.size());
 }
 
 void WTMGMarriage::LoadDate() {
@@ -40,6 +46,7 @@ std::string WTMGMarriage::GetPlaceText() {
 }
 
 std::unique_ptr<WABSCitation> WTMGMarriage::GetCitation(int i) {
+  CitationCount();
   return WTMGCitation::At(collection_, citations_, i);
 }
 

@@ -30,6 +30,7 @@ class WTMGMarriage : public WABSMarriage {
   std::unique_ptr<WABSLDSEvent> GetSealing(int i) override;
   std::string GetPlaceText() override;
   std::string GetRecordText() override { return std::string(); }
+  int CitationCount() override;
   std::unique_ptr<WABSCitation> GetCitation(int i) override;
   // The marriage event's memo whenever it names one, even an empty one.
   std::unique_ptr<WABSNote> GetNote() override;
@@ -43,6 +44,7 @@ class WTMGMarriage : public WABSMarriage {
   WTMGCollection& collection_;
   int event_pos_;
   std::vector<int> citations_;
+  bool citations_found_ = false;
   bool sealings_listed_ = false;
   std::vector<int> sealings_;
 };

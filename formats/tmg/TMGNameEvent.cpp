@@ -19,8 +19,14 @@ WTMGNameEvent::WTMGNameEvent(WTMGCollection& collection, int name_pos, RecNo per
   SetKind(6);
   SetTypeName(collection.TagTypes().TagName(type_));
   SetDescription(collection.MakeName(name_pos)->GetFullName(true));
-  citations_ = collection.Citations().CitationsOf('N', collection.Names().RecNo(name_pos));
-  citation_count_ = static_cast<int32_t>(citations_.size());
+}
+
+int WTMGNameEvent::CitationCount() {
+  if (!citations_found_) {
+    citations_found_ = true;
+    citations_ = collection_.Citations().CitationsOf('N', collection_.Names().RecNo(name_pos_));
+  }
+  return static_cast<int>(citations_.size());
 }
 
 void WTMGNameEvent::LoadDate() {
@@ -29,6 +35,7 @@ void WTMGNameEvent::LoadDate() {
 }
 
 std::unique_ptr<WABSCitation> WTMGNameEvent::GetCitation(int i) {
+  CitationCount();
   return WTMGCitation::At(collection_, citations_, i);
 }
 

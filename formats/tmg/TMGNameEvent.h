@@ -19,6 +19,7 @@ class WTMGNameEvent : public WABSVitEvent {
 
   void LoadDate() override;
   std::unique_ptr<WABSPlace> GetPlace() override { return nullptr; }
+  int CitationCount() override;
   std::unique_ptr<WABSCitation> GetCitation(int i) override;
   bool HasNote() override { return GetNote() != nullptr; }
   // The name's memo, with the name's sentence when sentences are shown.
@@ -30,4 +31,5 @@ class WTMGNameEvent : public WABSVitEvent {
   RecNo person_;
   int type_;
   std::vector<int> citations_;
+  bool citations_found_ = false;
 };

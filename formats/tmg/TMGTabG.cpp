@@ -15,6 +15,6 @@ bool WTMGTabG::BuildOrder() {
   return order_.Build(LiveCount(), [this](int32_t pos, WTMGEventOrder::EventKeys& keys) {
     keys.per1 = Per1(pos);
     keys.per2 = Per2(pos);
-    keys.sort_date = SortDateText(pos);
+    keys.sort_date = PosBytes(pos, srtdate_);
   });
 }

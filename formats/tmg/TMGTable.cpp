@@ -7,6 +7,12 @@ WTMGTable::WTMGTable(Opened opened)
 
 WTMGTable::~WTMGTable() = default;
 
+std::string_view WTMGTable::PosBytes(int pos, int field) const {
+  std::string_view bytes = file_->FieldBytes(rows_->PhysicalRecord(pos), field);
+  const size_t nul = bytes.find('\0');
+  return nul == std::string_view::npos ? bytes : bytes.substr(0, nul);
+}
+
 std::string WTMGTable::PosTrimmed(int pos, int field) const { return TrimText(PosText(pos, field)); }
 
 std::string WTMGTable::PosMemo(int pos, int field) const {

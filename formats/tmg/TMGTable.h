@@ -55,6 +55,8 @@ class WTMGTable {
   }
   int PosInt(int pos, int field) const { return file_->FieldInt(rows_->PhysicalRecord(pos), field); }
   char PosChar(int pos, int field) const { return file_->FieldChar(rows_->PhysicalRecord(pos), field); }
+  // The field's bytes up to the first NUL, in place (valid while the table is open).
+  std::string_view PosBytes(int pos, int field) const;
   // The field's text without blanks at either end.
   std::string PosTrimmed(int pos, int field) const;
   // A logical field counts as set when its text is exactly "T".

@@ -18,6 +18,7 @@ class WTMGVitEvent : public WABSVitEvent {
   void LoadDate() override;
   void LoadSortDate() override;
   std::unique_ptr<WABSPlace> GetPlace() override { return event_.Place(); }
+  int CitationCount() override { return event_.CitationCount(); }
   std::unique_ptr<WABSCitation> GetCitation(int i) override { return event_.Citation(i); }
   bool HasNote() override { return GetNote() != nullptr; }
   std::unique_ptr<WABSNote> GetNote() override { return event_.Note(); }

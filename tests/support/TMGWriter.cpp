@@ -45,6 +45,76 @@ std::string TMGWriter::NameMemo(const std::string& surname, const std::string& g
   return surname + "$!&" + prefix + "$!&" + given + "$!&" + suffix;
 }
 
+TMGWriter::Name& TMGWriter::AddName(int recno, int person, const std::string& memo, int type, bool primary) {
+  Name n;
+  n.recno = recno;
+  n.person = person;
+  n.memo = memo;
+  n.type = type;
+  n.primary = primary;
+  names.push_back(n);
+  return names.back();
+}
+
+TMGWriter::Event& TMGWriter::AddEvent(int recno, int type, int per1, int per2, const std::string& date,
+                                      int place, const std::string& memo) {
+  Event e;
+  e.recno = recno;
+  e.type = type;
+  e.per1 = per1;
+  e.per2 = per2;
+  e.date = date;
+  e.place = place;
+  e.memo = memo;
+  events.push_back(e);
+  return events.back();
+}
+
+void TMGWriter::AddWitness(int person, int event, bool primary, const std::string& sentence) {
+  Witness x;
+  x.person = person;
+  x.event = event;
+  x.primary = primary;
+  x.sentence = sentence;
+  witnesses.push_back(x);
+}
+
+void TMGWriter::AddCitation(char kind, int refrec, int source, const std::string& memo) {
+  Citation c;
+  c.kind = kind;
+  c.refrec = refrec;
+  c.source = source;
+  c.memo = memo;
+  citations.push_back(c);
+}
+
+void TMGWriter::AddSource(int id, int type, const std::string& info, const std::string& footnote,
+                          const std::string& title) {
+  Source s;
+  s.id = id;
+  s.type = type;
+  s.info = info;
+  s.footnote = footnote;
+  s.title = title;
+  sources.push_back(s);
+}
+
+void TMGWriter::AddPlace(int id, const std::string& memo) {
+  Place p;
+  p.id = id;
+  p.memo = memo;
+  places.push_back(p);
+}
+
+void TMGWriter::AddTagType(int id, const std::string& name, int group, const std::string& sentence) {
+  TagType t;
+  t.id = id;
+  t.name = name;
+  t.group = group;
+  t.sentence = sentence;
+  tag_types.push_back(t);
+}
+
 void TMGWriter::AddStandardTypes() {
   const TagType types[] = {
       {kBirth, "Birth", 4, "[P] was born <[D]> <[L]>"},
@@ -64,7 +134,7 @@ void TMGWriter::AddStandardTypes() {
       {kSealSpouse, "SealSpouse", 99, "[P] was sealed to [PO] <[D]> <[L]>"},
       {kNameVariation, "Name-Var", 1, "[P] was also known as [N] <[D]>"},
       {kNameMarried, "Name-Marr", 1, "[P] took the name [N] <[D]>"},
-      {kOccupation, "Occupation", 7, "[P] was a [M] <[D]> <[L]>"},
+      {kOccupation, "Occupation", 7, "[P] was a [M1] <[M2]> <[D]> <[L]>"},
       {kResidence, "Residence", 7, "[P] lived <[L]> <[D]>"},
       {kCensus, "Census", 7, "[P] appeared in the census <[D]> <[L]>"},
       {kFatherBiological, "Father-Biological", 2, ""},

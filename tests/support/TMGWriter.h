@@ -117,6 +117,17 @@ class TMGWriter {
   std::vector<SourceType> source_types;
   std::vector<Element> elements;
 
+  // Rows added with the fields most tests set.
+  Name& AddName(int recno, int person, const std::string& memo, int type = 0, bool primary = true);
+  Event& AddEvent(int recno, int type, int per1, int per2, const std::string& date, int place = 0,
+                  const std::string& memo = "");
+  void AddWitness(int person, int event, bool primary = false, const std::string& sentence = "");
+  void AddCitation(char kind, int refrec, int source, const std::string& memo = "");
+  void AddSource(int id, int type, const std::string& info, const std::string& footnote,
+                 const std::string& title);
+  void AddPlace(int id, const std::string& memo);
+  void AddTagType(int id, const std::string& name, int group, const std::string& sentence = "");
+
   // The standard tag types (births, deaths, marriages, burials, LDS ordinances, parent
   // relationships and more) with their groups and sentences, and the standard source elements.
   void AddStandardTypes();

@@ -1,5 +1,10 @@
 #include "TMGFixture.h"
 
+#include <cstdlib>
+#include <filesystem>
+
+#include "base/UIHooks.h"
+
 namespace {
 
 using W = TMGWriter;
@@ -113,16 +118,10 @@ TMGWriter FamilyProject() {
   int recno = 0;
   auto name = [&](int per, const std::string& memo, int type = 0, bool primary = true, std::string date = "",
                   std::string note = "", std::string sentence = "") {
-    W::Name n;
-    n.recno = ++recno;
-    n.person = per;
-    n.memo = memo;
-    n.type = type;
-    n.primary = primary;
+    W::Name& n = w.AddName(++recno, per, memo, type, primary);
     n.date = date;
     n.note = note;
     n.sentence = sentence;
-    w.names.push_back(n);
   };
   const struct {
     int id;
@@ -159,16 +158,7 @@ TMGWriter FamilyProject() {
   // Events.
   int event_recno = 0;
   auto event = [&](int type, int per1, int per2, std::string date, int place = 0, std::string memo = "") {
-    W::Event e;
-    e.recno = ++event_recno;
-    e.type = type;
-    e.per1 = per1;
-    e.per2 = per2;
-    e.date = date;
-    e.place = place;
-    e.memo = memo;
-    w.events.push_back(e);
-    return e.recno;
+    return w.AddEvent(++event_recno, type, per1, per2, date, place, memo).recno;
   };
   event(W::kBirth, 1, 0, W::Date(1820, 1, 3), kWhitby);
   event(W::kChristening, 1, 0, W::Date(1820, 2, 11), kStMarys);
@@ -282,3 +272,19 @@ TMGWriter FamilyProject() {
 }
 
 std::string WriteFamilyProject(const std::string& dir) { return FamilyProject().Write(dir, "family_.tmg"); }
+
+OpenedProject::OpenedProject(const TMGWriter& writer, const std::string& project) {
+  std::string pattern = (std::filesystem::temp_directory_path() / "taravell-tmg-XXXXXX").string();
+  dir_ = mkdtemp(pattern.data()) ? pattern : std::string();
+  path_ = writer.Write(dir_, project);
+  ImportCancelled = false;
+  collection_ = std::make_unique<WTMGCollection>(path_);
+  imported_ = collection_->Import();
+  if (imported_) collection_->BuildLinks();
+}
+
+OpenedProject::~OpenedProject() {
+  collection_.reset();
+  std::error_code ec;
+  std::filesystem::remove_all(dir_, ec);
+}

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <memory>
 #include <string>
 
+#include "formats/tmg/TMGCollection.h"
 #include "support/TMGWriter.h"
 
 // The projects the TMG tests read.
@@ -21,3 +23,24 @@ TMGWriter EmptyProject();
 
 // Writes the family project into dir; the project file's path.
 std::string WriteFamilyProject(const std::string& dir);
+
+// A project written into a temporary folder and opened (imported and linked) as the viewer
+// opens it.  Record numbers of people are found by their person numbers (Pos).
+class OpenedProject {
+ public:
+  explicit OpenedProject(const TMGWriter& writer, const std::string& project = "family_.tmg");
+  ~OpenedProject();
+
+  WTMGCollection& operator*() { return *collection_; }
+  WTMGCollection* operator->() { return collection_.get(); }
+  bool imported() const { return imported_; }
+  const std::string& path() const { return path_; }
+  // The record number of the person numbered `id`.
+  RecNo Pos(int id) { return collection_->FindIndividual(std::to_string(id)); }
+
+ private:
+  std::string dir_;
+  std::string path_;
+  std::unique_ptr<WTMGCollection> collection_;
+  bool imported_ = false;
+};

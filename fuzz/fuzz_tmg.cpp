@@ -1,0 +1,40 @@
+// Feeds a TMG 4.x project made from the input bytes (the project file, tables and memo files
+// packed as in tests/support/TMGBundle.h) to the TMG reader, then reads every record with
+// sentences shown.
+
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+#include "FuzzReader.h"
+#include "base/Settings.h"
+#include "formats/tmg/TMGCollection.h"
+#include "support/TMGBundle.h"
+
+namespace {
+
+const std::string& ProjectDir() {
+  static const std::string dir = [] {
+    std::string pattern = "/tmp/fuzz-tmg-XXXXXX";
+    if (!mkdtemp(pattern.data())) std::abort();
+    return pattern;
+  }();
+  return dir;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  ImportCancelled = false;
+  const std::string project = tmg_bundle::Unpack(data, size, ProjectDir());
+  const WReaderInfo& reader = WTMGCollection::ReaderInfo();
+  // Half the inputs also build families with engagements.
+  Settings().SetBool(WSettings::TMGEngage, size % 2 == 1);
+  try {
+    if (!reader.probe(project).empty()) return 0;
+    std::unique_ptr<WABSCollection> collection = reader.create(project);
+    return collection ? FuzzWalk(*collection) : 0;
+  } catch (const std::exception&) {
+    return 0;
+  }
+}
