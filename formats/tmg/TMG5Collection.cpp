@@ -247,16 +247,20 @@ void WTMG5Collection::ChooseEvents(int p, int person_id, WTMGPrimeEventArray::En
   const WTMGTabT& tags = TagTypes();
   const std::string birth_text = People().BirthText(p);
   const std::string death_text = People().DeathText(p);
+  // The birth: the last event of the birth group dated as the person's birth date, a birth
+  // before any other such event (a christening on the day of birth stays the christening);
+  // without one, the first birth.  The christening: the first one that is not the birth.
+  int dated_birth = 0, dated_other = 0, first_birth = 0;
+  std::vector<int> christenings;
   for (const int e : PersonEvents(person_id)) {
     const int type = events.Type(e);
     switch (tags.TagGroup(type)) {
       case kBirthGroup:
         if (events.DateText(e) == birth_text)
-          entry.birth = e;
-        else if (IsBirthType(type) && entry.birth == 0)
-          entry.birth = e;
-        else if (IsChristeningType(type) && entry.christening == 0)
-          entry.christening = e;
+          (IsBirthType(type) ? dated_birth : dated_other) = e;
+        else if (IsBirthType(type) && first_birth == 0)
+          first_birth = e;
+        if (IsChristeningType(type)) christenings.push_back(e);
         break;
       case kDeathGroup:
         if (entry.death == 0 && events.DateText(e) == death_text) entry.death = e;
@@ -279,6 +283,12 @@ void WTMG5Collection::ChooseEvents(int p, int person_id, WTMGPrimeEventArray::En
       default:
         break;
     }
+  }
+  entry.birth = dated_birth ? dated_birth : dated_other ? dated_other : first_birth;
+  for (const int e : christenings) {
+    if (e == entry.birth) continue;
+    entry.christening = e;
+    break;
   }
 }
 

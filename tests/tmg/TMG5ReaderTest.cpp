@@ -297,6 +297,33 @@ TEST(TMG5Events, ChosenEventsFollowTheTagGroups) {
                                       "Burial 6 Feb 1900", "SealChild 1904"}));
 }
 
+// A christening on the day of birth shares the birth's date with the person's birth date; it
+// stays the christening instead of replacing the birth.
+TEST(TMG5Events, AChristeningOnTheDayOfBirthStaysTheChristening) {
+  TMG5Writer v5;
+  W& w = v5.project;
+  w.AddStandardTypes();
+  w.tag_types.push_back({1020, "Chr5", 4, ""});
+  const std::string day = W::Date(1850, 5, 5);
+  for (int id = 1; id <= 3; ++id) AddPerson(w, id, "M", day);
+  const int birth1 = AddEvent(w, W::kBirth, 1, 0, day, 1);
+  const int chr1 = AddEvent(w, W::kChristening, 1, 0, day, 2);
+  const int chr2 = AddEvent(w, 1020, 2, 0, day, 2);  // christened on that day, no birth event
+  const int chr3 = AddEvent(w, W::kChristening, 3, 0, day, 2);
+  const int birth3 = AddEvent(w, W::kBirth, 3, 0, day, 1);  // the birth comes after it
+  OpenedProject5 p(v5);
+  ASSERT_TRUE(p.imported()) << p.error();
+  auto pos = [&](int recno) { return p->Events().IdToPos(recno); };
+  EXPECT_EQ(p->ChosenEvents(1).birth, pos(birth1));
+  EXPECT_EQ(p->ChosenEvents(1).christening, pos(chr1));
+  EXPECT_EQ(p->ChosenEvents(2).birth, pos(chr2));
+  EXPECT_EQ(p->ChosenEvents(2).christening, 0);
+  EXPECT_EQ(p->ChosenEvents(3).birth, pos(birth3));
+  EXPECT_EQ(p->ChosenEvents(3).christening, pos(chr3));
+  EXPECT_EQ(OtherEvents(*p, 1), (std::vector<std::string>{}));
+  EXPECT_EQ(OtherEvents(*p, 3), (std::vector<std::string>{}));
+}
+
 TEST(TMG5Events, APersonsEventsAreThoseNamingThePersonFirstOrSecond) {
   TMG5Writer v5;
   W& w = v5.project;
