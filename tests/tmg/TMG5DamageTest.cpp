@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <random>
 #include <string>
 #include <vector>
@@ -16,6 +18,7 @@
 #include "export/ModelDump.h"
 #include "model/ABSName.h"
 #include "support/CollectionWalk.h"
+#include "support/TMGBundle.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -170,6 +173,26 @@ TEST_F(TMG5Damage, ReferencesToRowsNoTableHolds) {
   t.citations.push_back({'N', 1, 9999, "no source"});
   t.names.push_back({5000, 4242, "Nobody$!&Nemo", 0, true, "", "", ""});
   EXPECT_EQ(OpenAndReadAll(w.Write(dir_.path(), "refs_.pjc")), "opened");
+}
+
+// The 5.x seeds of the TMG fuzz harness (fuzz/seeds/fuzz_tmg), written into the folder
+// TMG_FUZZ_SEEDS names; the fuzz regression test walks them with the 4.x ones.
+TEST(TMG5FuzzSeeds, WrittenOnRequest) {
+  const char* target = std::getenv("TMG_FUZZ_SEEDS");
+  if (!target) GTEST_SKIP() << "set TMG_FUZZ_SEEDS to write the seeds";
+  fs::create_directories(target);
+  auto write = [&](const TMG5Writer& w, const char* name) {
+    TempDir dir;
+    w.Write(dir.path(), "p_.pjc");
+    std::ofstream(std::string(target) + "/" + name, std::ios::binary) << tmg_bundle::Pack(dir.path(), "p");
+  };
+  write(FamilyProject5(), "family5");
+  write(EmptyProject5(), "empty5");
+  TMG5Writer small = FamilyProject5();
+  small.project.people.resize(8);
+  small.project.events.resize(12);
+  small.project.places.resize(3);
+  write(small, "small5");
 }
 
 }  // namespace
