@@ -15,6 +15,7 @@
 #include "base/FilePaths.h"
 #include "formats/dbf/DBFFile.h"
 #include "formats/dbf/FPTFile.h"
+#include "formats/tmg/TMGTable.h"
 #include "support/DBFWriter.h"
 
 namespace {
@@ -75,17 +76,6 @@ struct Dictionary {
   }
 };
 
-std::vector<std::string> SplitParts(const std::string& memo) {
-  std::vector<std::string> parts;
-  size_t start = 0;
-  for (;;) {
-    const size_t at = memo.find("$!&", start);
-    parts.push_back(memo.substr(start, at == std::string::npos ? std::string::npos : at - start));
-    if (at == std::string::npos) return parts;
-    start = at + 3;
-  }
-}
-
 class Converter {
  public:
   Converter(const std::string& project, const std::string& out_dir, const std::string& prefix)
@@ -116,7 +106,7 @@ class Converter {
       Convert("N", {}, "NAME", [&](const WDBFFile& t, int n, std::string&) {
         if (t.IsDeleted(n)) return;
         const int32_t recno = t.FieldInt(n, "RECNO");
-        const std::vector<std::string> parts = SplitParts(memo.ReadMemo(t.FieldInt(n, "NAME")));
+        const std::vector<std::string> parts = WTMGTable::SplitParts(memo.ReadMemo(t.FieldInt(n, "NAME")));
         for (size_t i = 0; i < parts.size() && i < 4; ++i)
           if (!parts[i].empty()) values.Row(ValueRecord(recno, dictionary.Uid(parts[i]), types[i]));
       });
@@ -130,7 +120,7 @@ class Converter {
       Convert("P", {}, "PLACE", [&](const WDBFFile& t, int n, std::string&) {
         if (t.IsDeleted(n)) return;
         const int32_t recno = t.FieldInt(n, "RECNO");
-        const std::vector<std::string> parts = SplitParts(memo.ReadMemo(t.FieldInt(n, "PLACE")));
+        const std::vector<std::string> parts = WTMGTable::SplitParts(memo.ReadMemo(t.FieldInt(n, "PLACE")));
         for (size_t k = 1; k <= parts.size() && k <= 10; ++k) {
           // 4.x marks some parts with "^" and a letter; 5.x keeps the bare text.
           const std::string& part = parts[k - 1];

@@ -34,15 +34,7 @@ int NextRecno(const W& w) {
 
 void AddEvent(W& w, int type, int per1, int per2, const std::string& date, int place = 0,
               const std::string& memo = "") {
-  W::Event e;
-  e.recno = NextRecno(w);
-  e.type = type;
-  e.per1 = per1;
-  e.per2 = per2;
-  e.date = date;
-  e.place = place;
-  e.memo = memo;
-  w.events.push_back(e);
+  w.AddEvent(NextRecno(w), type, per1, per2, date, place, memo);
 }
 
 }  // namespace

@@ -38,26 +38,10 @@ void AddPerson(W& w, int id, const char* sex = "M", const std::string& birth = "
   w.people.push_back(p);
 }
 
+// An event numbered after the events so far; its RECNO.
 int AddEvent(W& w, int type, int per1, int per2, const std::string& date, int place = 0,
              const std::string& memo = "") {
-  W::Event e;
-  e.recno = static_cast<int>(w.events.size()) + 1;
-  e.type = type;
-  e.per1 = per1;
-  e.per2 = per2;
-  e.date = date;
-  e.place = place;
-  e.memo = memo;
-  w.events.push_back(e);
-  return e.recno;
-}
-
-void AddName(W& w, int recno, int person, const std::string& memo) {
-  W::Name n;
-  n.recno = recno;
-  n.person = person;
-  n.memo = memo;
-  w.names.push_back(n);
+  return w.AddEvent(static_cast<int>(w.events.size()) + 1, type, per1, per2, date, place, memo).recno;
 }
 
 // The sentence of an event as the note shows it (after the template and the empty line).
@@ -145,7 +129,7 @@ TEST(TMG5Names, PartsComeFromTheDictionaryByPartType) {
   W& w = v5.project;
   w.AddStandardTypes();
   for (int id = 1; id <= 6; ++id) AddPerson(w, id);
-  for (int id = 1; id <= 6; ++id) AddName(w, id, id, "");
+  for (int id = 1; id <= 6; ++id) w.AddName(id, id, "");
   v5.extra_name_parts = {{10, "Ann "}, {11, "Lee"}, {12, "Hidden"}, {13, "Dr."},    {14, "Jr."},
                          {15, "Old"},  {16, "New"}, {20, "First"},  {20, "Second"}, {21, W::kEmptyMemo}};
   v5.extra_name_values = {
@@ -178,7 +162,7 @@ TEST(TMG5Names, PartValuesInAnyOrderOfNames) {
   TMG5Writer v5;
   W& w = v5.project;
   for (int id = 1; id <= 4; ++id) AddPerson(w, id);
-  for (int id = 1; id <= 4; ++id) AddName(w, 10 * id, id, "");
+  for (int id = 1; id <= 4; ++id) w.AddName(10 * id, id, "");
   v5.extra_name_parts = {{1, "Ann"}, {2, "Bo"}, {3, "Cy"}, {4, "Dee"}, {5, "Lee"}, {6, "Ray"}, {7, "Roe"}};
   // Names 30, 10, 30 again, 20, 10 again, 40, 20 again.
   v5.extra_name_values = {{30, 5, 5}, {10, 6, 5}, {30, 3, 3}, {20, 7, 5}, {10, 1, 3}, {40, 4, 3}, {20, 2, 3}};
@@ -196,7 +180,7 @@ TEST(TMG5Places, PartsTwoToSixNameThePlaceAndTheLookupKeepsPartsTwoToTen) {
   W& w = v5.project;
   w.AddStandardTypes();
   AddPerson(w, 1);
-  AddName(w, 1, 1, W::NameMemo("Lee", "Ann"));
+  w.AddName(1, 1, W::NameMemo("Lee", "Ann"));
   // Parts of types 2, 4 and 6; a place of every part 1 to 11; a place without parts.
   w.places = {{1, "$!&Eskdale$!&$!&North Riding$!&$!&England"},
               {2, "Addr$!&P2$!&P3$!&P4$!&P5$!&P6$!&P7$!&P8$!&P9$!&P10$!&P11"},
@@ -253,8 +237,8 @@ TEST(TMG5Events, ChosenEventsFollowTheTagGroups) {
   w.tag_types.push_back({61, "SealParents", 99, ""});
   AddPerson(w, 1, "M", W::Date(1850, 5, 5), W::Date(1900, 2, 2));
   AddPerson(w, 2, "F", W::Date(1852), W::Date(1930));
-  AddName(w, 1, 1, W::NameMemo("One", "A"));
-  AddName(w, 2, 2, W::NameMemo("Two", "B"));
+  w.AddName(1, 1, W::NameMemo("One", "A"));
+  w.AddName(2, 2, W::NameMemo("Two", "B"));
   // Person 1: a birth of type 2 whose date differs, then the exact one of type 1002.
   AddEvent(w, W::kBirth, 1, 0, W::Date(1849));
   const int exact_birth = AddEvent(w, 1002, 1, 0, W::Date(1850, 5, 5));
@@ -329,7 +313,7 @@ TEST(TMG5Events, APersonsEventsAreThoseNamingThePersonFirstOrSecond) {
   W& w = v5.project;
   w.AddStandardTypes();
   for (int id = 1; id <= 9; ++id) AddPerson(w, id);
-  for (int id = 1; id <= 9; ++id) AddName(w, id, id, W::NameMemo("P" + std::to_string(id), "X"));
+  for (int id = 1; id <= 9; ++id) w.AddName(id, id, W::NameMemo("P" + std::to_string(id), "X"));
   // Person 4's own events, then person 5's: the first of them names 4 second, the next does not.
   AddEvent(w, W::kOccupation, 4, 0, W::Date(1850));
   AddEvent(w, W::kOccupation, 4, 0, W::Date(1870));
@@ -392,8 +376,8 @@ TEST(TMG5Sentences, TemplatesMemosAndWitnessSentences) {
     if (t.id == W::kOccupation) t.sentence = "[P] was a [M]<, [M1]><; [M2]>";
   AddPerson(w, 1, "M");
   AddPerson(w, 2, "F");
-  AddName(w, 1, 1, W::NameMemo("Lee", "Tom"));
-  AddName(w, 2, 2, W::NameMemo("Ray", "Ann"));
+  w.AddName(1, 1, W::NameMemo("Lee", "Tom"));
+  w.AddName(2, 2, W::NameMemo("Ray", "Ann"));
   W::Name alt;
   alt.recno = 3;
   alt.person = 1;
@@ -437,7 +421,7 @@ TEST(TMG5Tables, APositionOutsideTheLiveRowsReadsAsEmpty) {
   AddPerson(w, 1);
   AddPerson(w, 2);
   w.people.back().deleted = true;
-  AddName(w, 1, 1, W::NameMemo("Lee", "Ann"));
+  w.AddName(1, 1, W::NameMemo("Lee", "Ann"));
   AddEvent(w, W::kBirth, 1, 0, W::Date(1850));
   AddEvent(w, W::kDeath, 1, 0, W::Date(1900));
   w.events.back().deleted = true;
