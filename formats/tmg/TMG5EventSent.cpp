@@ -42,6 +42,11 @@ std::string WTMG5EventSent::ChooseTemplate() {
   return out;
 }
 
+int WTMG5EventSent::PlacePartNumber(const std::string& key) {
+  if (key.size() == 2 && key[0] == 'L' && key[1] >= '1' && key[1] <= '9') return key[1] - '0';
+  return WTMGEventSent::PlacePartNumber(key);
+}
+
 std::string WTMG5EventSent::PlaceVariable() {
   const int place_id = collection_.Events().PlaceNum(event_pos_);
   if (place_id < 1) return std::string();

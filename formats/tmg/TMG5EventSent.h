@@ -20,6 +20,8 @@ class WTMG5EventSent : public WTMGEventSent {
 
  protected:
   std::string ChooseTemplate() override;
+  // The 4.x names of the place parts, and L1 to L9 for parts 1 to 9.
+  int PlacePartNumber(const std::string& key) override;
   // "in " and the non-empty parts 1 to 9 joined with ", "; empty when all are empty.
   std::string PlaceVariable() override;
   std::string MemoForVariable(const std::string& memo) override { return StripBraceGroups(memo); }

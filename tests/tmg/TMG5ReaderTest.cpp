@@ -217,6 +217,8 @@ TEST(TMG5Places, PartsTwoToSixNameThePlaceAndTheLookupKeepsPartsTwoToTen) {
   EXPECT_EQ(parts->Render("[ADDR]-[DETA]/[CITY]/[COUNTY]/[STAT]/[COUNTRY]/[ZIP]/[PHON]/[LATL]"),
             "-P2/P3/P4/P5/P6/P7/P8/P9");
   EXPECT_EQ(parts->Render("[LA][LD]/[LCI]/[LCN]/[LS]/[LCR]/[LZ]/[LP]/[LL]"), "P2/P3/P4/P5/P6/P7/P8/P9");
+  EXPECT_EQ(parts->Render("[L1][L2]/[L3]/[L4]/[L5]/[L6]/[L7]/[L8]/[L9]/[L0][l2]"),
+            "P2/P3/P4/P5/P6/P7/P8/P9/");
   const int e3 = c.Events().IdToPos(at_empty);
   EXPECT_EQ(SentenceOf(c, e3), "Ann /Lee/ appeared in the census in 1861 ");
   std::unique_ptr<WABSIndividual> ann = c.GetIndividual(1);
