@@ -125,6 +125,9 @@ class WTMGCollection : public WABSCollection {
   // The sentence of an event told by a tag type, and of a person's alternate name.
   virtual std::unique_ptr<WTMGEventSent> MakeEventSentence(int event_pos, int type);
   virtual std::unique_ptr<WTMGEventSent> MakeNameSentence(int name_pos, int type, RecNo person);
+  // The events a person's vital, LDS and other events are chosen from, as event positions in
+  // event order: the person's own (where the person is the first principal).
+  virtual std::vector<int> EventsOfPerson(int person_id);
   // Chooses the person's vital and LDS events into the entry (already cleared, with its
   // first event set).
   virtual void ChooseEvents(int p, int person_id, WTMGPrimeEventArray::Entry& entry);
@@ -134,6 +137,9 @@ class WTMGCollection : public WABSCollection {
  protected:
   // For a derived version: its tables' prefix and version text.
   WTMGCollection(const std::string& path, FileKind kind, std::string prefix, std::string version);
+
+  // The place text of the places table's row `row`.
+  virtual std::string PlaceTextOfRow(int row);
 
   // Opens the table of a letter and builds its index by the key field (none for an empty
   // key; no index at all when `index` is false), with the memo file when `memo` is set.
