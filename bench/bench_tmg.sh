@@ -64,6 +64,6 @@ for kind in TMG GEDCOM; do
     "$kind" "$import" "$info_wall" "$info_cpu" "$list_wall" "$list_cpu" "$sort" ${step}
   eval "${kind}_SORT=$sort ${kind}_OPEN=$import ${kind}_LIST=$list_cpu"
 done
-awk -v t="$TMG_SORT" -v g="$GEDCOM_SORT" 'BEGIN { printf "sort TMG / GEDCOM: %.2f\n", g > 0 ? t / g : 0 }'
-awk -v t="$TMG_OPEN" -v g="$GEDCOM_OPEN" 'BEGIN { printf "open TMG / GEDCOM: %.2f\n", g > 0 ? t / g : 0 }'
-awk -v t="$TMG_LIST" -v g="$GEDCOM_LIST" 'BEGIN { printf "list cpu TMG / GEDCOM: %.2f\n", g > 0 ? t / g : 0 }'
+awk -v t="$TMG_SORT" -v g="$GEDCOM_SORT" 'BEGIN { printf "sort TMG / GEDCOM: %.2f\n", (g > 0 ? t / g : 0) }'
+awk -v t="$TMG_OPEN" -v g="$GEDCOM_OPEN" 'BEGIN { printf "open TMG / GEDCOM: %.2f\n", (g > 0 ? t / g : 0) }'
+awk -v t="$TMG_LIST" -v g="$GEDCOM_LIST" 'BEGIN { printf "list cpu TMG / GEDCOM: %.2f\n", (g > 0 ? t / g : 0) }'
