@@ -49,7 +49,6 @@ constexpr KnownKind kKnownKinds[] = {
     {FileKind::FamilyTreeMaker, {".ftw", ".fbk"}, "Family Tree Maker"},
     {FileKind::TMG4, {".tmg"}, "The Master Genealogist 4.x"},
     {FileKind::TMG5, {".pjc"}, "The Master Genealogist 5.x"},
-    {FileKind::RootsMagic3, {".rmg"}, "RootsMagic"},
 };
 
 const KnownKind* KnownKindFor(const std::string& extension) {

@@ -1,10 +1,12 @@
 #include "formats/Readers.h"
 
 #include "formats/ged/GEDCollection.h"
+#include "formats/rm3/RM3Collection.h"
 
 const std::vector<const WReaderInfo*>& RegisteredReaders() {
   static const std::vector<const WReaderInfo*> readers = {
       &WGEDCollection::ReaderInfo(),
+      &WRM3Collection::ReaderInfo(),
   };
   return readers;
 }
