@@ -63,12 +63,22 @@ void WRM3Individual::Load(RecNo pos) {
   FreeCache();
   rec_no_ = pos;
   id_ = collection_.TabI().PersonId(pos);
-  entry_ = collection_.PrimeEvents().Get(pos, id_, collection_.TabE());
+  entry_read_ = false;
 }
+
+const WRM3PrimeEventArray::Entry& WRM3Individual::Entry() {
+  if (!entry_read_) {
+    entry_ = collection_.PrimeEvents().Get(rec_no_, id_, collection_.TabE());
+    entry_read_ = true;
+  }
+  return entry_;
+}
+
+int WRM3Individual::Chosen(Slot slot) { return Entry()[slot]; }
 
 std::string WRM3Individual::GetID() { return std::to_string(id_); }
 
-std::string WRM3Individual::DescriptionOf(Slot slot) const {
+std::string WRM3Individual::DescriptionOf(Slot slot) {
   const int pos = Chosen(slot);
   return pos > 0 ? WRM3EventRow(collection_, pos).Description() : std::string();
 }
@@ -91,7 +101,7 @@ std::unique_ptr<WABSName> WRM3Individual::GetName() {
   return std::make_unique<WRM3Name>(collection_.TabI(), rec_no_);
 }
 
-std::vector<int> WRM3Individual::OtherEvents() const {
+std::vector<int> WRM3Individual::OtherEvents() {
   std::vector<int> others;
   const WRM3TabE& events = collection_.TabE();
   const int first = Chosen(WRM3PrimeEventArray::kFirstEvent);
@@ -102,7 +112,7 @@ std::vector<int> WRM3Individual::OtherEvents() const {
     if (!events.IsPersonEvent(pos)) continue;
     bool chosen = false;
     for (int slot = WRM3PrimeEventArray::kBirth; slot <= WRM3PrimeEventArray::kSealingToParents; ++slot)
-      chosen = chosen || entry_[static_cast<size_t>(slot)] == pos;
+      chosen = chosen || Entry()[static_cast<size_t>(slot)] == pos;
     const int type = events.EventType(pos);
     if (chosen || type == WRM3TabE::kAFN || type == WRM3TabE::kReference || type == WRM3TabE::kMarriage ||
         type == WRM3TabE::kSealingToSpouse)

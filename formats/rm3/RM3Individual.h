@@ -47,16 +47,18 @@ class WRM3Individual : public WABSIndividual {
   std::string GetRecordText() override { return std::string(); }
 
  private:
-  // The chosen event of a slot (0: none).
-  int Chosen(WRM3PrimeEventArray::Slot slot) const { return entry_[slot]; }
+  // The chosen event of a slot (0: none); the person's entry is fetched on first need.
+  int Chosen(WRM3PrimeEventArray::Slot slot);
+  const WRM3PrimeEventArray::Entry& Entry();
   // The positions of the other events, in event order.
-  std::vector<int> OtherEvents() const;
+  std::vector<int> OtherEvents();
   // The description of the chosen event of a slot.
-  std::string DescriptionOf(WRM3PrimeEventArray::Slot slot) const;
+  std::string DescriptionOf(WRM3PrimeEventArray::Slot slot);
 
   WRM3Collection& collection_;
   int id_ = 0;
   WRM3PrimeEventArray::Entry entry_{};
+  bool entry_read_ = false;
   std::unique_ptr<WDate> change_date_;
   bool change_date_read_ = false;
   std::vector<int> citations_;

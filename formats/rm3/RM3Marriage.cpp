@@ -20,6 +20,11 @@ constexpr size_t kMaxSealings = 100;
 WRM3Marriage::WRM3Marriage(WRM3Collection& collection, RecNo pos)
     : WABSMarriage(pos), collection_(collection), family_id_(collection.TabF().FamilyId(pos)) {
   if (WFamLinks* links = collection.FamLinks()) child_count_ = links->ChildCount(pos);
+}
+
+void WRM3Marriage::FindMarriages() {
+  if (marriages_found_) return;
+  marriages_found_ = true;
   const std::vector<int> marriages = EventsOfType(WRM3TabE::kMarriage, SIZE_MAX);
   if (!marriages.empty()) {
     first_marriage_ = marriages.front();
@@ -41,10 +46,12 @@ std::vector<int> WRM3Marriage::EventsOfType(int type, size_t at_most) const {
 }
 
 void WRM3Marriage::LoadDate() {
+  FindMarriages();
   if (!date_ && marriage_ > 0) date_ = collection_.TabE().EventDateFor(marriage_);
 }
 
 void WRM3Marriage::LoadSortDate() {
+  FindMarriages();
   if (marriage_ > 0 && (!sort_date_ || sort_date_shared_))
     SetOwnSortDate(collection_.TabE().SortDateFor(marriage_));
 }
@@ -82,12 +89,14 @@ std::unique_ptr<WABSLDSEvent> WRM3Marriage::GetSealing(int i) {
 }
 
 std::string WRM3Marriage::GetPlaceText() {
+  FindMarriages();
   if (marriage_ < 1) return std::string();
   return collection_.TabP().PlaceName(collection_.TabE().PlaceId(marriage_));
 }
 
 int WRM3Marriage::CitationCount() {
   if (!citations_found_) {
+    FindMarriages();
     if (first_marriage_ > 0)
       citations_ = collection_.TabL().CitationLinks(3, collection_.TabE().EventId(first_marriage_));
     citations_found_ = true;

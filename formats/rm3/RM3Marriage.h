@@ -35,11 +35,14 @@ class WRM3Marriage : public WABSMarriage {
  private:
   // Positions of the family's events of a fact type, in event order.
   std::vector<int> EventsOfType(int type, size_t at_most) const;
+  // Finds the first and the last marriage event once.
+  void FindMarriages();
 
   WRM3Collection& collection_;
   int family_id_ = 0;
   int marriage_ = 0;        // last event of type 300
   int first_marriage_ = 0;  // first event of type 300
+  bool marriages_found_ = false;
   std::vector<int> citations_;
   bool citations_found_ = false;
 };

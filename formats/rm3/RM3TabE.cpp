@@ -28,15 +28,8 @@ bool WRM3TabE::BuildIndex() { return WRM3DBF::BuildIndex("") && BuildEventOrder(
 
 namespace {
 
-// One event while the order is made: its owner, the first eight bytes of its sort date as a
-// big-endian number (a shorter text padded with zeros, so a prefix sorts first), and its
-// position.  Only events whose owner and first eight bytes are equal compare their texts.
-struct OrderKey {
-  int32_t owner;
-  int32_t pos;
-  uint64_t date_head;
-};
-
+// The first eight bytes of a text as a big-endian number, a shorter text padded with zeros:
+// numbers compare as the texts do, a prefix first.
 uint64_t HeadOf(std::string_view text) {
   uint64_t head = 0;
   for (size_t i = 0; i < 8; ++i)
@@ -48,21 +41,28 @@ uint64_t HeadOf(std::string_view text) {
 
 bool WRM3TabE::BuildEventOrder() {
   const int count = LiveCount();
-  std::vector<OrderKey> keys;
+  // One key per event, sorted where they lie: the owner and the first eight bytes of the sort
+  // date decide almost every comparison; the rest of a sort date is read only when two events
+  // of one owner begin alike.
+  struct Key {
+    int32_t owner;
+    int32_t pos;
+    uint64_t head;
+  };
+  std::vector<Key> keys;
   keys.reserve(static_cast<size_t>(count));
   for (int pos = 1; pos <= count; ++pos) {
     if (pos % WDBFRowIndex::kYieldInterval == 0) {
       YieldToUI();
       if (ImportCancelled) return false;
     }
-    keys.push_back(OrderKey{OwnerId(pos), pos, HeadOf(CutAtNul(PosBytes(pos, sort_date_)))});
+    keys.push_back(Key{OwnerId(pos), pos, HeadOf(CutAtNul(PosBytes(pos, sort_date_)))});
   }
-  std::sort(keys.begin(), keys.end(), [this](const OrderKey& a, const OrderKey& b) {
+  std::sort(keys.begin(), keys.end(), [this](const Key& a, const Key& b) {
     if (a.owner != b.owner) return a.owner < b.owner;
-    if (a.date_head != b.date_head) return a.date_head < b.date_head;
-    const std::string_view x = CutAtNul(PosBytes(a.pos, sort_date_)),
-                           y = CutAtNul(PosBytes(b.pos, sort_date_));
-    const int c = x.compare(y);  // unsigned byte order, a prefix first
+    if (a.head != b.head) return a.head < b.head;
+    // Byte by byte as unsigned characters; a prefix first.
+    const int c = CutAtNul(PosBytes(a.pos, sort_date_)).compare(CutAtNul(PosBytes(b.pos, sort_date_)));
     return c != 0 ? c < 0 : a.pos < b.pos;
   });
   YieldToUI();

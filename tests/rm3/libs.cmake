@@ -1,1 +1,1 @@
-set(TEST_LIBS taravell_format_rm3 taravell_export)
+set(TEST_LIBS taravell_formats taravell_export)

@@ -13,6 +13,9 @@
 // does not use between the ones it does; rows can be flagged deleted.
 struct RM3Writer {
   struct Person {
+    Person() = default;
+    Person(int id, std::string sex, std::string given, std::string surname)
+        : id(id), sex(std::move(sex)), given(std::move(given)), surname(std::move(surname)) {}
     int id = 0;
     std::string sex, given, surname;
     std::string prefix, suffix, nickname, edit_date, living = "N", note;
