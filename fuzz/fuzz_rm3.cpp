@@ -30,6 +30,7 @@ const std::string& SetFolder() {
     std::string pattern = access("/dev/shm", W_OK) == 0 ? "/dev/shm/fuzz_rm3_XXXXXX" : "/tmp/fuzz_rm3_XXXXXX";
     if (!mkdtemp(pattern.data())) std::abort();
     folder = pattern;
+    RM3SetFiles();  // made before the exit handler is registered, so it is still there when it runs
     std::atexit(RemoveSetFolder);
   }
   return folder;
