@@ -1,5 +1,6 @@
 #include "formats/rm3/RM3DBF.h"
 
+#include "base/CheckedView.h"
 #include "base/FilePaths.h"
 #include "base/TextUtils.h"
 
@@ -12,6 +13,12 @@ WRM3DBF::WRM3DBF(const std::string& directory, const std::string& letter, const 
 WRM3DBF::~WRM3DBF() = default;
 
 void WRM3DBF::OpenMemo() { memo_ = std::make_unique<WRM3FPT>(directory_, letter_, base_name_); }
+
+int WRM3DBF::MemoBlock(int pos, int field) const {
+  const Field* f = FieldAt(field);
+  if (f && f->type == 'M' && f->length == 4) return WCheckedView(PosBytes(pos, field)).I32LE(0);
+  return PosInt(pos, field);
+}
 
 std::string WRM3DBF::MemoText(int pos, int field) const {
   if (!memo_) return std::string();

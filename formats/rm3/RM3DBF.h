@@ -24,8 +24,9 @@ class WRM3DBF : public WDBFKeyedTable<WDBFFile> {
   // The memo whose block number the field holds at the position; empty without memo file,
   // for a block below 1 or a position out of range.
   std::string MemoText(int pos, int field) const;
-  // The memo's block number (0: none).
-  int MemoBlock(int pos, int field) const { return PosInt(pos, field); }
+  // The memo's block number (0: none): digits in the usual 10-byte memo field; a 4-byte memo
+  // field (as Visual FoxPro writes them) holds it as a raw little-endian integer.
+  int MemoBlock(int pos, int field) const;
   // The field's text at the position with blanks and control characters trimmed.
   std::string TrimmedText(int pos, int field) const;
 

@@ -389,6 +389,20 @@ TEST_F(RM3Records, MissingTableNamesItAndMissingMemoOnlyEmptiesTexts) {
   EXPECT_EQ(WABSNote::TextOf(c.GetSource(1)->GetNote().get()), "Kept at the historical society");
 }
 
+TEST_F(RM3Records, RawMemoBlockNumbersOfFourByteMemoFields) {
+  // A person table whose note field holds the block number as a raw integer.
+  RM3Writer w;
+  w.people = {{1, "F", "Raw", "Memo"}};
+  w.Write(dir_.path(), "family");
+  DBFWriter people(0x30);
+  people.Field("PERSONID", 'N', 8).Field("GIVEN", 'C', 10).Field("NOTE", 'M', 4).MemoBlockSize(32);
+  people.Row({"1", "Raw", "stored raw"});
+  people.Write(dir_ / "family_I.dbf", dir_ / "family_I.fpt");
+  collection_ = std::make_unique<WRM3Collection>(dir_ / "family.rmg");
+  ASSERT_TRUE(collection_->Import());
+  EXPECT_EQ(collection_->GetIndividual(1)->GetNoteText(), "stored raw");
+}
+
 TEST_F(RM3Records, ShortOrEmptyHeaderFile) {
   RM3Writer w;
   const std::string rmg = w.Write(dir_.path(), "family");
