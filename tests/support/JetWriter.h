@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <deque>
 #include <variant>
 #include <vector>
 
@@ -52,6 +53,8 @@ class JetWriter {
   // A table with these columns; returns it for rows.
   Table& AddTable(const std::string& name, std::vector<Column> columns);
 
+  const std::deque<Table>& Tables() const { return tables_; }
+
   // The whole file.
   std::string Bytes() const;
   // Writes the file; false when it cannot be written.
@@ -61,5 +64,5 @@ class JetWriter {
   static double JetDay(int year, int month, int day);
 
  private:
-  std::vector<Table> tables_;
+  std::deque<Table> tables_;  // references to tables stay valid as tables are added
 };
