@@ -22,37 +22,69 @@ constexpr auto Bool = JetWriter::kBoolean;
 const std::map<std::string, std::vector<C>>& Schemas() {
   static const std::map<std::string, std::vector<C>> schemas = {
       {"TBLHR", {{"Item", T, 50}, {"Setting", T, 255}}},
-      {"TBLIR",
-       {{"IDIR", L},          {"SurName", T, 120},    {"GivenName", T, 120},   {"Prefix", T, 50},
-        {"Title", T, 50},     {"Gender", B},          {"UserRef", T, 50},      {"AncestralRef", T, 50},
-        {"Notes", M},         {"References", M},      {"Medical", M},          {"BirthD", T, 255},
-        {"DeathD", T, 255},   {"ChrisD", T, 255},     {"BuriedD", T, 255},     {"BaptismD", T, 255},
-        {"EndowD", T, 255},   {"BirthNote", M},       {"DeathNote", M},        {"ChrisNote", M},
-        {"BuriedNote", M},    {"IDLRBirth", L},       {"IDLRDeath", L},        {"IDLRChris", L},
-        {"IDLRBuried", L},    {"IDTRBaptism", L},     {"IDTREndow", L},        {"BaptismKind", B},
-        {"Living", B},        {"Added", L},           {"Updated", L},          {"IDMRParents", L},
-        {"IDMRPref", L},      {"Tagged", Bool},       {"LastViewed", D}}},
+      {"TBLIR", {{"IDIR", L},        {"SurName", T, 120}, {"GivenName", T, 120}, {"Prefix", T, 50},
+                 {"Title", T, 50},   {"Gender", B},       {"UserRef", T, 50},    {"AncestralRef", T, 50},
+                 {"Notes", M},       {"References", M},   {"Medical", M},        {"BirthD", T, 255},
+                 {"DeathD", T, 255}, {"ChrisD", T, 255},  {"BuriedD", T, 255},   {"BaptismD", T, 255},
+                 {"EndowD", T, 255}, {"BirthNote", M},    {"DeathNote", M},      {"ChrisNote", M},
+                 {"BuriedNote", M},  {"IDLRBirth", L},    {"IDLRDeath", L},      {"IDLRChris", L},
+                 {"IDLRBuried", L},  {"IDTRBaptism", L},  {"IDTREndow", L},      {"BaptismKind", B},
+                 {"Living", B},      {"Added", L},        {"Updated", L},        {"IDMRParents", L},
+                 {"IDMRPref", L},    {"Tagged", Bool},    {"LastViewed", D}}},
       {"TBLMR",
-       {{"IDMR", L}, {"IDIRHusb", L}, {"IDIRWife", L}, {"MarD", T, 255}, {"IDLRMar", L}, {"Notes", M},
-        {"SealD", T, 255}, {"IDTRSeal", L}}},
+       {{"IDMR", L},
+        {"IDIRHusb", L},
+        {"IDIRWife", L},
+        {"MarD", T, 255},
+        {"IDLRMar", L},
+        {"Notes", M},
+        {"SealD", T, 255},
+        {"IDTRSeal", L}}},
       {"TBLCR",
        {{"IDCR", L}, {"IDMR", L}, {"IDIR", L}, {"Order", I}, {"ParSealD", T, 255}, {"IDTRParSeal", L}}},
       {"TBLER",
-       {{"IDER", L}, {"IDIR", L}, {"IDType", I}, {"Order", I}, {"IDET", L}, {"EventD", T, 255}, {"IDLREvent", L},
-        {"Desc", M}, {"Description", T, 255}}},
+       {{"IDER", L},
+        {"IDIR", L},
+        {"IDType", I},
+        {"Order", I},
+        {"IDET", L},
+        {"EventD", T, 255},
+        {"IDLREvent", L},
+        {"Desc", M},
+        {"Description", T, 255}}},
       {"TBLET", {{"IDET", L}, {"EventType", T, 100}}},
       {"TBLLR", {{"IDLR", L}, {"Location", T, 255}}},
       {"TBLTR", {{"IDTR", L}, {"Temple", T, 100}}},
       {"TBLSR",
-       {{"IDSR", L}, {"SrcName", T, 255}, {"SrcTitle", T, 255}, {"SrcAuthor", T, 255}, {"SrcPubl", T, 255},
-        {"SrcCallNum", T, 100}, {"SrcText", M}, {"SrcNote", M}, {"IDAR", L}}},
+       {{"IDSR", L},
+        {"SrcName", T, 255},
+        {"SrcTitle", T, 255},
+        {"SrcAuthor", T, 255},
+        {"SrcPubl", T, 255},
+        {"SrcCallNum", T, 100},
+        {"SrcText", M},
+        {"SrcNote", M},
+        {"IDAR", L}}},
       {"TBLSX", {{"IDSX", L}, {"IDSR", L}, {"IDIME", L}, {"Type", I}, {"SrcDetail", M}}},
       {"TBLAR",
-       {{"IDAR", L}, {"AddrName", T, 255}, {"Address1", T, 255}, {"Address2", T, 255}, {"City", T, 100},
-        {"State", T, 100}, {"Zipcode", T, 30}, {"Country", T, 100}, {"Phone1", T, 50}, {"AddrNotes", M}}},
+       {{"IDAR", L},
+        {"AddrName", T, 255},
+        {"Address1", T, 255},
+        {"Address2", T, 255},
+        {"City", T, 100},
+        {"State", T, 100},
+        {"Zipcode", T, 30},
+        {"Country", T, 100},
+        {"Phone1", T, 50},
+        {"AddrNotes", M}}},
       {"TBLBP", {{"IDBP", L}, {"PicPath", T, 255}}},
       {"TBLBR",
-       {{"IDBR", L}, {"IDIR", L}, {"IDType", I}, {"PicPref", B}, {"PicOrder", I}, {"PicName", T, 255},
+       {{"IDBR", L},
+        {"IDIR", L},
+        {"IDType", I},
+        {"PicPref", B},
+        {"PicOrder", I},
+        {"PicName", T, 255},
         {"IDBPPic", L}}},
   };
   return schemas;
@@ -69,9 +101,11 @@ JetWriter::Table* Find(JetWriter& w, const char* name) {
 
 }  // namespace
 
-std::string LegacyDate(char qualifier, int day, int month, int year, int day2, int month2, int year2, char era) {
+std::string LegacyDate(char qualifier, int day, int month, int year, int day2, int month2, int year2,
+                       char era) {
   char text[32];
-  std::snprintf(text, sizeof text, "%c%c%02d%02d%04d%02d%02d%04d", qualifier, era, day, month, year, day2, month2, year2);
+  std::snprintf(text, sizeof text, "%c%c%02d%02d%04d%02d%02d%04d", qualifier, era, day, month, year, day2,
+                month2, year2);
   return text;
 }
 
@@ -81,8 +115,8 @@ JetWriter::Table& AddLegacyTable(JetWriter& writer, const std::string& name) {
 
 void AddLegacySkeleton(JetWriter& w, const std::string& version) {
   // Jet keeps tables in no particular order; these come in an order of their own.
-  for (const char* name : {"TBLHR", "TBLAR", "TBLBP", "TBLBR", "TBLCR", "TBLER", "TBLET", "TBLIR", "TBLLR", "TBLMR",
-                           "TBLSR", "TBLSX", "TBLTR"})
+  for (const char* name : {"TBLHR", "TBLAR", "TBLBP", "TBLBR", "TBLCR", "TBLER", "TBLET", "TBLIR", "TBLLR",
+                           "TBLMR", "TBLSR", "TBLSX", "TBLTR"})
     AddLegacyTable(w, name);
   Find(w, "TBLHR")->Row({{"Item", S("Version")}, {"Setting", V(version)}});
   Find(w, "TBLHR")->Row({{"Item", S("filedesc")}, {"Setting", S("Empty family file")}});
@@ -107,17 +141,25 @@ void BuildFamilyFixture(JetWriter& w, const std::string& version) {
   hr.rows.clear();
   hr.deleted.clear();
   const std::pair<const char*, const char*> settings[] = {
-      {"Compiler1", "Hannelore Müller"}, {"Compiler2", "Lindenstraße 4"},  {"Compiler3", "80331 München"},
-      {"Compiler4", "Bayern"},           {"Compiler5", "089 123456"},      {"Compiler6", "0170 654321"},
-      {"Compiler8", "h.mueller@example.org"}, {"Compiler9", "www.example.org/mueller"},
-      {"filedesc", "Müller family of Bavaria"}, {"Version", nullptr},
+      {"Compiler1", "Hannelore Müller"},
+      {"Compiler2", "Lindenstraße 4"},
+      {"Compiler3", "80331 München"},
+      {"Compiler4", "Bayern"},
+      {"Compiler5", "089 123456"},
+      {"Compiler6", "0170 654321"},
+      {"Compiler8", "h.mueller@example.org"},
+      {"Compiler9", "www.example.org/mueller"},
+      {"filedesc", "Müller family of Bavaria"},
+      {"Version", nullptr},
   };
-  for (const auto& [item, value] : settings) hr.Row({{"Item", S(item)}, {"Setting", value ? S(value) : V(version)}});
+  for (const auto& [item, value] : settings)
+    hr.Row({{"Item", S(item)}, {"Setting", value ? S(value) : V(version)}});
 
   // Places, one stored with a leading comma as Legacy keeps unknown parts.
-  const char* places[] = {"Nürnberg, Bayern, Germany", "München, Bayern, Germany", ", Franken, Bayern, Germany",
-                          "New York, New York, USA",   "Salt Lake City, Utah, USA", "Ulm, Württemberg, Germany",
-                          "Augsburg, Bayern, Germany", "Bremen, Germany"};
+  const char* places[] = {"Nürnberg, Bayern, Germany",  "München, Bayern, Germany",
+                          ", Franken, Bayern, Germany", "New York, New York, USA",
+                          "Salt Lake City, Utah, USA",  "Ulm, Württemberg, Germany",
+                          "Augsburg, Bayern, Germany",  "Bremen, Germany"};
   for (int i = 0; i < 8; ++i) lr.Row({{"IDLR", N(i + 1)}, {"Location", S(places[i])}});
   lr.Row({{"IDLR", N(0)}, {"Location", S("Nowhere (identifier 0)")}});
   const char* temples[] = {"", "SLAKE", "LOGAN", "MANTI", "SGEOR"};
@@ -126,16 +168,33 @@ void BuildFamilyFixture(JetWriter& w, const std::string& version) {
   for (int i = 0; i < 5; ++i) et.Row({{"IDET", N(i + 1)}, {"EventType", S(types[i])}});
 
   // Repositories and sources.
-  ar.Row({{"IDAR", N(1)}, {"AddrName", S("Staatsarchiv Nürnberg")}, {"Address1", S("Archivstraße 17")},
-          {"Address2", S("Postfach 12")}, {"City", S("Nürnberg")}, {"State", S("Bayern")}, {"Zipcode", S("90408")},
-          {"Country", S("Germany")}, {"Phone1", S("0911 93519")}, {"AddrNotes", S("Open Monday to Thursday.")}});
-  ar.Row({{"IDAR", N(2)}, {"AddrName", S("Family History Library")}, {"City", S("Salt Lake City")},
-          {"State", S("Utah")}, {"Country", S("USA")}});
-  sr.Row({{"IDSR", N(1)}, {"SrcName", S("Kirchenbuch St. Lorenz")}, {"SrcTitle", S("Taufen 1800-1870")},
-          {"SrcAuthor", S("Evangelische Kirche")}, {"SrcPubl", S("Nürnberg, 1870")}, {"SrcCallNum", S("KB 12/3")},
-          {"SrcText", S("Baptisms of the parish.\r\nSecond line.")}, {"SrcNote", S("Microfilm copy.")},
+  ar.Row({{"IDAR", N(1)},
+          {"AddrName", S("Staatsarchiv Nürnberg")},
+          {"Address1", S("Archivstraße 17")},
+          {"Address2", S("Postfach 12")},
+          {"City", S("Nürnberg")},
+          {"State", S("Bayern")},
+          {"Zipcode", S("90408")},
+          {"Country", S("Germany")},
+          {"Phone1", S("0911 93519")},
+          {"AddrNotes", S("Open Monday to Thursday.")}});
+  ar.Row({{"IDAR", N(2)},
+          {"AddrName", S("Family History Library")},
+          {"City", S("Salt Lake City")},
+          {"State", S("Utah")},
+          {"Country", S("USA")}});
+  sr.Row({{"IDSR", N(1)},
+          {"SrcName", S("Kirchenbuch St. Lorenz")},
+          {"SrcTitle", S("Taufen 1800-1870")},
+          {"SrcAuthor", S("Evangelische Kirche")},
+          {"SrcPubl", S("Nürnberg, 1870")},
+          {"SrcCallNum", S("KB 12/3")},
+          {"SrcText", S("Baptisms of the parish.\r\nSecond line.")},
+          {"SrcNote", S("Microfilm copy.")},
           {"IDAR", N(1)}});
-  sr.Row({{"IDSR", N(2)}, {"SrcName", S("Passenger list")}, {"SrcTitle", S("Bremen to New York, 1852")},
+  sr.Row({{"IDSR", N(2)},
+          {"SrcName", S("Passenger list")},
+          {"SrcTitle", S("Bremen to New York, 1852")},
           {"IDAR", N(2)}});
   sr.Row({{"IDSR", N(0)}, {"SrcName", S("Skipped source (identifier 0)")}});
   sr.Row({{"IDSR", N(5)}, {"SrcTitle", S("Family Bible")}});
@@ -259,8 +318,10 @@ void BuildFamilyFixture(JetWriter& w, const std::string& version) {
 
   // Rows the reader skips: an identifier of 0 and a deleted person.
   ir.Row({{"IDIR", N(0)}, {"GivenName", S("Nobody")}, {"SurName", S("Zero")}});
-  ir.Row(std::vector<std::pair<std::string, V>>{{"IDIR", N(40)}, {"GivenName", S("Deleted")}, {"SurName", S("Person")}},
-         true);
+  ir.Row(
+      std::vector<std::pair<std::string, V>>{
+          {"IDIR", N(40)}, {"GivenName", S("Deleted")}, {"SurName", S("Person")}},
+      true);
 
   // Families: identifier, husband, wife, marriage date and place.
   struct F {
@@ -269,15 +330,18 @@ void BuildFamilyFixture(JetWriter& w, const std::string& version) {
     int place;
   };
   const F families[] = {
-      {1, 1, 2, LegacyDate('1', 0, 0, 1820), 1},       {2, 3, 7, LegacyDate('0', 20, 5, 1844), 7},
-      {3, 12, 4, LegacyDate('0', 0, 6, 1846), 6},      {4, 5, 16, "", 0},
-      {5, 5, 17, LegacyDate('4', 0, 0, 1856), 3},      {6, 8, 22, LegacyDate('0', 11, 11, 1869), 4},
-      {7, 31, 27, LegacyDate('0', 1, 8, 1874), 4},     {8, 26, 0, "u", 0},
-      {9, 37, 36, LegacyDate('0', 1, 6, 1925), 5},     {10, 0, 38, "", 0},
+      {1, 1, 2, LegacyDate('1', 0, 0, 1820), 1},    {2, 3, 7, LegacyDate('0', 20, 5, 1844), 7},
+      {3, 12, 4, LegacyDate('0', 0, 6, 1846), 6},   {4, 5, 16, "", 0},
+      {5, 5, 17, LegacyDate('4', 0, 0, 1856), 3},   {6, 8, 22, LegacyDate('0', 11, 11, 1869), 4},
+      {7, 31, 27, LegacyDate('0', 1, 8, 1874), 4},  {8, 26, 0, "u", 0},
+      {9, 37, 36, LegacyDate('0', 1, 6, 1925), 5},  {10, 0, 38, "", 0},
       {12, 99, 32, LegacyDate('0', 0, 0, 1899), 4},
   };
   for (const F& f : families)
-    mr.Row({{"IDMR", N(f.id)}, {"IDIRHusb", N(f.husband)}, {"IDIRWife", N(f.wife)}, {"MarD", V(f.date)},
+    mr.Row({{"IDMR", N(f.id)},
+            {"IDIRHusb", N(f.husband)},
+            {"IDIRWife", N(f.wife)},
+            {"MarD", V(f.date)},
             {"IDLRMar", N(f.place)}});
   mr.Row({{"IDMR", N(0)}, {"IDIRHusb", N(1)}, {"IDIRWife", N(2)}});
   for (auto& row : mr.rows) {
@@ -295,10 +359,10 @@ void BuildFamilyFixture(JetWriter& w, const std::string& version) {
     int id, family, child, order;
   };
   const K children[] = {
-      {1, 1, 3, 1},   {2, 1, 5, 3},   {3, 1, 4, 2},   {4, 1, 6, 4},   {5, 2, 8, 1},   {6, 2, 9, 2},
-      {7, 2, 10, 3},  {8, 2, 11, 4},  {9, 3, 13, 1},  {10, 3, 14, 2}, {11, 3, 15, 3}, {12, 4, 18, 1},
-      {13, 4, 19, 2}, {14, 5, 20, 1}, {15, 5, 21, 2}, {16, 6, 23, 1}, {17, 6, 24, 2}, {18, 6, 25, 3},
-      {19, 6, 26, 4}, {20, 7, 26, 1}, {21, 7, 32, 2}, {22, 8, 28, 1}, {23, 8, 29, 2}, {24, 9, 39, 1},
+      {1, 1, 3, 1},    {2, 1, 5, 3},    {3, 1, 4, 2},   {4, 1, 6, 4},   {5, 2, 8, 1},   {6, 2, 9, 2},
+      {7, 2, 10, 3},   {8, 2, 11, 4},   {9, 3, 13, 1},  {10, 3, 14, 2}, {11, 3, 15, 3}, {12, 4, 18, 1},
+      {13, 4, 19, 2},  {14, 5, 20, 1},  {15, 5, 21, 2}, {16, 6, 23, 1}, {17, 6, 24, 2}, {18, 6, 25, 3},
+      {19, 6, 26, 4},  {20, 7, 26, 1},  {21, 7, 32, 2}, {22, 8, 28, 1}, {23, 8, 29, 2}, {24, 9, 39, 1},
       {25, 10, 45, 1}, {26, 99, 33, 1}, {27, 7, 88, 3},
   };
   for (const K& k : children)
@@ -314,21 +378,56 @@ void BuildFamilyFixture(JetWriter& w, const std::string& version) {
 
   // Events: several per person, stored out of order; a family event (type 1) is not the
   // person's; one row has identifier 0.
-  er.Row({{"IDER", N(1)}, {"IDIR", N(1)}, {"IDType", N(0)}, {"Order", N(2)}, {"IDET", N(2)},
-          {"EventD", V(LegacyDate('0', 0, 0, 1830))}, {"IDLREvent", N(2)}, {"Desc", S("Moved to the city.")},
+  er.Row({{"IDER", N(1)},
+          {"IDIR", N(1)},
+          {"IDType", N(0)},
+          {"Order", N(2)},
+          {"IDET", N(2)},
+          {"EventD", V(LegacyDate('0', 0, 0, 1830))},
+          {"IDLREvent", N(2)},
+          {"Desc", S("Moved to the city.")},
           {"Description", S("Townhouse")}});
-  er.Row({{"IDER", N(2)}, {"IDIR", N(1)}, {"IDType", N(0)}, {"Order", N(1)}, {"IDET", N(1)},
-          {"EventD", V(LegacyDate('1', 0, 0, 1820))}, {"Description", S("Farmer")}});
-  er.Row({{"IDER", N(3)}, {"IDIR", N(3)}, {"IDType", N(0)}, {"Order", N(1)}, {"IDET", N(3)},
-          {"EventD", V(LegacyDate('0', 10, 9, 1852))}, {"IDLREvent", N(4)}, {"Description", S("Arrived at Castle Garden")},
+  er.Row({{"IDER", N(2)},
+          {"IDIR", N(1)},
+          {"IDType", N(0)},
+          {"Order", N(1)},
+          {"IDET", N(1)},
+          {"EventD", V(LegacyDate('1', 0, 0, 1820))},
+          {"Description", S("Farmer")}});
+  er.Row({{"IDER", N(3)},
+          {"IDIR", N(3)},
+          {"IDType", N(0)},
+          {"Order", N(1)},
+          {"IDET", N(3)},
+          {"EventD", V(LegacyDate('0', 10, 9, 1852))},
+          {"IDLREvent", N(4)},
+          {"Description", S("Arrived at Castle Garden")},
           {"Desc", S("Sailed from Bremen.\r\n\r\nAll in good health.")}});
-  er.Row({{"IDER", N(4)}, {"IDIR", N(1)}, {"IDType", N(1)}, {"Order", N(3)}, {"IDET", N(4)},
-          {"EventD", V(LegacyDate('0', 0, 0, 1840))}, {"Description", S("Family census")}});
-  er.Row({{"IDER", N(5)}, {"IDIR", N(8)}, {"IDType", N(0)}, {"Order", N(1)}, {"IDET", N(5)}, {"EventD", V("?")},
+  er.Row({{"IDER", N(4)},
+          {"IDIR", N(1)},
+          {"IDType", N(1)},
+          {"Order", N(3)},
+          {"IDET", N(4)},
+          {"EventD", V(LegacyDate('0', 0, 0, 1840))},
+          {"Description", S("Family census")}});
+  er.Row({{"IDER", N(5)},
+          {"IDIR", N(8)},
+          {"IDType", N(0)},
+          {"Order", N(1)},
+          {"IDET", N(5)},
+          {"EventD", V("?")},
           {"Description", S("Infantry")}});
-  er.Row({{"IDER", N(6)}, {"IDIR", N(1)}, {"IDType", N(0)}, {"Order", N(3)}, {"IDET", N(9)},
+  er.Row({{"IDER", N(6)},
+          {"IDIR", N(1)},
+          {"IDType", N(0)},
+          {"Order", N(3)},
+          {"IDET", N(9)},
           {"EventD", V(":in his old age")}});
-  er.Row({{"IDER", N(0)}, {"IDIR", N(1)}, {"IDType", N(0)}, {"Order", N(0)}, {"IDET", N(1)},
+  er.Row({{"IDER", N(0)},
+          {"IDIR", N(1)},
+          {"IDType", N(0)},
+          {"Order", N(0)},
+          {"IDET", N(1)},
           {"Description", S("Skipped event")}});
 
   // Citations of every owner type.
@@ -337,22 +436,40 @@ void BuildFamilyFixture(JetWriter& w, const std::string& version) {
     const char* detail;
   };
   const X citations[] = {
-      {1, 1, 1, 0, "Page 12"},          {2, 1, 1, 1, "Page 12, entry 3"}, {3, 1, 1, 2, "Baptism entry 44"},
-      {4, 2, 1, 4, ""},                 {5, 1, 1, 3, "Entry 45"},         {6, 1, 1, 5, "Burial register"},
-      {7, 2, 3, 30, "Line 17"},         {8, 1, 6, 15, "Temple record"},   {9, 1, 6, 16, ""},
-      {10, 1, 8, 17, "Sealing record"}, {11, 2, 2, 18, "Not the family's"}, {12, 1, 2, 18, "Sealing of spouses"},
-      {13, 1, 2, 20, "Marriage banns"}, {14, 5, 1, 0, "Second source of the person"}, {15, 1, 2, 0, "Her page"},
+      {1, 1, 1, 0, "Page 12"},
+      {2, 1, 1, 1, "Page 12, entry 3"},
+      {3, 1, 1, 2, "Baptism entry 44"},
+      {4, 2, 1, 4, ""},
+      {5, 1, 1, 3, "Entry 45"},
+      {6, 1, 1, 5, "Burial register"},
+      {7, 2, 3, 30, "Line 17"},
+      {8, 1, 6, 15, "Temple record"},
+      {9, 1, 6, 16, ""},
+      {10, 1, 8, 17, "Sealing record"},
+      {11, 2, 2, 18, "Not the family's"},
+      {12, 1, 2, 18, "Sealing of spouses"},
+      {13, 1, 2, 20, "Marriage banns"},
+      {14, 5, 1, 0, "Second source of the person"},
+      {15, 1, 2, 0, "Her page"},
       {16, 2, 1, 30, "Occupation in the census"},
   };
   for (const X& x : citations)
-    sx.Row({{"IDSX", N(x.id)}, {"IDSR", N(x.source)}, {"IDIME", N(x.owner)}, {"Type", N(x.type)},
+    sx.Row({{"IDSX", N(x.id)},
+            {"IDSR", N(x.source)},
+            {"IDIME", N(x.owner)},
+            {"Type", N(x.type)},
             {"SrcDetail", S(x.detail)}});
   sx.Row({{"IDSX", N(0)}, {"IDSR", N(1)}, {"IDIME", N(1)}, {"Type", N(0)}, {"SrcDetail", S("Skipped")}});
 
   // Pictures: the folder and a file that does not exist here.
   bp.Row({{"IDBP", N(1)}, {"PicPath", S("C:\\Legacy\\Pictures\\")}});
-  br.Row({{"IDBR", N(1)}, {"IDIR", N(1)}, {"IDType", N(0)}, {"PicPref", N(1)}, {"PicOrder", N(1)},
-          {"PicName", S("johann.jpg")}, {"IDBPPic", N(1)}});
+  br.Row({{"IDBR", N(1)},
+          {"IDIR", N(1)},
+          {"IDType", N(0)},
+          {"PicPref", N(1)},
+          {"PicOrder", N(1)},
+          {"PicName", S("johann.jpg")},
+          {"IDBPPic", N(1)}});
 }
 
 std::unique_ptr<TMemDatabase> MemFromJet(const JetWriter& writer) {

@@ -27,5 +27,5 @@ void BuildFamilyFixture(JetWriter& writer, const std::string& version = "3s");
 std::unique_ptr<TMemDatabase> MemFromJet(const JetWriter& writer);
 
 // The 18-character coded date: qualifier, era, then day, month, year of each date.
-std::string LegacyDate(char qualifier, int day, int month, int year, int day2 = 0, int month2 = 0, int year2 = 0,
-                       char era = '0');
+std::string LegacyDate(char qualifier, int day, int month, int year, int day2 = 0, int month2 = 0,
+                       int year2 = 0, char era = '0');

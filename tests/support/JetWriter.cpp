@@ -36,11 +36,6 @@ void Append16(std::string& b, uint32_t v) {
   Put16(b, b.size() - 2, v);
 }
 
-void Append32(std::string& b, uint32_t v) {
-  b.append(4, '\0');
-  Put32(b, b.size() - 4, v);
-}
-
 // UTF-8 to UCS-2 little-endian (characters beyond the first plane as surrogate pairs).
 std::string Ucs2(const std::string& utf8) {
   std::string out;
