@@ -33,6 +33,8 @@ class TDAOTable {
   virtual bool SeekEqual(int32_t key) = 0;
   virtual bool SeekEqual(const std::string& key) = 0;
 
+  // Number of fields; handles run from 0 to one less.
+  virtual int FieldCount() = 0;
   // A handle for repeated reads of one field; -1 when the table has no such field.
   virtual int FieldIndex(const std::string& name) = 0;
   // The current row's value of a field as an integer: numbers as they are, a text only when it

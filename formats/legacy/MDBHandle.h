@@ -26,6 +26,9 @@ class TMDBHandle {
   MdbHandle* Mdb() { return mdb_; }
   uint32_t PageCount() const { return page_count_; }
   int PageSize() const { return page_size_; }
+  // True when the table definition at that page and the usage maps it points to are sound
+  // enough to hand to libmdb (libmdb itself follows them without checking).
+  bool CheckTableDefinition(uint32_t page) const;
   // The catalog entry of a table (letter case ignored); none when there is no such table.
   MdbCatalogEntry* FindTable(const std::string& name) const;
 
@@ -35,6 +38,13 @@ class TMDBHandle {
   std::string ReadLongValue(int start, int size);
 
  private:
+  // A page as stored, decoded when the database is encoded; empty when it cannot be read.
+  std::string ReadPage(uint32_t page) const;
+  // True when `pointer` (page << 8 | row) names a row of at least `min_size` bytes.
+  bool CheckRow(uint32_t pointer, size_t min_size, std::string* row = nullptr) const;
+
+  int fd_ = -1;
+  uint32_t db_key_ = 0;
   MdbHandle* mdb_ = nullptr;
   uint32_t page_count_ = 0;
   int page_size_ = 4096;

@@ -46,6 +46,7 @@ int64_t TruncatedNumber(double d) {
 
 TMDBTable::TMDBTable(std::shared_ptr<TMDBHandle> handle, void* catalog_entry) : handle_(std::move(handle)) {
   auto* entry = static_cast<MdbCatalogEntry*>(catalog_entry);
+  if (!handle_->CheckTableDefinition(static_cast<uint32_t>(entry->table_pg))) return;
   MdbTableDef* table = mdb_read_table(entry);
   if (!table) return;
   if (table->num_cols == 0 || table->num_cols > kMaxColumns || table->num_real_idxs > kMaxIndexes ||
@@ -183,6 +184,8 @@ bool TMDBTable::SeekEqual(const std::string& key) {
   if (!index_) return false;
   return SeekPosition(index_->Find(key));
 }
+
+int TMDBTable::FieldCount() { return table_ ? static_cast<int>(table_->columns->len) : 0; }
 
 int TMDBTable::FieldIndex(const std::string& name) {
   if (!table_) return -1;

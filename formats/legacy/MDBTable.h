@@ -29,6 +29,7 @@ class TMDBTable : public TDAOTable {
   bool End() override;
   bool SeekEqual(int32_t key) override;
   bool SeekEqual(const std::string& key) override;
+  int FieldCount() override;
   int FieldIndex(const std::string& name) override;
   int32_t FieldInt(int field) override;
   std::string FieldText(int field) override;

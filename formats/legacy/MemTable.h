@@ -18,6 +18,7 @@ class TMemTable : public TDAOTable {
   bool End() override;
   bool SeekEqual(int32_t key) override;
   bool SeekEqual(const std::string& key) override;
+  int FieldCount() override { return static_cast<int>(table_->columns.size()); }
   int FieldIndex(const std::string& name) override;
   int32_t FieldInt(int field) override;
   std::string FieldText(int field) override;
