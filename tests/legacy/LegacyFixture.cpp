@@ -485,7 +485,8 @@ std::unique_ptr<TMemDatabase> MemFromJet(const JetWriter& writer) {
         const V& v = t.rows[r][c];
         const JetWriter::Type type = t.columns[c].type;
         if (const auto* n = std::get_if<int64_t>(&v)) {
-          row[c] = type == JetWriter::kBoolean ? TMemValue(int64_t{*n ? -1 : 0}) : TMemValue(*n);
+          const int64_t number = type == JetWriter::kBoolean ? (*n ? -1 : 0) : *n;
+          row[c].emplace<int64_t>(number);
         } else if (const auto* d = std::get_if<double>(&v)) {
           // Days since 30 December 1899, as yyyymmdd.
           long z = static_cast<long>(*d) + 693901;  // days from 1 March of year 0
