@@ -72,9 +72,12 @@ bool TMDBTable::IsTextColumn(int field) const {
 }
 
 bool TMDBTable::SetIndex(const std::string& name) {
-  index_.reset();
   index_position_ = -1;
   has_row_ = false;
+  // The key map of an index is built once; setting it again only resets the current row.
+  if (index_ && strcasecmp(index_name_.c_str(), name.c_str()) == 0) return true;
+  index_.reset();
+  index_name_ = name;
   if (!table_) return false;
   std::vector<int> keys;
   if (int field = FieldIndex(name); field >= 0) {

@@ -51,6 +51,7 @@ class TMDBTable : public TDAOTable {
   std::shared_ptr<TMDBHandle> handle_;
   S_MdbTableDef* table_ = nullptr;
   std::unique_ptr<TDAOKeyMap> index_;
+  std::string index_name_;
   int index_position_ = -1;
   bool has_row_ = false;
   uint32_t row_page_ = 0;

@@ -9,6 +9,9 @@ TMemTable::TMemTable(std::shared_ptr<const TMemDatabase::Table> table) : table_(
 int TMemTable::RecordCount() { return static_cast<int>(table_->rows.size()); }
 
 bool TMemTable::SetIndex(const std::string& name) {
+  position_ = -1;
+  if (index_ && strcasecmp(index_name_.c_str(), name.c_str()) == 0) return true;
+  index_name_ = name;
   std::vector<int> keys;
   for (const auto& [index_name, key_columns] : table_->indexes) {
     if (strcasecmp(index_name.c_str(), name.c_str()) != 0) continue;

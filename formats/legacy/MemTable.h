@@ -28,5 +28,6 @@ class TMemTable : public TDAOTable {
 
   std::shared_ptr<const TMemDatabase::Table> table_;
   std::unique_ptr<TDAOKeyMap> index_;
+  std::string index_name_;
   int position_ = -1;  // in index order when an index is set, else the row number; -1 none
 };
