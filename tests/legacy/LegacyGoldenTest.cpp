@@ -15,57 +15,13 @@
 #include "LegacyFixture.h"
 #include "app/ReaderChoice.h"
 #include "formats/legacy/LEGCollection.h"
+#include "support/Golden.h"
 #include "support/TempDir.h"
 #include "support/TestPaths.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string Quote(const std::string& s) { return "'" + s + "'"; }
-
-std::string RunCli(const std::string& args) {
-  int status = -1;
-  std::string out = RunCommand("LC_ALL=C " + Quote(CliPath()) + " " + args + " 2>/dev/null", &status);
-  EXPECT_EQ(status, 0) << args;
-  return out;
-}
-
-// The rows of `info` that change from run to run: the path, the file's date, the import time.
-std::string MaskInfo(const std::string& text) {
-  std::istringstream in(text);
-  std::string line, out;
-  while (std::getline(in, line)) {
-    if (line.rfind("Name\t/", 0) == 0) line = "Name\t<path>";
-    if (line.rfind("Date\t", 0) == 0) line = "Date\t<file date>";
-    if (line.rfind("Importing\t", 0) == 0) line = "Importing\t<seconds>";
-    out += line + "\n";
-  }
-  return out;
-}
-
-// Ages counted to today change with the calendar.
-std::string MaskOpenAges(const std::string& text) {
-  std::istringstream in(text);
-  std::string line, out;
-  while (std::getline(in, line)) {
-    if (line.rfind("Age", 0) == 0 && line.find('?') != std::string::npos)
-      line = line.substr(0, line.find(':') + 1) + "<to today>";
-    out += line + "\n";
-  }
-  return out;
-}
-
-void ExpectGolden(const std::string& expected_name, const std::string& actual) {
-  fs::path expected = fs::path(SourceDir()) / "tests" / "golden" / expected_name;
-  const char* update = std::getenv("UPDATE_GOLDEN");
-  if (update && std::string(update) == "1") {
-    std::ofstream(expected, std::ios::binary) << actual;
-    return;
-  }
-  ASSERT_TRUE(fs::exists(expected)) << expected << " is missing; run with UPDATE_GOLDEN=1";
-  EXPECT_EQ(actual, ReadFile(expected.string())) << "differs from " << expected;
-}
 
 class LegacyGolden : public testing::Test {
  protected:
@@ -82,7 +38,7 @@ class LegacyGolden : public testing::Test {
     delete dir_;
     dir_ = nullptr;
   }
-  static std::string Path(const char* name) { return Quote(*dir_ / name); }
+  static std::string Path(const char* name) { return ShellQuote(*dir_ / name); }
 
   static TempDir* dir_;
 };
@@ -90,15 +46,15 @@ class LegacyGolden : public testing::Test {
 TempDir* LegacyGolden::dir_ = nullptr;
 
 TEST_F(LegacyGolden, FamilyDump) {
-  ExpectGolden("leg_family_dump.txt", RunCli("dump " + Path("family.fdb")));
+  ExpectGolden(RunCli("dump " + Path("family.fdb")), "leg_family_dump.jsonl");
 }
 
 TEST_F(LegacyGolden, FamilyList) {
-  ExpectGolden("leg_family_list.txt", RunCli("list " + Path("family.fdb")));
+  ExpectGolden(RunCli("list " + Path("family.fdb")), "leg_family_list.txt");
 }
 
 TEST_F(LegacyGolden, FamilyInfo) {
-  ExpectGolden("leg_family_info.txt", MaskInfo(RunCli("info " + Path("family.fdb"))));
+  ExpectGolden(MaskInfo(RunCli("info " + Path("family.fdb"))), "leg_family_info.txt");
 }
 
 TEST_F(LegacyGolden, FamilySummary) {
@@ -106,13 +62,13 @@ TEST_F(LegacyGolden, FamilySummary) {
   for (const char* ref : {"1", "3", "5", "6", "8", "26", "30", "40"})
     out +=
         "== " + std::string(ref) + "\n" + MaskOpenAges(RunCli("summary " + Path("family.fdb") + " " + ref));
-  ExpectGolden("leg_family_summary.txt", out);
+  ExpectGolden(out, "leg_family_summary.txt");
 }
 
 TEST_F(LegacyGolden, EmptyDatabase) {
-  ExpectGolden("leg_empty_dump.txt", RunCli("dump " + Path("empty.fdb")));
-  ExpectGolden("leg_empty_list.txt", RunCli("list " + Path("empty.fdb")));
-  ExpectGolden("leg_empty_info.txt", MaskInfo(RunCli("info " + Path("empty.fdb"))));
+  ExpectGolden(RunCli("dump " + Path("empty.fdb")), "leg_empty_dump.jsonl");
+  ExpectGolden(RunCli("list " + Path("empty.fdb")), "leg_empty_list.txt");
+  ExpectGolden(MaskInfo(RunCli("info " + Path("empty.fdb"))), "leg_empty_info.txt");
 }
 
 TEST_F(LegacyGolden, OldVersionIsRefusedWithTheVersionMessage) {
