@@ -1,12 +1,16 @@
 #include "formats/Readers.h"
 
 #include "formats/ged/GEDCollection.h"
+#include "formats/legacy/LEGCollection.h"
+#include "formats/rm3/RM3Collection.h"
 #include "formats/tmg/TMGCollection.h"
 
 const std::vector<const WReaderInfo*>& RegisteredReaders() {
   static const std::vector<const WReaderInfo*> readers = {
       &WGEDCollection::ReaderInfo(),
       &WTMGCollection::ReaderInfo(),
+      &WLEGCollection::ReaderInfo(),
+      &WRM3Collection::ReaderInfo(),
   };
   return readers;
 }
