@@ -2,6 +2,8 @@
 
 #include "formats/ged/GEDCollection.h"
 #include "formats/tmg/TMG5Collection.h"
+#include "formats/legacy/LEGCollection.h"
+#include "formats/rm3/RM3Collection.h"
 #include "formats/tmg/TMGCollection.h"
 
 const std::vector<const WReaderInfo*>& RegisteredReaders() {
@@ -9,6 +11,8 @@ const std::vector<const WReaderInfo*>& RegisteredReaders() {
       &WGEDCollection::ReaderInfo(),
       &WTMGCollection::ReaderInfo(),
       &WTMG5Collection::ReaderInfo(),
+      &WLEGCollection::ReaderInfo(),
+      &WRM3Collection::ReaderInfo(),
   };
   return readers;
 }

@@ -2,8 +2,11 @@
 // packed as in tests/support/TMGBundle.h) to the TMG reader of its version (4.x for "p.tmg",
 // 5.x for "p_.pjc"), then reads every record with sentences shown.
 
+#include <unistd.h>
+
 #include <cstdint>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 
 #include "FuzzReader.h"
@@ -14,13 +17,24 @@
 
 namespace {
 
-const std::string& ProjectDir() {
-  static const std::string dir = [] {
-    std::string pattern = "/tmp/fuzz-tmg-XXXXXX";
+// The folder the inputs are unpacked into, removed when the run ends.
+struct ProjectFolder {
+  ProjectFolder() {
+    // In memory where the system offers it: every input writes a whole project.
+    std::string pattern = access("/dev/shm", W_OK) == 0 ? "/dev/shm/fuzz-tmg-XXXXXX" : "/tmp/fuzz-tmg-XXXXXX";
     if (!mkdtemp(pattern.data())) std::abort();
-    return pattern;
-  }();
-  return dir;
+    path = pattern;
+  }
+  ~ProjectFolder() {
+    std::error_code ec;
+    std::filesystem::remove_all(path, ec);
+  }
+  std::string path;
+};
+
+const std::string& ProjectDir() {
+  static const ProjectFolder folder;
+  return folder.path;
 }
 
 }  // namespace

@@ -107,8 +107,10 @@ std::string_view WDBFFile::FieldBytes(int n, int field) const {
 }
 
 std::string_view WDBFFile::CutAtNul(std::string_view bytes) {
-  const size_t nul = bytes.find('\0');
-  return nul == std::string_view::npos ? bytes : bytes.substr(0, nul);
+  // Fields are short: a plain loop is cheaper than a library call.
+  for (size_t i = 0; i < bytes.size(); ++i)
+    if (bytes[i] == '\0') return bytes.substr(0, i);
+  return bytes;
 }
 
 std::string WDBFFile::FieldText(int n, int field) const {

@@ -185,8 +185,8 @@ std::unique_ptr<WABSPlace> WTMG5Collection::MakePlace(int place_id) {
   return std::make_unique<WTMG5Place>(*this, place_id);
 }
 
-std::string WTMG5Collection::MakePlaceText(int place_row) {
-  return WTMG5Place(*this, Places().PosToId(place_row)).JoinParts(2, 6);
+std::string WTMG5Collection::PlaceTextOfRow(int row) {
+  return WTMG5Place(*this, Places().PosToId(row)).JoinParts(2, 6);
 }
 
 std::string WTMG5Collection::PlacePart(int place_id, int k) {
@@ -208,11 +208,11 @@ std::unique_ptr<WTMGEventSent> WTMG5Collection::MakeNameSentence(int name_pos, i
   return std::make_unique<WTMG5NameSent>(*this, name_pos, type, person);
 }
 
-std::vector<int> WTMG5Collection::PersonEvents(int person_id) {
+std::vector<int> WTMG5Collection::EventsOfPerson(int person_id) {
   std::vector<int> merged;
   if (person_id < 1) return merged;
   const WTMGTabG& events = Events();
-  const std::vector<int> own = WTMGCollection::PersonEvents(person_id);
+  const std::vector<int> own = WTMGCollection::EventsOfPerson(person_id);
   // The events naming the person second; those naming the person first as well are in `own`.
   std::vector<int> second;
   if (const int first = by_second_.FirstOf(person_id)) {
@@ -252,7 +252,7 @@ void WTMG5Collection::ChooseEvents(int p, int person_id, WTMGPrimeEventArray::En
   // without one, the first birth.  The christening: the first one that is not the birth.
   int dated_birth = 0, dated_other = 0, first_birth = 0;
   std::vector<int> christenings;
-  for (const int e : PersonEvents(person_id)) {
+  for (const int e : EventsOfPerson(person_id)) {
     const int type = events.Type(e);
     switch (tags.TagGroup(type)) {
       case kBirthGroup:

@@ -52,8 +52,6 @@ class WTMG5Collection : public WTMGCollection {
   std::unique_ptr<WABSIndividual> MakeIndividual(RecNo p) override;
   std::unique_ptr<WTMGName> MakeName(int name_pos) override;
   std::unique_ptr<WABSPlace> MakePlace(int place_id) override;
-  // Parts 2 to 6 of the place.
-  std::string MakePlaceText(int place_row) override;
   std::string PlacePart(int place_id, int k) override;
   // The 4.x marriage types, type 1004 and every type of group 6.
   bool IsFamilyEventType(int type) override;
@@ -64,12 +62,14 @@ class WTMG5Collection : public WTMGCollection {
   std::unique_ptr<WTMGEventSent> MakeNameSentence(int name_pos, int type, RecNo person) override;
   // The events where the person is the first principal and those where the person is the
   // second, merged in event order.
-  std::vector<int> PersonEvents(int person_id) override;
+  std::vector<int> EventsOfPerson(int person_id) override;
   void ChooseEvents(int p, int person_id, WTMGPrimeEventArray::Entry& entry) override;
   // Neither chosen, nor a family event (group 6), nor a couple's sealing.
   bool IsOtherEvent(int event_pos) override;
 
  protected:
+  // Parts 2 to 6 of the place.
+  std::string PlaceTextOfRow(int row) override;
   WTMGTable::Opened OpenTable(const std::string& letter, std::string_view key, bool index,
                               bool memo) override;
   std::unique_ptr<WTMGTab_> MakePeopleTable(WTMGTable::Opened opened) override;

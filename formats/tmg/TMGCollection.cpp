@@ -242,13 +242,6 @@ WTMGCollection::EventRun WTMGCollection::EventsOf(int person_id) const {
   return run;
 }
 
-std::vector<int> WTMGCollection::PersonEvents(int person_id) {
-  std::vector<int> positions;
-  const EventRun run = EventsOf(person_id);
-  for (int i = run.first; i < run.end; ++i) positions.push_back(events_->Order().PositionAt(i));
-  return positions;
-}
-
 WTMGPrimeEventArray::Entry WTMGCollection::ChosenEvents(int p) {
   if (!prime_ || p < 1 || p > prime_->Count()) return WTMGPrimeEventArray::Entry{};
   WTMGPrimeEventArray::Entry entry = prime_->Get(p);
@@ -261,13 +254,18 @@ WTMGPrimeEventArray::Entry WTMGCollection::ChosenEvents(int p) {
   return entry;
 }
 
+std::vector<int> WTMGCollection::EventsOfPerson(int person_id) {
+  std::vector<int> positions;
+  const EventRun run = EventsOf(person_id);
+  for (int i = run.first; i < run.end; ++i) positions.push_back(events_->Order().PositionAt(i));
+  return positions;
+}
+
 void WTMGCollection::ChooseEvents(int p, int person_id, WTMGPrimeEventArray::Entry& entry) {
   const std::string birth_text = people_->BirthText(p);
   const std::string death_text = people_->DeathText(p);
   bool exact_birth = false;
-  const EventRun run = EventsOf(person_id);
-  for (int i = run.first; i < run.end; ++i) {
-    const int e = events_->Order().PositionAt(i);
+  for (const int e : EventsOfPerson(person_id)) {
     const int type = events_->Type(e);
     if (IsBirthGroupType(type)) {
       if (exact_birth) continue;
@@ -335,14 +333,12 @@ const std::string& WTMGCollection::PlaceText(int place_id) {
   if (at >= place_texts_.size()) return kNone;
   if (!place_read_[at]) {
     place_read_[at] = true;
-    place_texts_[at] = MakePlaceText(row);
+    place_texts_[at] = PlaceTextOfRow(row);
   }
   return place_texts_[at];
 }
 
-std::string WTMGCollection::MakePlaceText(int place_row) {
-  return WTMGPlace::TextOfMemo(places_->PlaceMemo(place_row));
-}
+std::string WTMGCollection::PlaceTextOfRow(int row) { return WTMGPlace::TextOfMemo(places_->PlaceMemo(row)); }
 
 std::string WTMGCollection::PlacePart(int place_id, int k) {
   const int row = place_id > 0 ? places_->IdToPos(place_id) : 0;

@@ -103,9 +103,6 @@ class WTMGCollection : public WABSCollection {
     int end = 0;
   };
   EventRun EventsOf(int person_id) const;
-  // The positions of the events a person's event lists are chosen from, in event order: in
-  // 4.x the person's own run (EventsOf).
-  virtual std::vector<int> PersonEvents(int person_id);
   // The marriage event position of family f; below 1 when the family has none.
   int MarriageEventOf(RecNo f);
   // The place text of a place identifier (PLACENUM); empty when none.  Each place's text is
@@ -120,8 +117,6 @@ class WTMGCollection : public WABSCollection {
   virtual std::unique_ptr<WTMGName> MakeName(int name_pos);
   // The place of a place identifier; none for an identifier below 1.
   virtual std::unique_ptr<WABSPlace> MakePlace(int place_id);
-  // The text of the place at position `place_row` of the places table.
-  virtual std::string MakePlaceText(int place_row);
   // Part k (1-based) of a place, as sentences name them; empty when missing.
   virtual std::string PlacePart(int place_id, int k);
   // Whether an event of this tag type makes a family.
@@ -132,6 +127,9 @@ class WTMGCollection : public WABSCollection {
   // The sentence of an event told by a tag type, and of a person's alternate name.
   virtual std::unique_ptr<WTMGEventSent> MakeEventSentence(int event_pos, int type);
   virtual std::unique_ptr<WTMGEventSent> MakeNameSentence(int name_pos, int type, RecNo person);
+  // The events a person's vital, LDS and other events are chosen from, as event positions in
+  // event order: the person's own (where the person is the first principal).
+  virtual std::vector<int> EventsOfPerson(int person_id);
   // Chooses the person's vital and LDS events into the entry (already cleared, with its
   // first event set).
   virtual void ChooseEvents(int p, int person_id, WTMGPrimeEventArray::Entry& entry);
@@ -141,6 +139,9 @@ class WTMGCollection : public WABSCollection {
  protected:
   // For a derived version: its tables' prefix and version text.
   WTMGCollection(const std::string& path, FileKind kind, std::string prefix, std::string version);
+
+  // The place text of the places table's row `row`.
+  virtual std::string PlaceTextOfRow(int row);
 
   // Opens the table of a letter and builds its index by the key field (none for an empty
   // key; no index at all when `index` is false), with the memo file when `memo` is set.

@@ -1,5 +1,7 @@
 #include "formats/tmg/TMGIndividual.h"
 
+#include <algorithm>
+
 #include "base/Errors.h"
 #include "formats/tmg/TMGCollection.h"
 #include "formats/tmg/TMGDate.h"
@@ -91,7 +93,7 @@ void WTMGIndividual::ListOtherEvents() {
   const int chosen_events[] = {
       chosen.birth,     chosen.christening,       chosen.death, chosen.burial, chosen.lds_baptism,
       chosen.endowment, chosen.sealing_to_parents};
-  for (const int e : collection_.PersonEvents(id_)) {
+  for (const int e : collection_.EventsOfPerson(id_)) {
     if (std::find(std::begin(chosen_events), std::end(chosen_events), e) != std::end(chosen_events)) continue;
     if (collection_.IsOtherEvent(e)) others_.push_back({false, e});
   }

@@ -337,7 +337,7 @@ TEST(TMG5Events, APersonsEventsAreThoseNamingThePersonFirstOrSecond) {
   EXPECT_EQ(OtherEvents(*p, 5), (std::vector<std::string>{"Census 1840", "Residence 1841", "Census 1842"}));
   EXPECT_EQ(OtherEvents(*p, 6), (std::vector<std::string>{"Census 1842"}));
   EXPECT_EQ(OtherEvents(*p, 3), (std::vector<std::string>{}));
-  EXPECT_EQ(p->PersonEvents(0), (std::vector<int>{}));
+  EXPECT_EQ(p->EventsOfPerson(0), (std::vector<int>{}));
 }
 
 TEST(TMG5Families, MarriagesOfType1004AndEventsOfGroupSixMakeFamilies) {
