@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "TMG5Fixture.h"
-#include "support/GoldenText.h"
+#include "support/Golden.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -39,25 +39,25 @@ class TMG5Golden : public testing::Test {
 
 TEST_F(TMG5Golden, FamilyProject) {
   const std::string project = ShellQuote(FamilyProject5().Write(dir_.path(), "family_.pjc"));
-  CompareWithGolden("tmg5_family_dump.txt", RunCliForGolden("dump " + project));
-  CompareWithGolden("tmg5_family_list.txt", RunCliForGolden("list " + project));
-  CompareWithGolden("tmg5_family_info.txt", MaskRunDetails(RunCliForGolden("info " + project), dir_.path()));
+  ExpectGolden(RunCli("dump " + project), "tmg5_family_dump.txt");
+  ExpectGolden(RunCli("list " + project), "tmg5_family_list.txt");
+  ExpectGolden(MaskInfo(RunCli("info " + project)), "tmg5_family_info.txt");
   std::string summary;
   // By data set and number, as the list shows them.
   for (const char* ref : {"1:1", "1:3", "1:4", "1:5", "1:7", "2:2", "2:10", "2:11", "2:14", "2:20"})
-    summary += std::string("== ") + ref + "\n" + RunCliForGolden("summary " + project + " " + ref);
-  CompareWithGolden("tmg5_family_summary.txt", summary);
+    summary += std::string("== ") + ref + "\n" + RunCli("summary " + project + " " + ref);
+  ExpectGolden(summary, "tmg5_family_summary.txt");
   std::string show;
   for (const char* ref : {"1:1", "1:3", "1:4", "2:2", "2:10", "2:11"})
-    show += std::string("== ") + ref + "\n" + RunCliForGolden("show " + project + " " + ref + " --notes");
-  CompareWithGolden("tmg5_family_show.txt", show);
+    show += std::string("== ") + ref + "\n" + RunCli("show " + project + " " + ref + " --notes");
+  ExpectGolden(show, "tmg5_family_show.txt");
 }
 
 TEST_F(TMG5Golden, EmptyProject) {
   const std::string project = ShellQuote(EmptyProject5().Write(dir_.path(), "empty_.pjc"));
-  CompareWithGolden("tmg5_empty_dump.txt", RunCliForGolden("dump " + project));
-  CompareWithGolden("tmg5_empty_list.txt", RunCliForGolden("list " + project));
-  CompareWithGolden("tmg5_empty_info.txt", MaskRunDetails(RunCliForGolden("info " + project), dir_.path()));
+  ExpectGolden(RunCli("dump " + project), "tmg5_empty_dump.txt");
+  ExpectGolden(RunCli("list " + project), "tmg5_empty_list.txt");
+  ExpectGolden(MaskInfo(RunCli("info " + project)), "tmg5_empty_info.txt");
 }
 
 // The identifier order of the sorted lists and the identifier search of advanced find take the
@@ -73,13 +73,13 @@ TEST_F(TMG5Golden, IdentifiersSortAsPairsAndAreFoundAsTheListShowsThem) {
   }
   const std::string project = ShellQuote(w.Write(dir_.path(), "order_.pjc"));
   std::string order;
-  for (const std::string& line : Lines(RunCliForGolden("list " + project + " --sort rin")))
+  for (const std::string& line : Lines(RunCli("list " + project + " --sort rin")))
     order +=
         line.substr(line.find('\t') + 1, line.find('\t', line.find('\t') + 1) - line.find('\t') - 1) + " ";
   EXPECT_EQ(order, "1:3 1:10 1:20 2:1 2:100 12:3 12:10 ");
-  EXPECT_EQ(RunCliForGolden("find " + project + " 12:10 --by rin").substr(0, 4),
+  EXPECT_EQ(RunCli("find " + project + " 12:10 --by rin").substr(0, 4),
             "7\t6\t");  // position in the sorted list, record
-  EXPECT_EQ(RunCliForGolden("find " + project + " 2:100 --by rin").substr(0, 4), "5\t7\t");
+  EXPECT_EQ(RunCli("find " + project + " 2:100 --by rin").substr(0, 4), "5\t7\t");
 }
 
 }  // namespace
