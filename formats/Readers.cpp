@@ -1,9 +1,9 @@
 #include "formats/Readers.h"
 
 #include "formats/ged/GEDCollection.h"
-#include "formats/tmg/TMG5Collection.h"
 #include "formats/legacy/LEGCollection.h"
 #include "formats/rm3/RM3Collection.h"
+#include "formats/tmg/TMG5Collection.h"
 #include "formats/tmg/TMGCollection.h"
 
 const std::vector<const WReaderInfo*>& RegisteredReaders() {
