@@ -29,9 +29,6 @@ ssize_t ReadBytesAt(const std::string& path, off_t offset, void* buffer, size_t 
   return static_cast<ssize_t>(done);
 }
 
-// Bytes of a fixed-width field as text up to its first zero byte.
-std::string FieldText(const char* bytes, size_t width) { return std::string(bytes, strnlen(bytes, width)); }
-
 std::string NotSupportedYet(const char* format) {
   return std::string(format) + " files are not supported yet";
 }
@@ -44,7 +41,6 @@ struct KnownKind {
   const char* name;
 };
 constexpr KnownKind kKnownKinds[] = {
-    {FileKind::PAF, {".paf"}, "Personal Ancestral File"},
     {FileKind::Legacy, {".fdb"}, "Legacy Family Tree"},
     {FileKind::FamilyTreeMaker, {".ftw", ".fbk"}, "Family Tree Maker"},
     {FileKind::TMG4, {".tmg"}, "The Master Genealogist 4.x"},
@@ -74,17 +70,6 @@ FileKind KindFromExtension(const std::string& extension) {
   return FileKind::None;
 }
 
-int DetectPAFVersion(const std::string& path) {
-  char bytes[12] = {};
-  if (ReadBytesAt(path, 0, bytes, sizeof bytes) != static_cast<ssize_t>(sizeof bytes)) return 1;
-  std::string version = FieldText(bytes + 4, 4);
-  std::string kind = FieldText(bytes + 8, 4);
-  if (kind == "300") return 300;
-  if (kind == "400") return 400;
-  if (kind == "PAF" && version == "500") return 500;
-  return 1;
-}
-
 bool IsLegacyDatabase(const std::string& path, std::string& error) {
   char bytes[4] = {};
   if (ReadBytesAt(path, 13, bytes, sizeof bytes) == static_cast<ssize_t>(sizeof bytes) &&
@@ -107,11 +92,8 @@ std::unique_ptr<WABSCollection> CreateCollectionForFile(const std::string& path,
     }
     if (const KnownKind* known = KnownKindFor(extension)) {
       // Even without a reader, a file that is not of the kind at all is told apart.
-      if (known->kind == FileKind::PAF && DetectPAFVersion(path) == 1) {
-        error = "Unknown PAF file format";
-      } else if (known->kind != FileKind::Legacy || IsLegacyDatabase(path, error)) {
+      if (known->kind != FileKind::Legacy || IsLegacyDatabase(path, error))
         error = NotSupportedYet(known->name);
-      }
       return nullptr;
     }
     error = "Unknown file format";

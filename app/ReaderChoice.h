@@ -18,10 +18,6 @@ std::string ExtensionOf(const std::string& path);
 // extension no reader takes.
 FileKind KindFromExtension(const std::string& extension);
 
-// The version of a PAF file from its signature bytes: 300, 400 or 500; 1 when the bytes
-// name none of them or the file cannot be read.
-int DetectPAFVersion(const std::string& path);
-
 // True when the file carries the Jet database signature at offset 13; otherwise false
 // with the message in `error`.
 bool IsLegacyDatabase(const std::string& path, std::string& error);

@@ -1,10 +1,12 @@
 #include "formats/Readers.h"
 
 #include "formats/ged/GEDCollection.h"
+#include "formats/paf/PAFCollection.h"
 
 const std::vector<const WReaderInfo*>& RegisteredReaders() {
   static const std::vector<const WReaderInfo*> readers = {
       &WGEDCollection::ReaderInfo(),
+      &WPAFCollection::ReaderInfo(),
   };
   return readers;
 }
