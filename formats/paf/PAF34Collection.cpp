@@ -21,7 +21,15 @@ constexpr uint64_t kHeaderBlockCounts = 2048;
 
 }  // namespace
 
-WPAF34Collection::WPAF34Collection(const std::string& path) : WPAFCollection(path, kPAF34Layout) {}
+WPAF34Collection::WPAF34Collection(const std::string& path) : WPAFCollection(path, kPAF34Layout) {
+  SetRecordSize(kPafIndividual, 298);
+  SetRecordSize(kPafMarriage, 110);
+  SetRecordSize(kPafNote, 256);
+  SetRecordSize(kPafChildLink, 39);
+  SetRecordSize(kPafCitation, 127);
+  SetRecordSize(kPafSource, 479);
+  SetRecordSize(kPafRepository, 299);
+}
 
 int32_t WPAF34Collection::HeaderBlockCount(int map, int type) const {
   return HeaderShort(kHeaderBlockCounts + 20 * static_cast<uint64_t>(map) +

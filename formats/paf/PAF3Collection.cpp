@@ -17,15 +17,7 @@ constexpr int kTypes = 10;
 
 }  // namespace
 
-WPAF3Collection::WPAF3Collection(const std::string& path) : WPAF34Collection(path) {
-  SetRecordSize(kPafIndividual, 298);
-  SetRecordSize(kPafMarriage, 110);
-  SetRecordSize(kPafNote, 256);
-  SetRecordSize(kPafChildLink, 39);
-  SetRecordSize(kPafCitation, 127);
-  SetRecordSize(kPafSource, 479);
-  SetRecordSize(kPafRepository, 299);
-}
+WPAF3Collection::WPAF3Collection(const std::string& path) : WPAF34Collection(path) {}
 
 bool WPAF3Collection::Import() {
   if (View().Empty()) return false;

@@ -22,13 +22,6 @@ constexpr int kHeaderTypes = 10;
 }  // namespace
 
 WPAF4Collection::WPAF4Collection(const std::string& path) : WPAF34Collection(path) {
-  SetRecordSize(kPafIndividual, 298);
-  SetRecordSize(kPafMarriage, 110);
-  SetRecordSize(kPafNote, 256);
-  SetRecordSize(kPafChildLink, 39);
-  SetRecordSize(kPafCitation, 127);
-  SetRecordSize(kPafSource, 479);
-  SetRecordSize(kPafRepository, 299);
   SetRecordSize(kPafOtherEvent, 84);
   SetRecordSize(kPafEventType, 60);
   SetRecordSize(kPafIndividualExt, 96);

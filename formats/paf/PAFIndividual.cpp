@@ -41,9 +41,9 @@ void WPAFIndividual::Load(RecNo rec_no) {
   creation_loaded_ = change_loaded_ = false;
   parents_.clear();
   spouses_.clear();
-  citations_.clear();
+  citations_.Clear();
   other_events_.clear();
-  parents_loaded_ = spouses_loaded_ = citations_loaded_ = others_loaded_ = false;
+  parents_loaded_ = spouses_loaded_ = others_loaded_ = false;
   BindExtras();
 }
 
@@ -186,21 +186,13 @@ bool WPAFIndividual::HasNoParents() { return ParentFamilyCount() == 0; }
 
 bool WPAFIndividual::HasNoSpouseFamilies() { return SpouseFamilyCount() == 0; }
 
-void WPAFIndividual::LoadCitations() {
-  if (citations_loaded_) return;
-  citations_loaded_ = true;
-  if (record_) citations_ = collection_.CitationChain(view_.I32LE(record_ + layout_.ind_citation));
-}
-
 int WPAFIndividual::CitationCount() {
-  LoadCitations();
-  return static_cast<int>(citations_.size());
+  return citations_.Load(collection_, record_ ? record_ + layout_.ind_citation : 0);
 }
 
 std::unique_ptr<WABSCitation> WPAFIndividual::GetCitation(int i) {
-  LoadCitations();
-  if (i < 1 || i > static_cast<int>(citations_.size())) return nullptr;
-  return collection_.NewCitation(citations_[i - 1]);
+  CitationCount();
+  return citations_.Get(collection_, i);
 }
 
 std::unique_ptr<WABSNote> WPAFIndividual::GetNote() {

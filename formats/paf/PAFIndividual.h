@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "base/CheckedView.h"
+#include "formats/paf/PAFCitationList.h"
 #include "formats/paf/PAFLayout.h"
 #include "model/ABSIndividual.h"
 
@@ -82,7 +83,6 @@ class WPAFIndividual : public WABSIndividual {
  private:
   void LoadParents();
   void LoadSpouses();
-  void LoadCitations();
   const WDate* TimeStampDate(uint32_t offset, std::unique_ptr<WDate>& date, bool& loaded);
 
   std::unique_ptr<WDate> creation_date_;
@@ -91,8 +91,7 @@ class WPAFIndividual : public WABSIndividual {
   bool change_loaded_ = false;
   std::vector<int32_t> parents_;  // child-link record numbers
   std::vector<int32_t> spouses_;  // MRINs
-  std::vector<int32_t> citations_;
+  WPAFCitationList citations_;
   bool parents_loaded_ = false;
   bool spouses_loaded_ = false;
-  bool citations_loaded_ = false;
 };

@@ -12,10 +12,7 @@ void WPAFLDSEvent::LoadDate() {
 }
 
 void WPAFLDSEvent::LoadCitations() {
-  if (citations_loaded_) return;
-  citations_loaded_ = true;
-  citations_ = collection_.CitationChain(view_.I32LE(ordinance_ + collection_.Layout().ordinance_citation));
-  citation_count_ = static_cast<int32_t>(citations_.size());
+  citation_count_ = citations_.Load(collection_, ordinance_ + collection_.Layout().ordinance_citation);
 }
 
 int WPAFLDSEvent::CitationCount() {
@@ -25,6 +22,5 @@ int WPAFLDSEvent::CitationCount() {
 
 std::unique_ptr<WABSCitation> WPAFLDSEvent::GetCitation(int i) {
   LoadCitations();
-  if (i < 1 || i > static_cast<int>(citations_.size())) return nullptr;
-  return collection_.NewCitation(citations_[i - 1]);
+  return citations_.Get(collection_, i);
 }

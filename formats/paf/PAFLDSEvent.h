@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "base/CheckedView.h"
+#include "formats/paf/PAFCitationList.h"
 #include "model/ABSLDSEvent.h"
 
 class WPAFCollection;
@@ -32,6 +33,5 @@ class WPAFLDSEvent : public WABSLDSEvent {
   bool temple_present_ = false;
 
  private:
-  std::vector<int32_t> citations_;
-  bool citations_loaded_ = false;
+  WPAFCitationList citations_;
 };

@@ -20,8 +20,7 @@ WPAFMarriage::WPAFMarriage(WPAFCollection& collection, RecNo mrin, uint64_t reco
 void WPAFMarriage::BindRecord(uint64_t record) {
   record_ = record;
   children_.clear();
-  citations_.clear();
-  citations_loaded_ = false;
+  citations_.Clear();
   citation_count_ = 0;
   child_count_ = 0;
   if (!record_) return;
@@ -104,11 +103,8 @@ std::unique_ptr<WABSLDSEvent> WPAFMarriage::GetSealing(int i) {
 std::string WPAFMarriage::GetRecordText() { return std::string(); }
 
 void WPAFMarriage::LoadCitations() {
-  if (citations_loaded_) return;
-  citations_loaded_ = true;
-  if (record_)
-    citations_ = collection_.CitationChain(view_.I32LE(record_ + layout_.mar_event + layout_.event_citation));
-  citation_count_ = static_cast<int32_t>(citations_.size());
+  citation_count_ =
+      citations_.Load(collection_, record_ ? record_ + layout_.mar_event + layout_.event_citation : 0);
 }
 
 int WPAFMarriage::CitationCount() {
@@ -118,8 +114,7 @@ int WPAFMarriage::CitationCount() {
 
 std::unique_ptr<WABSCitation> WPAFMarriage::GetCitation(int i) {
   LoadCitations();
-  if (i < 1 || i > static_cast<int>(citations_.size())) return nullptr;
-  return collection_.NewCitation(citations_[i - 1]);
+  return citations_.Get(collection_, i);
 }
 
 std::unique_ptr<WABSNote> WPAFMarriage::GetNote() {

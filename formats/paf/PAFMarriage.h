@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "base/CheckedView.h"
+#include "formats/paf/PAFCitationList.h"
 #include "formats/paf/PAFLayout.h"
 #include "model/ABSMarriage.h"
 
@@ -53,7 +54,6 @@ class WPAFMarriage : public WABSMarriage {
 
  private:
   std::vector<RecNo> children_;
-  std::vector<int32_t> citations_;
-  bool citations_loaded_ = false;
+  WPAFCitationList citations_;
   bool ordered_ = false;
 };

@@ -6,12 +6,7 @@
 WPAFPlace::WPAFPlace(WPAFCollection& collection, uint64_t citations)
     : collection_(collection), view_(collection.View()), first_citation_(citations) {}
 
-void WPAFPlace::LoadCitations() {
-  if (citations_loaded_) return;
-  citations_loaded_ = true;
-  if (first_citation_) citations_ = collection_.CitationChain(view_.I32LE(first_citation_));
-  citation_count_ = static_cast<int32_t>(citations_.size());
-}
+void WPAFPlace::LoadCitations() { citation_count_ = citations_.Load(collection_, first_citation_); }
 
 int WPAFPlace::CitationCount() {
   LoadCitations();
@@ -20,6 +15,5 @@ int WPAFPlace::CitationCount() {
 
 std::unique_ptr<WABSCitation> WPAFPlace::GetCitation(int i) {
   LoadCitations();
-  if (i < 1 || i > static_cast<int>(citations_.size())) return nullptr;
-  return collection_.NewCitation(citations_[i - 1]);
+  return citations_.Get(collection_, i);
 }

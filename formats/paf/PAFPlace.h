@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "base/CheckedView.h"
+#include "formats/paf/PAFCitationList.h"
 #include "model/ABSPlace.h"
 
 class WPAFCollection;
@@ -25,6 +26,5 @@ class WPAFPlace : public WABSPlace {
   WPAFCollection& collection_;
   WCheckedView view_;
   uint64_t first_citation_;
-  std::vector<int32_t> citations_;
-  bool citations_loaded_ = false;
+  WPAFCitationList citations_;
 };

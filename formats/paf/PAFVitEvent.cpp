@@ -13,10 +13,7 @@ void WPAFVitEvent::LoadDate() {
 }
 
 void WPAFVitEvent::LoadCitations() {
-  if (citations_loaded_) return;
-  citations_loaded_ = true;
-  citations_ = collection_.CitationChain(view_.I32LE(event_ + collection_.Layout().event_citation));
-  citation_count_ = static_cast<int32_t>(citations_.size());
+  citation_count_ = citations_.Load(collection_, event_ + collection_.Layout().event_citation);
 }
 
 int WPAFVitEvent::CitationCount() {
@@ -26,8 +23,7 @@ int WPAFVitEvent::CitationCount() {
 
 std::unique_ptr<WABSCitation> WPAFVitEvent::GetCitation(int i) {
   LoadCitations();
-  if (i < 1 || i > static_cast<int>(citations_.size())) return nullptr;
-  return collection_.NewCitation(citations_[i - 1]);
+  return citations_.Get(collection_, i);
 }
 
 bool WPAFVitEvent::HasNote() { return has_description_; }

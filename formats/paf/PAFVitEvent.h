@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "base/CheckedView.h"
+#include "formats/paf/PAFCitationList.h"
 #include "model/ABSVitEvent.h"
 
 class WPAFCollection;
@@ -42,8 +43,7 @@ class WPAFVitEvent : public WABSVitEvent {
   uint64_t event_;
 
  private:
-  std::vector<int32_t> citations_;
-  bool citations_loaded_ = false;
+  WPAFCitationList citations_;
   std::string note_line_;
   bool has_description_ = false;
 };
