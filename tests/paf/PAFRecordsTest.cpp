@@ -6,8 +6,11 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "PAFFixtures.h"
+#include "app/OpenCycle.h"
+#include "app/OpenCycleHost.h"
 #include "base/Date.h"
 #include "base/Errors.h"
 #include "base/Settings.h"
@@ -521,6 +524,36 @@ TEST(PAFOpen, RefusalsAndImportFailuresReachTheUser) {
     EXPECT_EQ(Open(dir / "nomap.paf", &error), nullptr) << version;
     EXPECT_EQ(error, "") << version;
   }
+}
+
+// The viewer's open cycle shows the reader's refusal and its import failure, and opens the
+// versions it reads.
+TEST(PAFOpen, TheOpenCycleShowsWhyAFileIsNotShown) {
+  struct Host : WOpenCycleHost {
+    void ShowMessage(const std::string& text) override { messages.push_back(text); }
+    void SetCaption(const std::string& text) override { caption = text; }
+    std::vector<std::string> messages;
+    std::string caption;
+  } host;
+  WOpenCycle cycle(host);
+  TempDir dir;
+  WriteFile(dir / "other.paf", std::string("\0\0\0\0"
+                                           "600\0"
+                                           "PAF\0",
+                                           12));
+  EXPECT_FALSE(cycle.OpenGenealogyFile(dir / "other.paf"));
+  std::string bytes = PAFWriter::Bytes(FamilyBook(4));
+  bytes[1736] = bytes[1737] = bytes[1738] = bytes[1739] = 0;
+  WriteFile(dir / "nototals.paf", bytes);
+  EXPECT_FALSE(cycle.OpenGenealogyFile(dir / "nototals.paf"));
+  EXPECT_EQ(host.messages, (std::vector<std::string>{"Unknown PAF file format", "Invalid PAF 4 File"}));
+  for (int version : {3, 4, 5}) {
+    const std::string path = WriteBook(dir, "family" + std::to_string(version) + ".paf", FamilyBook(version));
+    EXPECT_TRUE(cycle.OpenGenealogyFile(path)) << version;
+    EXPECT_EQ(host.caption, std::string(WOpenCycle::kCaption) + " - " + path);
+    EXPECT_EQ(cycle.Collection()->IndividualCount(), 8);
+  }
+  EXPECT_EQ(host.messages.size(), 2u);
 }
 
 TEST(PAFOpen, NumberingYieldsAndStopsWhenCancelled) {
