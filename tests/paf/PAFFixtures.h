@@ -179,11 +179,12 @@ inline PAFBook ManyBlocksBook(int version) {
   book.none_link = -1;
   book.free_block_every = 3;
   book.totals_block_last = true;
-  const char* const kGiven[] = {"John", "Mary", "William", "Sarah", "Thomas", "Anne"};
+  const char* const kMen[] = {"John", "William", "Thomas"};
+  const char* const kWomen[] = {"Mary", "Sarah", "Anne"};
   const char* const kSurnames[] = {"Smith", "Taylor", "Brown", "Walker", "Wright"};
   const int people = 120;
   for (int r = 1; r <= people; ++r) {
-    PAFPerson p = Person(r % 2 ? 'M' : 'F', kGiven[r % 6], kSurnames[(r / 2) % 5]);
+    PAFPerson p = Person(r % 2 ? 'M' : 'F', (r % 2 ? kMen : kWomen)[r / 2 % 3], kSurnames[(r / 2) % 5]);
     p.birth = At(Day(1 + r % 28, 1 + r % 12, 1700 + r), "Town " + std::to_string(r % 7));
     if (r % 3 == 0) p.note = "Note of person " + std::to_string(r) + ".";
     if (r % 4 == 0) p.citations = {{1 + r % 3, "Page " + std::to_string(r), ""}};
