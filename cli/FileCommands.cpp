@@ -118,7 +118,8 @@ int CmdInfo(const CliArgs& args) {
     if (json) {
       out += i > 1 ? ",\n{" : "{";
       out += "\"heading\": " + std::string(row->heading ? "true" : "false") +
-             ", \"label\": " + JsonString(OutputField(row->label)) + ", \"value\": " + JsonString(value) + "}";
+             ", \"label\": " + JsonString(OutputField(row->label)) + ", \"value\": " + JsonString(value) +
+             "}";
     } else if (row->heading) {
       out += "# " + OutputField(row->label) + "\n";
     } else {

@@ -195,7 +195,8 @@ int32_t PrefixSearch(WColSortIterator& list, const std::function<int(RecNo)>& co
 class EntryKeys {
  public:
   EntryKeys(WColSortIterator& list, int column) : list_(list), column_(column) {
-    if (const auto* keys = dynamic_cast<const WAttribStrArray*>(list.Keys()); keys && keys->Column() == column && keys->Complete())
+    if (const auto* keys = dynamic_cast<const WAttribStrArray*>(list.Keys());
+        keys && keys->Column() == column && keys->Complete())
       keys_ = keys;
   }
   std::string Key(RecNo n) {
@@ -245,4 +246,6 @@ int32_t FindByFullName(WColSortIterator& list, const std::string& text) {
   return FindByKey(list, acFullName, text);
 }
 
-int32_t FindByUserID(WColSortIterator& list, const std::string& text) { return FindByKey(list, acUserID, text); }
+int32_t FindByUserID(WColSortIterator& list, const std::string& text) {
+  return FindByKey(list, acUserID, text);
+}

@@ -36,7 +36,8 @@ int CompletedYears(const WDate& from, const WDate& to) {
   const bool month_known = from.Month() != 0 && to.Month() != 0;
   const bool day_known = from.Day() != 0 && to.Day() != 0;
   const bool before_anniversary =
-      month_known && (to.Month() < from.Month() || (to.Month() == from.Month() && day_known && to.Day() < from.Day()));
+      month_known &&
+      (to.Month() < from.Month() || (to.Month() == from.Month() && day_known && to.Day() < from.Day()));
   if (before_anniversary) --years;
   return years < 0 ? 0 : years;
 }

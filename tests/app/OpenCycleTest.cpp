@@ -124,7 +124,9 @@ TEST_F(OpenCycleTest, ImportTimeLeavesOutDialogsAroundTheImport) {
 // reaches the reader, the caption and the views exactly as given.
 TEST_F(OpenCycleTest, PathsOutsideWindows1252Open) {
   TempDir dir;
-  const std::string folder = dir / "\xC5\x81\xC3\xB3" "d\xC5\xBA";  // Łódź
+  const std::string folder = dir /
+                             "\xC5\x81\xC3\xB3"
+                             "d\xC5\xBA";  // Łódź
   ASSERT_EQ(mkdir(folder.c_str(), 0700), 0);
   const std::string path = folder + "/\xCE\x9E.ged";  // Ξ.ged
   WriteFile(path, ReadFile(sample));

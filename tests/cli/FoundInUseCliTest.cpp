@@ -48,9 +48,11 @@ std::string InfoValue(const std::string& info, const std::string& label) {
 const char* const kPeople =
     "0 HEAD\n1 CHAR UTF-8\n"
     "0 @I1@ INDI\n1 NAME Ana /Nu\xC3\xB1o/\n1 SEX F\n"
-    "0 @I2@ INDI\n1 NAME Jos\xC3\xA9 /N\xC3\xBA\xC3\xB1" "ez/\n1 SEX m\n"
+    "0 @I2@ INDI\n1 NAME Jos\xC3\xA9 /N\xC3\xBA\xC3\xB1"
+    "ez/\n1 SEX m\n"
     "0 @I3@ INDI\n1 NAME Karl /Rohr/\n1 SEX X\n"
-    "0 @I4@ INDI\n1 NAME Hans /R\xC3\xBC" "b/\n"
+    "0 @I4@ INDI\n1 NAME Hans /R\xC3\xBC"
+    "b/\n"
     "0 @I5@ INDI\n1 NAME Peter /Rubens/\n1 SEX M\n"
     "0 TRLR\n";
 
@@ -59,7 +61,9 @@ class FoundInUse : public ::testing::Test {
   void SetUp() override {
     mueller_ = dir_ / "M\xC3\xBCller.ged";  // Müller.ged: a letter of Windows-1252
     WriteFile(mueller_, kPeople);
-    const std::string lodz = dir_ / "\xC5\x81\xC3\xB3" "d\xC5\xBA";  // Łódź: letters outside it
+    const std::string lodz = dir_ /
+                             "\xC5\x81\xC3\xB3"
+                             "d\xC5\xBA";  // Łódź: letters outside it
     ASSERT_EQ(mkdir(lodz.c_str(), 0700), 0);
     xi_ = lodz + "/\xCE\x9E.ged";  // Ξ.ged
     WriteFile(xi_, kPeople);
@@ -85,7 +89,9 @@ TEST_F(FoundInUse, PathsOfAnyScriptOpenAndShowAsGiven) {
   const std::string json = Cli("info --json " + Quote(xi_), &status);
   EXPECT_NE(json.find("\"value\": \"" + xi_ + "\""), std::string::npos) << json;
   std::string err;
-  const std::string missing = dir_ / "\xC5\x81\xC3\xB3" "d\xC5\xBA/gone.ged";
+  const std::string missing = dir_ /
+                              "\xC5\x81\xC3\xB3"
+                              "d\xC5\xBA/gone.ged";
   Cli("list " + Quote(missing), &status, &err);
   EXPECT_EQ(status, 1);
   EXPECT_EQ(err, "The file: " + missing + "\ndoes not exist.  Please select another file.\n");
@@ -105,7 +111,11 @@ TEST_F(FoundInUse, ListPrintsTheSexLetterAsItIs) {
 // find folds the typed text like the sort keys: with or without accents, in any letter case,
 // it lands on Núñez and not on Nuño; "rub" lands on Rüb and not on Rohr before it.
 TEST_F(FoundInUse, FindFoldsTypedTextLikeTheSortKeys) {
-  for (const char* typed : {"N\xC3\xBA\xC3\xB1" "ez", "Nunez", "NUNEZ", "n\xC3\xBA\xC3\xB1" "ez, jos\xC3\xA9",
+  for (const char* typed : {"N\xC3\xBA\xC3\xB1"
+                            "ez",
+                            "Nunez", "NUNEZ",
+                            "n\xC3\xBA\xC3\xB1"
+                            "ez, jos\xC3\xA9",
                             "Nunez, Jose"}) {
     int status = -1;
     EXPECT_EQ(Column(Cli("find " + Quote(mueller_) + " --by surname '" + typed + "'", &status), 2),
@@ -113,11 +123,16 @@ TEST_F(FoundInUse, FindFoldsTypedTextLikeTheSortKeys) {
         << typed;
     EXPECT_EQ(status, 0);
   }
-  EXPECT_EQ(Column(Cli("find " + Quote(mueller_) + " --by surname 'Nu\xC3\xB1o'"), 2), std::vector<std::string>{"I1"});
+  EXPECT_EQ(Column(Cli("find " + Quote(mueller_) + " --by surname 'Nu\xC3\xB1o'"), 2),
+            std::vector<std::string>{"I1"});
   EXPECT_EQ(Column(Cli("find " + Quote(mueller_) + " --by surname rub"), 2), std::vector<std::string>{"I4"});
-  EXPECT_EQ(Column(Cli("find " + Quote(mueller_) + " --by fullname 'jose nu'"), 2), std::vector<std::string>{"I2"});
+  EXPECT_EQ(Column(Cli("find " + Quote(mueller_) + " --by fullname 'jose nu'"), 2),
+            std::vector<std::string>{"I2"});
   // Typed in Windows-1252, as an old terminal sends it.
-  EXPECT_EQ(Column(Cli("find " + Quote(mueller_) + " --by surname 'N\xFA\xF1" "ez'"), 2),
+  EXPECT_EQ(Column(Cli("find " + Quote(mueller_) +
+                       " --by surname 'N\xFA\xF1"
+                       "ez'"),
+                   2),
             std::vector<std::string>{"I2"});
 }
 

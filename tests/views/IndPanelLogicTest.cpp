@@ -140,7 +140,7 @@ TEST_F(IndPanelTest, AgesAreCompletedYears) {
   RecNo older = col.AddPerson("Older", "Marwick", 'M');
   RecNo exact = col.AddPerson("Exact", "Marwick", 'F');
   col.AddEvent(older, evBirth, "3 OCT 1790");  // 30 years and 4 months earlier
-  col.AddEvent(exact, evBirth, "3 FEB 1791");   // 30 years earlier to the day
+  col.AddEvent(exact, evBirth, "3 FEB 1791");  // 30 years earlier to the day
   col.AddChild(col.AddFamily(older, exact), p);
 
   panel.SetIndividual(p);
