@@ -48,6 +48,8 @@ class WIndScrollLite : public QWidget {
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
+  // The scroll bar's keys: Qt's scroll bar takes no keys of its own.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   // Copies the logic's state into the widgets.

@@ -1,0 +1,34 @@
+#include "gui/app/SafeCall.h"
+
+#include <cstdio>
+
+#include "gui/app/AnsiText.h"
+
+namespace {
+
+std::function<void(const QString&)>& Reporter() {
+  static std::function<void(const QString&)> reporter;
+  return reporter;
+}
+
+}  // namespace
+
+void ReportFailure(const QString& what) {
+  std::fprintf(stderr, "taravell-lite: %s\n", what.toLocal8Bit().constData());
+  std::fflush(stderr);
+  if (Reporter()) Reporter()(what);
+}
+
+void SetFailureReporter(std::function<void(const QString&)> reporter) { Reporter() = std::move(reporter); }
+
+QString CurrentExceptionText() {
+  try {
+    throw;
+  } catch (const std::exception& e) {
+    // Core messages are model texts or carry a path; show them the way messages are shown.
+    const QString text = MessageToQ(e.what());
+    return text.isEmpty() ? QStringLiteral("An operation failed") : text;
+  } catch (...) {
+    return QStringLiteral("An operation failed for an unknown reason");
+  }
+}
