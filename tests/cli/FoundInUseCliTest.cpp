@@ -136,4 +136,29 @@ TEST_F(FoundInUse, FindFoldsTypedTextLikeTheSortKeys) {
             std::vector<std::string>{"I2"});
 }
 
+// UTF-16 GEDCOM files, big-endian with its mark or without any mark, are refused with the
+// Unicode message instead of opening as empty files.
+TEST_F(FoundInUse, Utf16GedcomFilesAreRefusedWithTheUnicodeMessage) {
+  auto wide = [](const std::string& text, bool big_endian) {
+    std::string out;
+    for (char c : text) {
+      out += big_endian ? std::string(1, '\0') + c : std::string(1, c) + '\0';
+    }
+    return out;
+  };
+  const std::string head = "0 HEAD\r\n1 CHAR UNICODE\r\n0 @I1@ INDI\r\n0 TRLR\r\n";
+  const std::vector<std::string> files = {std::string("\xFE\xFF", 2) + wide(head, true), wide(head, true),
+                                          wide(head, false)};
+  for (size_t i = 0; i < files.size(); ++i) {
+    const std::string path = dir_ / ("wide" + std::to_string(i) + ".ged");
+    WriteFile(path, files[i]);
+    int status = -1;
+    std::string err;
+    const std::string out = Cli("info " + Quote(path), &status, &err);
+    EXPECT_EQ(status, 1) << i;
+    EXPECT_EQ(out, "") << i;
+    EXPECT_EQ(err, "Error: Cannot read unicode GEDCOM file\n" + path + "\n") << i;
+  }
+}
+
 }  // namespace

@@ -210,6 +210,31 @@ class FoundInUseTest : public QObject {
                                     QStringLiteral("\ndoes not exist.  Please select another file.")});
   }
 
+  // A UTF-16 GEDCOM file, big-endian or without a byte-order mark, is refused with the
+  // Unicode message; the window stays idle instead of showing an empty file.
+  void utf16GedcomFilesAreRefused() {
+    QByteArray big("\xFE\xFF", 2), bare;
+    for (char c : QByteArray("0 HEAD\r\n1 CHAR UNICODE\r\n0 TRLR\r\n")) {
+      big.append('\0').append(c);
+      bare.append(c).append('\0');
+    }
+    auto form = NewForm();
+    form->Start({});
+    for (const QByteArray& bytes : {big, bare}) {
+      const QString path = lodz_ + QStringLiteral("/wide%1.ged").arg(bytes.size());
+      QFile file(path);
+      QVERIFY(file.open(QIODevice::WriteOnly));
+      file.write(bytes);
+      file.close();
+      messages_.clear();
+      QVERIFY(!form->OpenGenealogyFile(path));
+      QCOMPARE(messages_, QStringList{QStringLiteral("Error: Cannot read unicode GEDCOM file\n") + path});
+      QVERIFY(!form->Collection());
+      QCOMPARE(form->StatusText(1), QString());
+      QVERIFY(file.remove());
+    }
+  }
+
   // The file list shows the current folder's genealogy files, follows the tree when it is
   // moved with the keyboard, and lists files that appear later; the panel's width is kept.
   void fileListFollowsTheFolderTree() {
