@@ -83,6 +83,11 @@ TDirectoryPanel::TDirectoryPanel(const QStringList& mask, QWidget* parent) : QWi
     if (changed == folder_) ReadFiles();
   });
 
+  // The tree reads folders in the background: once the current folder's parents are read,
+  // bring it into view.
+  connect(folder_model_, &QFileSystemModel::directoryLoaded, this, [this] {
+    if (folders_->currentIndex().isValid()) folders_->scrollTo(folders_->currentIndex());
+  });
   connect(places_, qOverload<int>(&QComboBox::activated), this, &TDirectoryPanel::PlaceChosen);
   // The current folder, however it became current (a click, the arrow keys, a place).
   connect(folders_->selectionModel(), &QItemSelectionModel::currentChanged, this,

@@ -369,7 +369,14 @@ void TMainForm::StartWithArgs(const std::vector<std::string>& args) {
   if (quick_help_enabled_) SafeCall([this] { TInitHelpDialog::ShowQuickHelp(WQuickHelp::kWelcome, this); });
   RecNo n = 0;
   SafeCall([&] {
-    const WOpenCycle::StartArgs start = WOpenCycle::ParseCommandLine(args);
+    WOpenCycle::StartArgs start = WOpenCycle::ParseCommandLine(args);
+    // A file named relative to the folder the viewer was started in is kept with its full
+    // path, so that the caption says where it is and the next start finds it again.
+    if (!start.file.empty()) {
+      std::error_code ec;
+      const std::filesystem::path full = std::filesystem::absolute(start.file, ec);
+      if (!ec) start.file = full.lexically_normal().string();
+    }
     n = cycle_.OpenAtStart(start, Options());
     if (cycle_.Collection()) Options().AddRecentFile(cycle_.CurrentFile());
   });

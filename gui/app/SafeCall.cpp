@@ -1,5 +1,6 @@
 #include "gui/app/SafeCall.h"
 
+#include <QElapsedTimer>
 #include <cstdio>
 
 #include "gui/app/AnsiText.h"
@@ -14,8 +15,16 @@ std::function<void(const QString&)>& Reporter() {
 }  // namespace
 
 void ReportFailure(const QString& what) {
-  std::fprintf(stderr, "taravell-lite: %s\n", what.toLocal8Bit().constData());
-  std::fflush(stderr);
+  // Paint code fails again on every repaint: the same failure is written once a second at
+  // most.
+  static QString last;
+  static QElapsedTimer since;
+  if (what != last || !since.isValid() || since.elapsed() > 1000) {
+    std::fprintf(stderr, "taravell-lite: %s\n", what.toLocal8Bit().constData());
+    std::fflush(stderr);
+    last = what;
+    since.start();
+  }
   if (Reporter()) Reporter()(what);
 }
 

@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPainter>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QToolButton>
@@ -132,6 +133,7 @@ void WIndScrollLite::Mirror() {
 }
 
 bool WIndScrollLite::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == scroll_ && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) update();
   if (watched != scroll_ || event->type() != QEvent::KeyPress) return QWidget::eventFilter(watched, event);
   const auto* key = static_cast<QKeyEvent*>(event);
   if (key->modifiers() & (Qt::AltModifier | Qt::ControlModifier | Qt::MetaModifier)) return false;
@@ -163,6 +165,14 @@ bool WIndScrollLite::eventFilter(QObject* watched, QEvent* event) {
   // A step moves the bar as a click on it would; the new position is taken as the user's.
   if (scroll_->isEnabled()) scroll_->triggerAction(action);
   return true;
+}
+
+void WIndScrollLite::paintEvent(QPaintEvent* event) {
+  QWidget::paintEvent(event);
+  if (!scroll_->hasFocus() || !scroll_->isVisible()) return;
+  QPainter painter(this);
+  painter.setPen(palette().color(QPalette::Highlight));
+  painter.drawRect(scroll_->geometry().adjusted(-1, -1, 0, 0));
 }
 
 void WIndScrollLite::resizeEvent(QResizeEvent* event) {

@@ -203,6 +203,17 @@ class FoundInUseTest : public QObject {
     QCOMPARE(form->FileList()->count(), 1);
     QVERIFY(messages_.isEmpty());
 
+    // A file named relative to the current folder is kept with its full path.
+    {
+      const QString cwd = QDir::currentPath();
+      QVERIFY(QDir::setCurrent(lodz_));
+      auto relative = NewForm();
+      relative->Start({QStringLiteral("\u039E.ged")});
+      QDir::setCurrent(cwd);
+      QCOMPARE(relative->CurrentFile(), xi_);
+      QCOMPARE(relative->windowTitle(), caption + xi_);
+    }
+
     // A missing file says so with its name as spelt.
     const QString gone = lodz_ + QStringLiteral("/\u0416.ged");
     QVERIFY(!form->OpenGenealogyFile(gone));
