@@ -23,19 +23,6 @@ std::string Cli(const std::string& arguments, int* status = nullptr, std::string
 
 std::string Quote(const std::string& path) { return "'" + path + "'"; }
 
-// Field `column` (0-based) of every TAB-separated line.
-std::vector<std::string> Column(const std::string& text, int column) {
-  std::vector<std::string> out;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) {
-    std::istringstream fields(line);
-    std::string field;
-    for (int i = 0; i <= column; ++i) std::getline(fields, field, '\t');
-    out.push_back(field);
-  }
-  return out;
-}
-
 // The value of the first "label<TAB>value" line of `info` with that label.
 std::string InfoValue(const std::string& info, const std::string& label) {
   std::istringstream in(info);
@@ -82,7 +69,7 @@ TEST_F(FoundInUse, PathsOfAnyScriptOpenAndShowAsGiven) {
     EXPECT_EQ(status, 0) << path;
     EXPECT_EQ(InfoValue(info, "Name"), path);
     EXPECT_EQ(InfoValue(info, "# Individuals"), "5");
-    EXPECT_EQ(Column(Cli("list " + Quote(path), &status), 3).size(), 5u);
+    EXPECT_EQ(OutputColumn(Cli("list " + Quote(path), &status), 3).size(), 5u);
     EXPECT_EQ(status, 0);
   }
   int status = -1;
@@ -100,7 +87,7 @@ TEST_F(FoundInUse, PathsOfAnyScriptOpenAndShowAsGiven) {
 // list prints the sex letter the model gives, as summary does; only a missing one is "U".
 TEST_F(FoundInUse, ListPrintsTheSexLetterAsItIs) {
   int status = -1;
-  EXPECT_EQ(Column(Cli("list " + Quote(mueller_), &status), 2),
+  EXPECT_EQ(OutputColumn(Cli("list " + Quote(mueller_), &status), 2),
             (std::vector<std::string>{"F", "m", "X", "U", "M"}));
   EXPECT_EQ(status, 0);
   const std::string json = Cli("list --json " + Quote(mueller_), &status);
@@ -118,21 +105,22 @@ TEST_F(FoundInUse, FindFoldsTypedTextLikeTheSortKeys) {
                             "ez, jos\xC3\xA9",
                             "Nunez, Jose"}) {
     int status = -1;
-    EXPECT_EQ(Column(Cli("find " + Quote(mueller_) + " --by surname '" + typed + "'", &status), 2),
+    EXPECT_EQ(OutputColumn(Cli("find " + Quote(mueller_) + " --by surname '" + typed + "'", &status), 2),
               std::vector<std::string>{"I2"})
         << typed;
     EXPECT_EQ(status, 0);
   }
-  EXPECT_EQ(Column(Cli("find " + Quote(mueller_) + " --by surname 'Nu\xC3\xB1o'"), 2),
+  EXPECT_EQ(OutputColumn(Cli("find " + Quote(mueller_) + " --by surname 'Nu\xC3\xB1o'"), 2),
             std::vector<std::string>{"I1"});
-  EXPECT_EQ(Column(Cli("find " + Quote(mueller_) + " --by surname rub"), 2), std::vector<std::string>{"I4"});
-  EXPECT_EQ(Column(Cli("find " + Quote(mueller_) + " --by fullname 'jose nu'"), 2),
+  EXPECT_EQ(OutputColumn(Cli("find " + Quote(mueller_) + " --by surname rub"), 2),
+            std::vector<std::string>{"I4"});
+  EXPECT_EQ(OutputColumn(Cli("find " + Quote(mueller_) + " --by fullname 'jose nu'"), 2),
             std::vector<std::string>{"I2"});
   // Typed in Windows-1252, as an old terminal sends it.
-  EXPECT_EQ(Column(Cli("find " + Quote(mueller_) +
-                       " --by surname 'N\xFA\xF1"
-                       "ez'"),
-                   2),
+  EXPECT_EQ(OutputColumn(Cli("find " + Quote(mueller_) +
+                             " --by surname 'N\xFA\xF1"
+                             "ez'"),
+                         2),
             std::vector<std::string>{"I2"});
 }
 

@@ -108,6 +108,15 @@ class FoundInUseTest : public QObject {
     return form;
   }
 
+  // A shown and active window on the sample file, for the keyboard.
+  std::unique_ptr<TMainForm> ActiveFormOnSample() {
+    auto form = NewForm();
+    form->Start({sample_});
+    QApplication::setActiveWindow(form.get());
+    (void)QTest::qWaitForWindowActive(form.get());
+    return form;
+  }
+
   // The General tab's value of the file's "Name" row.
   static QString NameRow(TMainForm& form) {
     auto* grid = form.GenPanel()->findChild<WGridView*>();
@@ -287,12 +296,10 @@ class FoundInUseTest : public QObject {
   // The scroll bar takes the focus and steps through the individuals with the arrow, page,
   // Home and End keys; Alt+Left and Alt+Right go back and forward.
   void keyboardChangesThePerson() {
-    auto form = NewForm();
-    form->Start({sample_});
+    auto form = ActiveFormOnSample();
     WABSCollection* c = form->Collection();
     QVERIFY(c);
-    QApplication::setActiveWindow(form.get());
-    QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    QVERIFY(form->isActiveWindow());
     QScrollBar* bar = form->Scroller()->ScrollBar();
     QCOMPARE(bar->focusPolicy(), Qt::StrongFocus);
     bar->setFocus();
@@ -328,12 +335,10 @@ class FoundInUseTest : public QObject {
   // Tab reaches every control of the window: the tool bar, the left panel, the scroller
   // with F, M and S, the tab bar and what the shown tab holds.
   void tabReachesEveryControl() {
-    auto form = NewForm();
-    form->Start({sample_});
+    auto form = ActiveFormOnSample();
     WABSCollection* c = form->Collection();
     QVERIFY(c);
-    QApplication::setActiveWindow(form.get());
-    QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    QVERIFY(form->isActiveWindow());
     // Somebody with a father, a mother and a spouse, reached after a step (Back enabled).
     RecNo child = 0;
     for (RecNo n = 1; n <= c->IndividualCount() && !child; ++n)
