@@ -458,10 +458,8 @@ void TMainForm::RebuildRecentMenu() {
     QAction* action = recent_menu_->addAction(caption);
     connect(action, &QAction::triggered, this, [this, file] {
       // A remembered file that is gone is forgotten, as at start.
-      if (!OpenPath(file) && !cycle_.Collection()) {
-        std::error_code ec;
-        if (!std::filesystem::exists(file, ec)) Options().RemoveRecentFile(file);
-      }
+      std::error_code ec;
+      if (!OpenPath(file) && !std::filesystem::exists(file, ec)) Options().RemoveRecentFile(file);
     });
   }
   recent_menu_->setEnabled(!files.empty());

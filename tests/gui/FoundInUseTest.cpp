@@ -228,6 +228,15 @@ class FoundInUseTest : public QObject {
     QVERIFY(!form->OpenGenealogyFile(gone));
     QCOMPARE(messages_, QStringList{QStringLiteral("The file: ") + gone +
                                     QStringLiteral("\ndoes not exist.  Please select another file.")});
+
+    // A remembered file that has gone is said so once and leaves the recent-file list.
+    messages_.clear();
+    Options().AddRecentFile(QFile::encodeName(gone).toStdString());
+    form->RebuildRecentMenu();
+    form->RecentMenu()->actions().first()->trigger();
+    QCOMPARE(messages_.size(), 1);
+    form->RebuildRecentMenu();
+    QVERIFY(!form->RecentMenu()->actions().first()->text().contains(QStringLiteral("\u0416")));
   }
 
   // A UTF-16 GEDCOM file, big-endian or without a byte-order mark, is refused with the
