@@ -549,7 +549,7 @@ void RunFindDialog(TMainForm& form, WSortIterators& lists) {
   lists.SetCollection(form.Collection());
   Dialog dialog(&form, lists.Lists(), form.Collection());
   dialog.SetSelected(form.Scroller()->CurrentIndividual());
-  if (dialog.exec() == QDialog::Accepted) form.GoToIndividual(dialog.Selected());
+  if (RunModal(dialog) == QDialog::Accepted) form.GoToIndividual(dialog.Selected());
 }
 
 }  // namespace

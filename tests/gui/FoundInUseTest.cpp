@@ -12,10 +12,12 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QSplitter>
 #include <QTabBar>
@@ -29,6 +31,8 @@
 #include <cstdio>
 #include <memory>
 #include <set>
+#include <utility>
+#include <vector>
 
 #include "app/Options.h"
 #include "base/Errors.h"
@@ -41,6 +45,7 @@
 #include "gui/app/SafeCall.h"
 #include "gui/app/Splash.h"
 #include "gui/app/URLLabel.h"
+#include "gui/search/FindDlg.h"
 #include "gui/views/FamPanel.h"
 #include "gui/views/GenPanel.h"
 #include "gui/views/GridView.h"
@@ -50,6 +55,7 @@
 #include "gui/views/SelectionButton.h"
 #include "model/ABSCollection.h"
 #include "support/TestPaths.h"
+#include "views/FindDlgLogic.h"
 #include "views/GenPanelRows.h"
 
 namespace {
@@ -432,6 +438,46 @@ class FoundInUseTest : public QObject {
     const RecNo father = c->GetFatherOf(child);
     QTest::keyClick(family->Box(1), Qt::Key_Return);
     QCOMPARE(strip->CurrentIndividual(), father);
+  }
+
+  // Advanced Find folds what is typed like its sort keys: "nunez" and "Núñez" land on Núñez,
+  // not on Nuño; "rub" on Rüb, not on Rohr before it.  OK goes there.
+  void advancedFindFoldsTypedText() {
+    const QString path = dir_.filePath(QStringLiteral("names.ged"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(QStringLiteral("0 HEAD\n1 CHAR UTF-8\n"
+                              "0 @I1@ INDI\n1 NAME Ana /Nu\u00F1o/\n"
+                              "0 @I2@ INDI\n1 NAME Jos\u00E9 /N\u00FA\u00F1ez/\n"
+                              "0 @I3@ INDI\n1 NAME Karl /Rohr/\n"
+                              "0 @I4@ INDI\n1 NAME Hans /R\u00FCb/\n"
+                              "0 TRLR\n")
+                   .toUtf8());
+    file.close();
+    auto form = NewForm();
+    form->Start({path});
+    QVERIFY(form->Collection());
+    for (const auto& [typed, found] :
+         std::vector<std::pair<QString, QString>>{{QStringLiteral("nunez"), QStringLiteral("I2")},
+                                                  {QStringLiteral("N\u00FA\u00F1ez"), QStringLiteral("I2")},
+                                                  {QStringLiteral("NUNEZ, JOSE"), QStringLiteral("I2")},
+                                                  {QStringLiteral("nu\u00F1o"), QStringLiteral("I1")},
+                                                  {QStringLiteral("rub"), QStringLiteral("I4")}}) {
+      SetModalHook([&](QDialog& dialog) {
+        auto* find = qobject_cast<TWFindDlg*>(&dialog);
+        if (!find) return int(QDialog::Rejected);
+        find->ModeButton(WFindDlgLogic::fmSurname)->click();
+        find->SearchBox()->clear();
+        // Typed key by key, letters outside ASCII included.
+        for (const QChar c : typed)
+          QTest::sendKeyEvent(QTest::Click, find->SearchBox(), Qt::Key_unknown, QString(c), Qt::NoModifier);
+        return int(QDialog::Accepted);
+      });
+      form->AdvancedFindAction()->trigger();
+      SetModalHook(nullptr);
+      const RecNo n = form->Scroller()->CurrentIndividual();
+      QCOMPARE(form->Collection()->FindIndividual(found.toStdString()), n);
+    }
   }
 
   // The count panels are as wide as their text: "I: 1,000,000" is not cut.
