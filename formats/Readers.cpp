@@ -1,10 +1,12 @@
 #include "formats/Readers.h"
 
 #include "formats/ged/GEDCollection.h"
+#include "formats/legacy/LEGCollection.h"
 
 const std::vector<const WReaderInfo*>& RegisteredReaders() {
   static const std::vector<const WReaderInfo*> readers = {
       &WGEDCollection::ReaderInfo(),
+      &WLEGCollection::ReaderInfo(),
   };
   return readers;
 }
