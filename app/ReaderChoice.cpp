@@ -1,10 +1,5 @@
 #include "app/ReaderChoice.h"
 
-#include <fcntl.h>
-#include <strings.h>
-#include <unistd.h>
-
-#include <cstring>
 #include <exception>
 
 #include "base/Errors.h"
@@ -12,22 +7,6 @@
 #include "formats/Readers.h"
 
 namespace {
-
-// Reads up to `length` bytes at `offset`; the number read, or -1 when the file cannot be
-// opened.
-ssize_t ReadBytesAt(const std::string& path, off_t offset, void* buffer, size_t length) {
-  int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return -1;
-  size_t done = 0;
-  while (done < length) {
-    ssize_t n =
-        ::pread(fd, static_cast<char*>(buffer) + done, length - done, offset + static_cast<off_t>(done));
-    if (n <= 0) break;
-    done += static_cast<size_t>(n);
-  }
-  ::close(fd);
-  return static_cast<ssize_t>(done);
-}
 
 std::string NotSupportedYet(const char* format) {
   return std::string(format) + " files are not supported yet";
@@ -41,11 +20,9 @@ struct KnownKind {
   const char* name;
 };
 constexpr KnownKind kKnownKinds[] = {
-    {FileKind::Legacy, {".fdb"}, "Legacy Family Tree"},
     {FileKind::FamilyTreeMaker, {".ftw", ".fbk"}, "Family Tree Maker"},
     {FileKind::TMG4, {".tmg"}, "The Master Genealogist 4.x"},
     {FileKind::TMG5, {".pjc"}, "The Master Genealogist 5.x"},
-    {FileKind::RootsMagic3, {".rmg"}, "RootsMagic"},
 };
 
 const KnownKind* KnownKindFor(const std::string& extension) {
@@ -70,15 +47,6 @@ FileKind KindFromExtension(const std::string& extension) {
   return FileKind::None;
 }
 
-bool IsLegacyDatabase(const std::string& path, std::string& error) {
-  char bytes[4] = {};
-  if (ReadBytesAt(path, 13, bytes, sizeof bytes) == static_cast<ssize_t>(sizeof bytes) &&
-      strncasecmp(bytes, "Jet ", 4) == 0)
-    return true;
-  error = "Not a valid Legacy Family Tree Database";
-  return false;
-}
-
 std::unique_ptr<WABSCollection> CreateCollectionForFile(const std::string& path, std::string& error) {
   error.clear();
   const std::string extension = ExtensionOf(path);
@@ -91,9 +59,7 @@ std::unique_ptr<WABSCollection> CreateCollectionForFile(const std::string& path,
       return reader->create(path);
     }
     if (const KnownKind* known = KnownKindFor(extension)) {
-      // Even without a reader, a file that is not of the kind at all is told apart.
-      if (known->kind != FileKind::Legacy || IsLegacyDatabase(path, error))
-        error = NotSupportedYet(known->name);
+      error = NotSupportedYet(known->name);
       return nullptr;
     }
     error = "Unknown file format";
