@@ -1,10 +1,12 @@
 #include "formats/Readers.h"
 
+#include "formats/ftm/FTWCollection.h"
 #include "formats/ged/GEDCollection.h"
 
 const std::vector<const WReaderInfo*>& RegisteredReaders() {
   static const std::vector<const WReaderInfo*> readers = {
       &WGEDCollection::ReaderInfo(),
+      &WFTWCollection::ReaderInfo(),
   };
   return readers;
 }

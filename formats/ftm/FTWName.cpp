@@ -1,0 +1,76 @@
+#include "formats/ftm/FTWName.h"
+
+#include <algorithm>
+#include <iterator>
+#include <vector>
+
+#include "base/TextUtils.h"
+#include "formats/ftm/FTWCollection.h"
+#include "formats/ftm/FTWText.h"
+#include "model/ABSCitation.h"
+#include "model/ABSNote.h"
+
+namespace {
+
+constexpr uint64_t kNameAt = 86;
+constexpr int kNameUnits = 19;
+constexpr int kNameMoreAt = 24;
+
+constexpr const char* kSuffixes[] = {"I",    "II", "III", "IV", "V",   "VI",   "VII", "VIII", "REV",
+                                     "REV.", "SR", "SR.", "DR", "DR.", "M.D.", "JR",  "JR."};
+
+std::string Trim(const std::string& s) {
+  const size_t start = s.find_first_not_of(' ');
+  if (start == std::string::npos) return std::string();
+  return s.substr(start, s.find_last_not_of(' ') - start + 1);
+}
+
+bool IsSuffix(const std::string& word) {
+  if (word.empty() || word.size() > 4) return false;
+  const std::string upper = UpperCaseText(word);
+  return std::any_of(std::begin(kSuffixes), std::end(kSuffixes), [&](const char* s) { return upper == s; });
+}
+
+}  // namespace
+
+WFTWName::WFTWName(const WFTWCollection& collection, uint64_t record) {
+  const WCheckedView& view = collection.View();
+  std::string units;
+  for (int k = 0; k < kNameUnits; ++k) {
+    const uint64_t at = record + kNameAt + 2 * static_cast<uint64_t>(k);
+    if (view.U8(at) == 0) break;  // a unit whose low byte is 0 ends the name
+    units += view.Bytes(at, 2);
+  }
+  std::string text = WFTWText::ToAnsi(units);
+  const int32_t more = view.I32LE(record + kNameMoreAt);
+  if (more > 0) text += collection.ReadText(more, true);
+  Split(text);
+}
+
+void WFTWName::SplitParts(const std::string& text, std::string& given, std::string& surname) {
+  // A suffix found last stands first after the given names: "A B III Jr" -> "A III Jr".
+  std::vector<std::string> suffixes;
+  for (std::string rest = text;;) {
+    const size_t first = rest.find('\\');
+    const size_t second = first == std::string::npos ? std::string::npos : rest.find('\\', first + 1);
+    if (second != std::string::npos) {
+      given = Trim(rest.substr(0, first));
+      surname = rest.substr(first + 1, second - first - 1);
+    } else if (const size_t blank = rest.rfind(' '); blank == std::string::npos) {
+      given.clear();
+      surname = rest;
+    } else {
+      given = Trim(rest.substr(0, blank));
+      surname = rest.substr(blank + 1);
+    }
+    if (!IsSuffix(surname)) break;
+    suffixes.push_back(surname);
+    rest = given;
+  }
+  for (auto s = suffixes.rbegin(); s != suffixes.rend(); ++s) given += " " + *s;
+}
+
+void WFTWName::Split(const std::string& text) {
+  SplitParts(text, given_, surname_);
+  surname_.erase(std::remove(surname_.begin(), surname_.end(), ','), surname_.end());
+}
