@@ -99,13 +99,15 @@ inline ftw::Description FamilyFixture() {
   p[1] = P("Mercy \\Hale\\", 'F');
   p[1].birth = DateWord(25, 3, 1702);
   p[1].death = DateWord(0, 0, 1770, 1);
-  p[1].facts = {Ft("Record Change", DateWord(2, 1, 2005)), Ft("Christening", DateWord(29, 3, 1702), "Beverly")};
+  p[1].facts = {Ft("Record Change", DateWord(2, 1, 2005)),
+                Ft("Christening", DateWord(29, 3, 1702), "Beverly")};
   p[1].spouses = {1};
   // 3: two marriages.
   p[2] = P("Nathaniel Ashford", 'M');
   p[2].birth = DateWord(14, 1, 1727);
   p[2].death = DateWord(0, 0, 1790, 0);
-  p[2].facts = {Ft("Occupation", DateWord(0, 0, 1750), "Salem"), Ft("Military", DateWord(0, 0, 1745, 1), "Louisbourg")};
+  p[2].facts = {Ft("Occupation", DateWord(0, 0, 1750), "Salem"),
+                Ft("Military", DateWord(0, 0, 1745, 1), "Louisbourg")};
   p[2].parents = 1;
   p[2].spouses = {2, 3};
   p[3] = P("Abigail \\Ashford\\", 'F');
@@ -127,8 +129,10 @@ inline ftw::Description FamilyFixture() {
   p[6].spouses = {2};
   // 8: the christening first: the other facts come out as Education, Occupation, Residence.
   p[7] = P("Ruth \\Pell,\\", 'F');
-  p[7].facts = {Ft("Christening", DateWord(4, 4, 1735), "Ipswich"), Ft("Occupation", DateWord(0, 0, 1760), "Salem"),
-                Ft("Residence", DateWord(0, 6, 1770), "Marblehead"), Ft("Education", DateWord(0, 0, 1745), "Dame school")};
+  p[7].facts = {Ft("Christening", DateWord(4, 4, 1735), "Ipswich"),
+                Ft("Occupation", DateWord(0, 0, 1760), "Salem"),
+                Ft("Residence", DateWord(0, 6, 1770), "Marblehead"),
+                Ft("Education", DateWord(0, 0, 1745), "Dame school")};
   p[7].spouses = {3};
   // Children of the first marriage.
   p[8] = P("Samuel Ashford M.D.", 'M');
@@ -169,7 +173,7 @@ inline ftw::Description FamilyFixture() {
   p[17].birth = DateWord(28, 6, 1780);
   p[17].parents = 4;
   p[17].spouses = {7, 8, 9, 10, 11, 12};
-  const char* wives[] = {"Catherine \\Aragon\\", "Anne \\Boleyn\\",  "Jane \\Seymour\\",
+  const char* wives[] = {"Catherine \\Aragon\\", "Anne \\Boleyn\\",      "Jane \\Seymour\\",
                          "Anne \\Cleves\\",      "Catherine \\Howard\\", "Catherine \\Parr\\"};
   for (int k = 0; k < 6; ++k) {
     p[18 + static_cast<size_t>(k)] = P(wives[k], 'F');
@@ -291,7 +295,8 @@ inline ftw::Description ExtensionFixture() {
     p.push_back(P("Child" + std::to_string(k) + " \\Pike\\", k % 2 ? 'M' : 'F'));
     p.back().birth = DateWord(k, k, 1825 + k);
     p.back().parents = 1;
-    p.back().facts = {Ft("Residence", DateWord(0, 0, 1850), "Keene", {{"", "entry " + std::to_string(k), 250 + k}})};
+    p.back().facts = {
+        Ft("Residence", DateWord(0, 0, 1850), "Keene", {{"", "entry " + std::to_string(k), 250 + k}})};
   }
   d.families = {F(1, 2, DateWord(3, 3, 1824), "Keene")};
   d.submitter = {{72, "Amos"}, {128, "Pike"}};

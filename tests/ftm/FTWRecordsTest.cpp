@@ -101,8 +101,13 @@ TEST(FTWText, ConvertsToWindows1252) {
   EXPECT_EQ(WFTWText::ToAnsi(ftw::Utf16("Zo\xC3\xAB \xE2\x82\xAC 5")), "Zo\xEB \x80 5");
   EXPECT_EQ(WFTWText::ToAnsi(ftw::Utf16("\xC5\x81\xC3\xB3\xC4\x91\xC5\xBE")), "?\xF3?\x9E");
   // One character outside the basic plane is one "?"; a lone half is one too.
-  EXPECT_EQ(WFTWText::ToAnsi(ftw::Utf16("a\xF0\x9F\x98\x81" "b")), "a?b");
-  EXPECT_EQ(WFTWText::ToAnsi(std::string("\x3D\xD8" "b\0", 4)), "?b");
+  EXPECT_EQ(WFTWText::ToAnsi(ftw::Utf16("a\xF0\x9F\x98\x81"
+                                        "b")),
+            "a?b");
+  EXPECT_EQ(WFTWText::ToAnsi(std::string("\x3D\xD8"
+                                         "b\0",
+                                         4)),
+            "?b");
   // The undefined bytes of the code page stand for the control characters of their value.
   EXPECT_EQ(WFTWText::ToAnsi(std::string("\x81\x00\x80\x00", 4)), "\x81?");
   // The text ends at its first unit 0; an odd last byte is no unit.
@@ -129,7 +134,8 @@ class FTWFamilyFile : public testing::Test {
   std::unique_ptr<WABSIndividual> Person(RecNo n) { return collection_->GetIndividual(n); }
   static std::vector<std::string> OtherEventTypes(WABSIndividual& person) {
     std::vector<std::string> types;
-    for (int i = 1; i <= person.EventCount(evOther); ++i) types.push_back(person.GetEvent(evOther, i)->GetTypeName());
+    for (int i = 1; i <= person.EventCount(evOther); ++i)
+      types.push_back(person.GetEvent(evOther, i)->GetTypeName());
     return types;
   }
 

@@ -27,6 +27,7 @@ inline std::unique_ptr<WFTWCollection> OpenImage(const ftw::Image& image, const 
   return collection;
 }
 
-inline std::unique_ptr<WFTWCollection> OpenDescription(const ftw::Description& description, const TempDir& dir) {
+inline std::unique_ptr<WFTWCollection> OpenDescription(const ftw::Description& description,
+                                                       const TempDir& dir) {
   return OpenImage(ftw::Write(description), dir);
 }

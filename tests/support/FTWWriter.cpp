@@ -397,7 +397,7 @@ Image Write(const Description& d) {
   // --- The information stream: the stored count in its second block, the submitter's
   // field stream in its tenth.
   std::string information(10 * kSector, '\0');
-  Put32(information, kSector + 108, static_cast<uint32_t>(d.stored_count >= 0 ? d.stored_count : stored));
+  Put32(information, kSector + 108, static_cast<uint32_t>(d.stored_count != -1 ? d.stored_count : stored));
   Put32(information, 9 * kSector + 10, static_cast<uint32_t>(image.submitter_start));
   information.append(kSector, '\0');
 
