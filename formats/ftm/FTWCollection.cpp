@@ -1,12 +1,13 @@
 #include "formats/ftm/FTWCollection.h"
 
 #include <fcntl.h>
+#include <malloc.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 
-#include "base/AVLTree.h"
 #include "base/ChainGuard.h"
 #include "base/UIHooks.h"
 #include "formats/ftm/FTWIndividual.h"
@@ -91,16 +92,45 @@ constexpr unsigned char kCompoundFileSignature[8] = {0xD0, 0xCF, 0x11, 0xE0, 0xA
 const char* const WFTWCollection::kNamedFactNames[kNamedFactCount] = {
     "Record Change", "Baptism (LDS)", "Endowment (LDS)", "Sealed to parents (LDS)", "Christening", "Burial"};
 
-// Family-record slot -> family number, for the numbering in order of first sight.
+// Family-record slot -> family number, for the numbering of families in order of first
+// sight: an open-addressing table of (slot, family) pairs, grown to stay at most half full.
 struct WFTWCollection::FamilyIndex {
-  WAVLTree tree{[](int32_t a, int32_t b) { return a < b   ? -1
-                                                  : a > b ? 1
-                                                          : 0; },
-                [](const void* key, int32_t b) {
-                  int32_t a;
-                  std::memcpy(&a, key, sizeof a);
-                  return a < b ? -1 : a > b ? 1 : 0;
-                }};
+  // Room for about as many families as there are people before the table grows.
+  explicit FamilyIndex(size_t people)
+      : entries(std::bit_ceil(std::max<size_t>(2 * (people / 2 + 16), 1024)), 0) {}
+
+  std::vector<uint64_t> entries;  // slot << 32 | family; 0 = empty
+  size_t used = 0;
+
+  static size_t Home(int32_t slot, size_t mask) {
+    return static_cast<size_t>((static_cast<uint64_t>(static_cast<uint32_t>(slot)) * 0x9E3779B97F4A7C15ull) >>
+                               32) &
+           mask;
+  }
+  // Fetching a slot's place early hides the memory latency of the Find that follows.
+  void Prefetch(int32_t slot) const { __builtin_prefetch(&entries[Home(slot, entries.size() - 1)]); }
+  // The family of a slot; 0 when it has none yet.
+  RecNo Find(int32_t slot) const {
+    const size_t mask = entries.size() - 1;
+    for (size_t i = Home(slot, mask);; i = (i + 1) & mask) {
+      if (entries[i] == 0) return 0;
+      if (static_cast<int32_t>(entries[i] >> 32) == slot) return static_cast<RecNo>(entries[i] & 0xFFFFFFFF);
+    }
+  }
+  void Add(int32_t slot, RecNo family) {
+    if (2 * (used + 1) > entries.size()) {
+      std::vector<uint64_t> old(entries.size() * 2, 0);
+      old.swap(entries);
+      used = 0;
+      for (uint64_t e : old)
+        if (e != 0) Add(static_cast<int32_t>(e >> 32), static_cast<RecNo>(e & 0xFFFFFFFF));
+    }
+    const size_t mask = entries.size() - 1;
+    size_t i = Home(slot, mask);
+    while (entries[i] != 0) i = (i + 1) & mask;
+    entries[i] = (static_cast<uint64_t>(static_cast<uint32_t>(slot)) << 32) | static_cast<uint32_t>(family);
+    ++used;
+  }
 };
 
 WFTWCollection::WFTWCollection(const std::string& path) : file_(std::make_unique<WFTWMMF>(path)) {
@@ -355,6 +385,14 @@ std::string WFTWCollection::ReadNote(int32_t n) const {
 
 // --- Import -------------------------------------------------------------------------------
 
+void WFTWCollection::ReleaseFreedMemory() {
+#ifdef __GLIBC__
+  // The walk of a long chain leaves many small blocks freed (the guard's record of the links
+  // met); they go back to the system instead of staying with the process.
+  malloc_trim(0);
+#endif
+}
+
 bool WFTWCollection::Yield() {
   YieldToUI();
   return !ImportCancelled;
@@ -471,10 +509,10 @@ bool WFTWCollection::ReadIndividuals() {
 }
 
 RecNo WFTWCollection::FamilyOfSlot(int32_t slot) {
-  if (const int32_t node = family_index_->tree.Search(&slot)) return family_index_->tree.Value2(node);
+  if (const RecNo known = family_index_->Find(slot)) return known;
   const RecNo family = fam_links_->AppendFamily();
   fam_links_->SetFamilyKey(family, slot);
-  family_index_->tree.Insert(slot, family);
+  family_index_->Add(slot, family);
   return family;
 }
 
@@ -504,7 +542,7 @@ void WFTWCollection::LinkSpouseFamily(int32_t slot) {
 bool WFTWCollection::LinkIndividuals() {
   // Sized from the people the scan found, which may be more than the stored count.
   ind_links_ = std::make_unique<WIndLinks>(IndividualCount());
-  family_index_ = std::make_unique<FamilyIndex>();
+  family_index_ = std::make_unique<FamilyIndex>(static_cast<size_t>(IndividualCount()));
   // Calls link(family slot) for every family of a list chain: up to `entries` slots `step`
   // bytes apart from byte 8 of each list slot (ending at one <= 0), the next list slot at 0.
   auto walk_lists = [&](int32_t first, int entries, int step, auto&& link) {
@@ -520,8 +558,18 @@ bool WFTWCollection::LinkIndividuals() {
       list = view_.I32LE(at);
     }
   };
+  // The families of the people a few places ahead are looked up early.
+  constexpr RecNo kAhead = 16;
+  auto prefetch = [&](RecNo n) {
+    if (const uint64_t record = IndividualOffset(n); record != 0) {
+      family_index_->Prefetch(view_.I32LE(record + kParentFamilyAt));
+      family_index_->Prefetch(view_.I32LE(record + kSpouseFamiliesAt));
+    }
+  };
+  for (RecNo i = 1; i <= kAhead; ++i) prefetch(i);
   for (RecNo i = 1; i <= IndividualCount(); ++i) {
     if (i % kLinkYield == 0 && !Yield()) return false;
+    prefetch(i + kAhead);
     const uint64_t record = IndividualOffset(i);
     if (record == 0) continue;
     const int32_t parents = view_.I32LE(record + kParentFamilyAt);
@@ -568,6 +616,7 @@ bool WFTWCollection::Import() {
   fam_links_ = std::make_unique<WFamLinks>(0);
 
   if (!Yield() || !ReadSlotStore()) return false;
+  ReleaseFreedMemory();
   if (!Yield()) return false;
   ReadPieceLinks();
   if (!Yield()) return false;
@@ -578,6 +627,13 @@ bool WFTWCollection::Import() {
   if (!Yield() || !ReadIndividuals() || !LinkIndividuals()) return false;
   if (!Yield()) return false;
   FindNamedFacts();
+  // The tables are complete: they keep no room to grow.
+  for (std::vector<int32_t>* table :
+       {&slot_blocks_, &fact_keys_, &fact_name_slots_, &piece_links_, &note_piece_blocks_, &sources_,
+        &individual_blocks_, &positions_, &position_individuals_})
+    table->shrink_to_fit();
+  note_entries_.shrink_to_fit();
+  ReleaseFreedMemory();
   return true;
 }
 

@@ -188,6 +188,8 @@ class WFTWCollection : public WABSCollection {
   void LinkSpouseFamily(int32_t slot);
   // Yields to the user interface; false when the import has been cancelled.
   static bool Yield();
+  // Returns memory freed by a long walk to the system.
+  static void ReleaseFreedMemory();
 
   // Short notes: pieces from the note-piece store; long ones whole blocks.
   std::string ReadShortNote(int32_t start, int64_t length) const;

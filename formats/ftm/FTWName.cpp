@@ -36,13 +36,11 @@ bool IsSuffix(std::string_view word) {
 
 WFTWName::WFTWName(const WFTWCollection& collection, uint64_t record) {
   const WCheckedView& view = collection.View();
-  std::string units;
-  for (int k = 0; k < kNameUnits; ++k) {
-    const uint64_t at = record + kNameAt + 2 * static_cast<uint64_t>(k);
-    if (view.U8(at) == 0) break;  // a unit whose low byte is 0 ends the name
-    units += view.Bytes(at, 2);
-  }
-  std::string text = WFTWText::ToAnsi(units);
+  // The units up to one whose low byte is 0.
+  std::string_view units = view.Bytes(record + kNameAt, 2 * kNameUnits);
+  size_t length = 0;
+  while (length + 1 < units.size() && units[length] != 0) length += 2;
+  std::string text = WFTWText::ToAnsi(units.substr(0, length));
   const int32_t more = view.I32LE(record + kNameMoreAt);
   if (more > 0) text += collection.ReadText(more, true);
   Split(text);

@@ -68,20 +68,23 @@ void Sweep(const ftw::Image& original, const char* fixture) {
     if (name == "pages" || name == "extension" || blocks.empty()) continue;
     for (size_t k : {size_t{0}, blocks.size() / 2, blocks.size() - 1}) {
       const int32_t block = blocks[k];
-      check(name + " loops at " + std::to_string(k), [block](ftw::Image& image) { image.SetNext(block, block); });
+      check(name + " loops at " + std::to_string(k),
+            [block](ftw::Image& image) { image.SetNext(block, block); });
       check(name + " back to its start from " + std::to_string(k),
             [block, first = blocks[0]](ftw::Image& image) { image.SetNext(block, first); });
     }
   }
   const int32_t information = original.chains.at("information").at(1);
   for (int32_t count : {-1, 0, 1, 1000000, 0x7FFFFFFF}) {
-    check("stored count " + std::to_string(count), [&](ftw::Image& image) {
-      image.PutI32(ftw::Image::BlockOffset(information) + 108, count);
-    });
+    check("stored count " + std::to_string(count),
+          [&](ftw::Image& image) { image.PutI32(ftw::Image::BlockOffset(information) + 108, count); });
   }
   check("no pages", [](ftw::Image& image) { image.PutI32(44, 0); });
-  auto invert = [](ftw::Image& image, uint64_t at) { image.PutU8(at, static_cast<uint8_t>(~image.bytes[at])); };
-  for (uint64_t at = 0; at < 512; ++at) check("header byte " + std::to_string(at), [&](ftw::Image& i) { invert(i, at); });
+  auto invert = [](ftw::Image& image, uint64_t at) {
+    image.PutU8(at, static_cast<uint8_t>(~image.bytes[at]));
+  };
+  for (uint64_t at = 0; at < 512; ++at)
+    check("header byte " + std::to_string(at), [&](ftw::Image& i) { invert(i, at); });
   for (uint64_t at = 1024; at < 2048 && at < size; ++at)
     check("directory byte " + std::to_string(at), [&](ftw::Image& i) { invert(i, at); });
   const uint64_t page = ftw::Image::BlockOffset(original.chains.at("pages").at(0));

@@ -484,7 +484,7 @@ Image Write(const Description& d) {
   for (int k = 0; k < 8; ++k) entries[static_cast<size_t>(k)].name = U16Name(fixed[k]);
   entries[0].type = 5;
   for (size_t k = 0; k < notes.size(); ++k) {
-    char name[16];
+    char name[32];
     std::snprintf(name, sizeof name, "F%05zu", k + 1);
     DirEntry note;
     note.name = U16Name(name);
