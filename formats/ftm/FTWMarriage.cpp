@@ -59,9 +59,5 @@ std::unique_ptr<WABSCitation> WFTWMarriage::GetCitation(int i) {
 }
 
 std::unique_ptr<WABSNote> WFTWMarriage::GetNote() {
-  const int32_t reference = RecordInt(kNoteAt);
-  if (reference <= 0) return nullptr;
-  const int32_t note = collection_.NoteNumberOf(reference);
-  if (note <= 0) return nullptr;
-  return std::make_unique<WFTWNote>(collection_, note);
+  return WFTWNote::OfReference(collection_, RecordInt(kNoteAt));
 }

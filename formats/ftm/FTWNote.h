@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "model/ABSNote.h"
@@ -14,4 +15,8 @@ class WFTWNote : public WABSNote {
   // Note n of the note list (no line when it is empty or does not exist).
   WFTWNote(const WFTWCollection& collection, int32_t n);
   explicit WFTWNote(const std::string& text) { AddLine(text); }
+
+  // The note a record's note-reference slot leads to; none when the slot is 0 or leads
+  // to no note number.
+  static std::unique_ptr<WABSNote> OfReference(const WFTWCollection& collection, int32_t reference_slot);
 };

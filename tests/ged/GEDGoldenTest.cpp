@@ -4,13 +4,11 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
+#include "support/GoldenText.h"
 #include "support/TestPaths.h"
 
 namespace {
@@ -43,41 +41,6 @@ const GoldenCase kCases[] = {
 // Names the case in test output instead of dumping its bytes.
 void PrintTo(const GoldenCase& c, std::ostream* os) { *os << c.expected; }
 
-std::string Quote(const std::string& s) { return "'" + s + "'"; }
-
-// Rows of `info` that differ from one checkout or run to the next: the path as given,
-// the file's own date and the import time.
-std::string MaskInfo(const std::string& text) {
-  std::istringstream in(text);
-  std::string line, out;
-  bool name_done = false, date_done = false;
-  while (std::getline(in, line)) {
-    if (!name_done && line.rfind("Name\t", 0) == 0) {
-      line = "Name\t<path>";
-      name_done = true;
-    } else if (!date_done && line.rfind("Date\t", 0) == 0) {
-      line = "Date\t<file date>";
-      date_done = true;
-    } else if (line.rfind("Importing\t", 0) == 0) {
-      line = "Importing\t<seconds>";
-    }
-    out += line + "\n";
-  }
-  return out;
-}
-
-// An age counted to today (marked "?") changes with the calendar.
-std::string MaskOpenAges(const std::string& text) {
-  std::istringstream in(text);
-  std::string line, out;
-  while (std::getline(in, line)) {
-    if (line.rfind("Age", 0) == 0 && line.find('?') != std::string::npos)
-      line = line.substr(0, line.find(':') + 1) + "<to today>";
-    out += line + "\n";
-  }
-  return out;
-}
-
 std::string FirstLines(const std::string& text, int count) {
   if (count <= 0) return text;
   size_t pos = 0;
@@ -88,29 +51,16 @@ std::string FirstLines(const std::string& text, int count) {
   return pos == std::string::npos ? text : text.substr(0, pos);
 }
 
-std::string Run(const std::string& args) {
-  int status = -1;
-  std::string out = RunCommand("LC_ALL=C " + Quote(CliPath()) + " " + args, &status);
-  EXPECT_EQ(status, 0) << args;
-  return out;
-}
-
 std::string Output(const GoldenCase& c, const std::string& path) {
-  std::string file = Quote(path);
+  std::string file = golden::Quote(path);
   std::string command = c.command;
-  if (command == "info") return MaskInfo(Run("info " + file));
-  if (command == "list") return FirstLines(Run("list " + file), c.max_lines);
+  if (command == "info") return golden::MaskInfo(golden::RunCli("info " + file));
+  if (command == "list") return FirstLines(golden::RunCli("list " + file), c.max_lines);
   std::string out;
   for (const char* ref : c.refs)
-    out += "== " + std::string(ref) + "\n" + MaskOpenAges(Run("summary " + file + " " + Quote(ref)));
+    out += "== " + std::string(ref) + "\n" +
+           golden::MaskOpenAges(golden::RunCli("summary " + file + " " + golden::Quote(ref)));
   return out;
-}
-
-std::string ReadFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
 }
 
 class GoldenTest : public testing::TestWithParam<GoldenCase> {};
@@ -125,15 +75,7 @@ TEST_P(GoldenTest, OutputMatchesExpectedText) {
   } else {
     path = TestDataPath(input);
   }
-  std::string actual = Output(c, path);
-  fs::path expected_path = fs::path(SourceDir()) / "tests" / "golden" / c.expected;
-  const char* update = std::getenv("UPDATE_GOLDEN");
-  if (update && std::string(update) == "1") {
-    std::ofstream(expected_path, std::ios::binary) << actual;
-    GTEST_SKIP() << "rewrote " << expected_path;
-  }
-  ASSERT_TRUE(fs::exists(expected_path)) << expected_path << " is missing; run with UPDATE_GOLDEN=1";
-  EXPECT_EQ(actual, ReadFile(expected_path)) << "differs from " << expected_path;
+  golden::ExpectGolden(Output(c, path), c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cli, GoldenTest, testing::ValuesIn(kCases),
