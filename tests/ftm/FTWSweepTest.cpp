@@ -1,6 +1,7 @@
 // A deterministic sweep of damage over the Family Tree Maker fixtures: truncations, a cycle
 // at several places of each chain, wrong stored counts, no table pages, and every byte of
-// the header, the first directory blocks and the first allocation-table page inverted.
+// the header and every other byte of the first directory blocks and of the first
+// allocation-table page inverted.
 // Each variant opens or is refused with a message, and a full dump of it takes less than a
 // second.  (Run under the sanitizers too: ./dev test --asan.)
 
@@ -85,10 +86,12 @@ void Sweep(const ftw::Image& original, const char* fixture) {
   };
   for (uint64_t at = 0; at < 512; ++at)
     check("header byte " + std::to_string(at), [&](ftw::Image& i) { invert(i, at); });
-  for (uint64_t at = 1024; at < 2048 && at < size; ++at)
+  // Every other byte of the directory's first blocks and of the first table page: each
+  // field of them has a byte among these.
+  for (uint64_t at = 1024; at < 2048 && at < size; at += 2)
     check("directory byte " + std::to_string(at), [&](ftw::Image& i) { invert(i, at); });
   const uint64_t page = ftw::Image::BlockOffset(original.chains.at("pages").at(0));
-  for (uint64_t at = page; at < page + 512; ++at)
+  for (uint64_t at = page; at < page + 512; at += 2)
     check("page byte " + std::to_string(at), [&](ftw::Image& i) { invert(i, at); });
 
   EXPECT_GT(opened_count, variants / 2) << fixture;
