@@ -2,10 +2,12 @@
 
 #include "formats/ftm/FTWCollection.h"
 #include "formats/ged/GEDCollection.h"
+#include "formats/legacy/LEGCollection.h"
 
 const std::vector<const WReaderInfo*>& RegisteredReaders() {
   static const std::vector<const WReaderInfo*> readers = {
       &WGEDCollection::ReaderInfo(),
+      &WLEGCollection::ReaderInfo(),
       &WFTWCollection::ReaderInfo(),
   };
   return readers;

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "FTWFixtures.h"
-#include "support/GoldenText.h"
+#include "support/Golden.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -21,14 +21,14 @@ struct GoldenCase {
 };
 
 const GoldenCase kCases[] = {
-    {"ftm_family_dump.txt", "family", "dump", {}},
+    {"ftm_family_dump.jsonl", "family", "dump", {}},
     {"ftm_family_list.txt", "family", "list", {}},
     {"ftm_family_info.txt", "family", "info", {}},
     {"ftm_family_summary.txt", "family", "summary", {"1", "3", "11", "17", "26", "33", "35"}},
-    {"ftm_empty_dump.txt", "empty", "dump", {}},
+    {"ftm_empty_dump.jsonl", "empty", "dump", {}},
     {"ftm_empty_list.txt", "empty", "list", {}},
     {"ftm_empty_info.txt", "empty", "info", {}},
-    {"ftm_extension_dump.txt", "extension", "dump", {}},
+    {"ftm_extension_dump.jsonl", "extension", "dump", {}},
     {"ftm_extension_list.txt", "extension", "list", {}},
     {"ftm_extension_info.txt", "extension", "info", {}},
     {"ftm_extension_summary.txt", "extension", "summary", {"1", "12"}},
@@ -36,18 +36,15 @@ const GoldenCase kCases[] = {
 
 void PrintTo(const GoldenCase& c, std::ostream* os) { *os << c.expected; }
 
-using golden::Quote;
-using golden::RunCli;
-
 std::string Output(const GoldenCase& c, const std::string& path) {
-  const std::string file = Quote(path);
+  const std::string file = ShellQuote(path);
   const std::string command = c.command;
-  if (command == "info") return golden::MaskInfo(RunCli("info " + file));
+  if (command == "info") return MaskInfo(RunCli("info " + file));
   if (command == "list" || command == "dump") return RunCli(command + " " + file);
   std::string out;
   for (const char* ref : c.refs)
     out +=
-        "== " + std::string(ref) + "\n" + golden::MaskOpenAges(RunCli("summary " + file + " " + Quote(ref)));
+        "== " + std::string(ref) + "\n" + MaskOpenAges(RunCli("summary " + file + " " + ShellQuote(ref)));
   return out;
 }
 
@@ -64,7 +61,7 @@ TEST_P(FTWGoldenTest, OutputMatchesExpectedText) {
   TempDir dir;
   const std::string path = dir / (std::string(c.fixture) + ".ftw");
   ASSERT_TRUE(ftw::Save(ftw::Write(FixtureNamed(c.fixture)), path));
-  golden::ExpectGolden(Output(c, path), c.expected);
+  ExpectGolden(Output(c, path), c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cli, FTWGoldenTest, testing::ValuesIn(kCases),
@@ -79,7 +76,7 @@ TEST(FTWGolden, BackupFileReadsAsTheFile) {
   const ftw::Image image = ftw::Write(ftw_fixtures::FamilyFixture());
   ASSERT_TRUE(ftw::Save(image, dir / "family.ftw"));
   ASSERT_TRUE(ftw::Save(image, dir / "Family.FBK"));
-  EXPECT_EQ(RunCli("dump " + Quote(dir / "Family.FBK")), RunCli("dump " + Quote(dir / "family.ftw")));
+  EXPECT_EQ(RunCli("dump " + ShellQuote(dir / "Family.FBK")), RunCli("dump " + ShellQuote(dir / "family.ftw")));
 }
 
 }  // namespace

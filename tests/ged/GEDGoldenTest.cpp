@@ -1,14 +1,17 @@
-// The CLI's list, info and summary output for the bundled sample and a few corpus files
+// The CLI's list, info, summary and dump output for the bundled sample and a few corpus files
 // equals the expected text under tests/golden/.  UPDATE_GOLDEN=1 rewrites the expected
 // files from the current output (review the diff before committing it).
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
-#include "support/GoldenText.h"
+#include "support/Golden.h"
 #include "support/TestPaths.h"
 
 namespace {
@@ -18,15 +21,18 @@ namespace fs = std::filesystem;
 struct GoldenCase {
   const char* expected;           // file name under tests/golden/
   const char* input;              // sample.ged, or a file of the corpus's ged folder
-  const char* command;            // list, info or summary
-  std::vector<const char*> refs;  // summary: the individuals shown, one after another
-  int max_lines = 0;              // list: only the first lines (0 = all)
+  const char* command;            // list, info, summary or dump
+  std::vector<const char*> refs;  // summary: the individuals shown, one after another; dump: one
+  int max_lines = 0;              // list: only the first lines; dump: records up to this number (0 = all)
 };
 
 const GoldenCase kCases[] = {
     {"sample_list.txt", "sample.ged", "list", {}},
     {"sample_info.txt", "sample.ged", "info", {}},
     {"sample_summary.txt", "sample.ged", "summary", {"I1", "@I4@", "12", "I25", "I32", "I33", "I41"}},
+    {"sample_dump.jsonl", "sample.ged", "dump", {}},
+    {"sample_dump_I4.jsonl", "sample.ged", "dump", {"I4"}},
+    {"royal92_dump.jsonl", "corpus:royal92.ged", "dump", {}, 120},
     {"royal92_list.txt", "corpus:royal92.ged", "list", {}, 50},
     {"royal92_info.txt", "corpus:royal92.ged", "info", {}},
     {"royal92_summary.txt", "corpus:royal92.ged", "summary", {"I1", "I4", "I65"}},
@@ -41,25 +47,18 @@ const GoldenCase kCases[] = {
 // Names the case in test output instead of dumping its bytes.
 void PrintTo(const GoldenCase& c, std::ostream* os) { *os << c.expected; }
 
-std::string FirstLines(const std::string& text, int count) {
-  if (count <= 0) return text;
-  size_t pos = 0;
-  for (int i = 0; i < count && pos != std::string::npos; ++i) {
-    pos = text.find('\n', pos);
-    if (pos != std::string::npos) ++pos;
-  }
-  return pos == std::string::npos ? text : text.substr(0, pos);
-}
-
 std::string Output(const GoldenCase& c, const std::string& path) {
-  std::string file = golden::Quote(path);
+  std::string file = ShellQuote(path);
   std::string command = c.command;
-  if (command == "info") return golden::MaskInfo(golden::RunCli("info " + file));
-  if (command == "list") return FirstLines(golden::RunCli("list " + file), c.max_lines);
+  if (command == "info") return MaskInfo(RunCli("info " + file));
+  if (command == "list") return FirstLines(RunCli("list " + file), c.max_lines);
+  if (command == "dump") {
+    if (!c.refs.empty()) return RunCli("dump " + file + " " + ShellQuote(c.refs[0]));
+    return DumpPrefix(RunCli("dump " + file), c.max_lines);
+  }
   std::string out;
   for (const char* ref : c.refs)
-    out += "== " + std::string(ref) + "\n" +
-           golden::MaskOpenAges(golden::RunCli("summary " + file + " " + golden::Quote(ref)));
+    out += "== " + std::string(ref) + "\n" + MaskOpenAges(RunCli("summary " + file + " " + ShellQuote(ref)));
   return out;
 }
 
@@ -75,7 +74,7 @@ TEST_P(GoldenTest, OutputMatchesExpectedText) {
   } else {
     path = TestDataPath(input);
   }
-  golden::ExpectGolden(Output(c, path), c.expected);
+  ExpectGolden(Output(c, path), c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cli, GoldenTest, testing::ValuesIn(kCases),

@@ -123,20 +123,6 @@ TEST(ReaderChoice, PafVersions) {
             "Personal Ancestral File files are not supported yet");
 }
 
-TEST(ReaderChoice, LegacySignature) {
-  std::string error;
-  TempGedFile short_file("0123456789abcdefJ", "s.fdb");  // 17 bytes: only 4 after offset 13
-  EXPECT_FALSE(IsLegacyDatabase(short_file.path(), error));
-  EXPECT_EQ(error, "Not a valid Legacy Family Tree Database");
-  EXPECT_EQ(ErrorFor("0123456789abc"
-                     "Jet",
-                     "t.fdb"),
-            "Not a valid Legacy Family Tree Database");
-  EXPECT_EQ(ErrorFor("0123456789abc"
-                     "jET DB",
-                     "j.fdb"),
-            "Legacy Family Tree files are not supported yet");
-}
 
 TEST(ReaderChoice, OtherKindsAndUnknownExtensions) {
   EXPECT_EQ(ErrorFor("x", "a.ftw"), "Not a valid Family Tree Maker file");
