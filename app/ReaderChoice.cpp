@@ -46,7 +46,6 @@ constexpr KnownKind kKnownKinds[] = {
     {FileKind::PAF, {".paf"}, "Personal Ancestral File"},
     {FileKind::TMG4, {".tmg"}, "The Master Genealogist 4.x"},
     {FileKind::TMG5, {".pjc"}, "The Master Genealogist 5.x"},
-    {FileKind::RootsMagic3, {".rmg"}, "RootsMagic"},
 };
 
 const KnownKind* KnownKindFor(const std::string& extension) {
