@@ -1,5 +1,6 @@
 #include "formats/Readers.h"
 
+#include "formats/ftm/FTWCollection.h"
 #include "formats/ged/GEDCollection.h"
 #include "formats/legacy/LEGCollection.h"
 #include "formats/paf/PAFCollection.h"
@@ -10,6 +11,7 @@ const std::vector<const WReaderInfo*>& RegisteredReaders() {
       &WGEDCollection::ReaderInfo(),
       &WPAFCollection::ReaderInfo(),
       &WLEGCollection::ReaderInfo(),
+      &WFTWCollection::ReaderInfo(),
       &WRM3Collection::ReaderInfo(),
   };
   return readers;
