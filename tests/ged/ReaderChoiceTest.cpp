@@ -4,6 +4,7 @@
 
 #include "TempGedFile.h"
 #include "formats/ged/GEDCollection.h"
+#include "formats/paf/PAFCollection.h"
 
 namespace {
 
@@ -83,7 +84,7 @@ TEST(ReaderChoice, UnicodeProbe) {
 TEST(ReaderChoice, PafVersions) {
   auto version = [](const std::string& bytes) {
     TempGedFile file(bytes, "v.paf");
-    return DetectPAFVersion(file.path());
+    return WPAFCollection::DetectPAFVersion(file.path());
   };
   EXPECT_EQ(version(std::string("\0\0\0\0\0\0\0\0"
                                 "300\0",
@@ -108,7 +109,7 @@ TEST(ReaderChoice, PafVersions) {
                                 12)),
             1);
   EXPECT_EQ(version("short"), 1);
-  EXPECT_EQ(DetectPAFVersion("/nonexistent.paf"), 1);
+  EXPECT_EQ(WPAFCollection::DetectPAFVersion("/nonexistent.paf"), 1);
   EXPECT_EQ(ErrorFor(std::string("\0\0\0\0"
                                  "400\0"
                                  "PAF\0",
@@ -120,13 +121,13 @@ TEST(ReaderChoice, PafVersions) {
                                  "PAF\0",
                                  12),
                      "x.PAF"),
-            "Personal Ancestral File files are not supported yet");
+            "opened");
 }
 
 
 TEST(ReaderChoice, OtherKindsAndUnknownExtensions) {
-  EXPECT_EQ(ErrorFor("x", "a.ftw"), "Family Tree Maker files are not supported yet");
-  EXPECT_EQ(ErrorFor("x", "a.FBK"), "Family Tree Maker files are not supported yet");
+  EXPECT_EQ(ErrorFor("x", "a.ftw"), "Not a valid Family Tree Maker file");
+  EXPECT_EQ(ErrorFor("x", "a.FBK"), "Not a valid Family Tree Maker file");
   EXPECT_EQ(ErrorFor("x", "a.tmg"), "Unsupported TMG database version");
   EXPECT_EQ(ErrorFor("x", "a.pjc"), "opened");  // every 5.x project passes the version check
   EXPECT_EQ(ErrorFor("0 HEAD\n", "a.txt"), "Unknown file format");
