@@ -75,14 +75,12 @@ constexpr EventTag kEventTags[] = {
     {"OCCU", "Occupation"},
     {"NATU", "Naturalization"},
     {"SSN", "SSN"},
-    // Other names for the same events; the TYPE line keeps the name.
-    {"ORDN", "Ordination"},
-    {"DSCR", "Physical Description"},
-    {"TITL", "Title"},
-    {"NCHI", "Number of Children"},
-    {"SSN", "Social Security Number"},
-    {"NATU", "Naturalisation"},
-    {"BAPM", "Baptism (non-LDS)"},
+};
+
+// Other names for the same events; a TYPE line keeps the name.
+constexpr EventTag kEventSynonyms[] = {
+    {"ORDN", "Ordination"},          {"DSCR", "Physical Description"},  {"TITL", "Title"},
+    {"NCHI", "Number of Children"},  {"SSN", "Social Security Number"}, {"NATU", "Naturalisation"},
     {"CHRA", "Christening (Adult)"},
 };
 
@@ -93,11 +91,18 @@ constexpr const char* kOrdinanceStatus[] = {
 
 bool EqualNoCase(const std::string& a, const char* b) { return UpperCaseText(a) == UpperCaseText(b); }
 
-// The tag for an other event's type name, with whether the name is that tag's own.
-const EventTag* TagOfType(const std::string& name) {
-  for (const EventTag& t : kEventTags)
-    if (EqualNoCase(name, t.name)) return &t;
-  return nullptr;
+// The tag for an other event's type name, and the TYPE to write beside it: none when the
+// name is the one a reader gives an event of that tag.
+const char* TagOfType(const std::string& name, std::string& type) {
+  type = name;
+  for (const EventTag& t : kEventTags) {
+    if (!EqualNoCase(name, t.name)) continue;
+    if (name == t.name) type.clear();
+    return t.tag;
+  }
+  for (const EventTag& t : kEventSynonyms)
+    if (EqualNoCase(name, t.name)) return t.tag;
+  return "EVEN";
 }
 
 bool IsAsciiAlnum(char c) {
@@ -390,9 +395,9 @@ void WGedcomExport::WriteIndividual(RecNo n) {
   for (int i = 1; i <= others; ++i) {
     std::unique_ptr<WABSVitEvent> event = person->GetEvent(evOther, i);
     if (!event) continue;
-    const std::string& type = event->GetTypeName();
-    const EventTag* tag = TagOfType(type);
-    WriteEvent(1, tag ? tag->tag : "EVEN", false, *event, tag && type == tag->name ? std::string() : type);
+    std::string type;
+    const char* tag = TagOfType(event->GetTypeName(), type);
+    WriteEvent(1, tag, false, *event, type);
   }
 
   RecNo first_parents = 0;
@@ -545,16 +550,22 @@ void WGedcomExport::WriteCitations(int level, int count,
 
 void WGedcomExport::WriteCitation(int level, WABSCitation& citation) {
   WGedcomWriter& out = *out_;
-  std::unique_ptr<WABSSource> source = citation.GetSource();
   std::unique_ptr<WABSNote> citation_note = citation.GetNote();
-  const RecNo record = source ? SourceRecordOf(*source) : 0;
+  // The reader names the record when it can; otherwise the source's content tells it.
+  RecNo record = citation.GetSourceRecord();
+  std::unique_ptr<WABSSource> source;
+  if (record <= 0 || record > collection_.SourceCount()) {
+    record = 0;
+    source = citation.GetSource();
+    if (source) record = SourceRecordOf(*source);
+  }
   std::unique_ptr<WABSNote> source_note;
   if (record > 0) {
     out.Pointer(level, "SOUR", "S" + std::to_string(record));
   } else {
     // A source that is no record goes inline: its description, then its text.  A title alone
     // stays the title; a source with more than a title is described by its summary.
-    std::string description;
+    std::string description = source ? std::string() : citation.GetDetail();
     if (source) {
       const bool title_only = source->GetAuthor().empty() && source->GetPublication().empty() &&
                               source->GetCallNumber().empty() && source->GetAbbreviation().empty();
@@ -567,7 +578,8 @@ void WGedcomExport::WriteCitation(int level, WABSCitation& citation) {
       if (const std::string t = NoteText(text.get()); !t.empty()) out.Text(level + 1, "TEXT", t);
     }
   }
-  if (const std::string detail = citation.GetDetail(); !detail.empty()) out.Line(level + 1, "PAGE", detail);
+  if (const std::string detail = citation.GetDetail(); !detail.empty() && (source || record > 0))
+    out.Line(level + 1, "PAGE", detail);
   // An inline source has one NOTE line, which is the citation's note as well.
   WriteNote(level + 1, citation_note ? citation_note.get() : source_note.get());
 }

@@ -8,6 +8,39 @@ constexpr std::string_view kLineBreak = "\r\n";
 
 bool IsContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
 
+// The UTF-8 form of every Windows-1252 byte, controls as a blank.
+struct Utf8Table {
+  Utf8Table() {
+    for (int c = 0; c < 256; ++c) {
+      const bool control = c < 0x20 || c == 0x7F;
+      std::string utf8 = control ? std::string(" ") : AnsiToUtf8(std::string(1, static_cast<char>(c)));
+      length[c] = static_cast<unsigned char>(utf8.size());
+      for (size_t i = 0; i < utf8.size() && i < 4; ++i) bytes[c][i] = utf8[i];
+    }
+  }
+  char bytes[256][4] = {};
+  unsigned char length[256] = {};
+};
+
+const Utf8Table& Utf8Of() {
+  static const Utf8Table table;
+  return table;
+}
+
+// Appends the model text converted to UTF-8, controls (line breaks too) as blanks, with a
+// leading "@" doubled.
+void AppendModelText(std::string& out, std::string_view model_text) {
+  const Utf8Table& table = Utf8Of();
+  if (!model_text.empty() && model_text.front() == '@') out += '@';
+  for (char ch : model_text) {
+    const unsigned char c = static_cast<unsigned char>(ch);
+    if (c < 0x80 && c >= 0x20 && c != 0x7F)
+      out += ch;
+    else
+      out.append(table.bytes[c], table.length[c]);
+  }
+}
+
 }  // namespace
 
 WGedcomWriter::WGedcomWriter(Sink sink, size_t flush_at) : sink_(std::move(sink)), flush_at_(flush_at) {
@@ -56,10 +89,30 @@ void WGedcomWriter::Utf8Line(int level, std::string_view tag, std::string_view u
 }
 
 void WGedcomWriter::Line(int level, std::string_view tag, std::string_view value) {
-  std::string flat(value);
-  for (char& c : flat)
-    if (c == '\r' || c == '\n') c = ' ';
-  WriteValue(level, tag, ValueOf(flat));
+  ModelValue(level, tag, value);
+}
+
+void WGedcomWriter::ModelValue(int level, std::string_view tag, std::string_view model_text) {
+  // Most values fit on their line: they are converted straight into the buffer, and only a
+  // value that turns out too long is taken back and cut into CONC lines.
+  const size_t line_start = buffer_.size();
+  buffer_.append(std::to_string(level));
+  buffer_ += ' ';
+  buffer_.append(tag);
+  if (model_text.empty()) {
+    EndLine();
+    return;
+  }
+  buffer_ += ' ';
+  const size_t value_start = buffer_.size();
+  AppendModelText(buffer_, model_text);
+  if (buffer_.size() - line_start + kLineBreak.size() <= kMaxLineBytes) {
+    EndLine();
+    return;
+  }
+  const std::string value = buffer_.substr(value_start);
+  buffer_.resize(line_start);
+  WriteValue(level, tag, value);
 }
 
 void WGedcomWriter::Text(int level, std::string_view tag, std::string_view text) {
@@ -69,11 +122,10 @@ void WGedcomWriter::Text(int level, std::string_view tag, std::string_view text)
   do {
     size_t end = text.find_first_of("\r\n", i);
     if (end == std::string_view::npos) end = text.size();
-    std::string value = ValueOf(text.substr(i, end - i));
     if (first)
-      WriteValue(level, tag, value);
+      ModelValue(level, tag, text.substr(i, end - i));
     else
-      WriteValue(level + 1, "CONT", value);
+      ModelValue(level + 1, "CONT", text.substr(i, end - i));
     first = false;
     if (end < text.size() && text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n') ++end;
     i = end + 1;
@@ -102,11 +154,9 @@ void WGedcomWriter::WriteValue(int level, std::string_view tag, std::string_view
 }
 
 std::string WGedcomWriter::ValueOf(std::string_view model_text) {
-  std::string clean(model_text);
-  for (char& c : clean)
-    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = ' ';
-  std::string utf8 = AnsiToUtf8(clean);
-  if (!utf8.empty() && utf8[0] == '@') utf8.insert(0, 1, '@');
+  std::string utf8;
+  utf8.reserve(model_text.size() + 8);
+  AppendModelText(utf8, model_text);
   return utf8;
 }
 

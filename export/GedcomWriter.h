@@ -49,6 +49,8 @@ class WGedcomWriter {
   static size_t CutPoint(std::string_view utf8, size_t room);
 
  private:
+  // "level TAG value" for a model text, converted on the way into the buffer.
+  void ModelValue(int level, std::string_view tag, std::string_view model_text);
   // Writes the prefix and the UTF-8 value, going on in CONC lines when it is too long.
   void WriteValue(int level, std::string_view tag, std::string_view value);
   void Append(std::string_view text);
