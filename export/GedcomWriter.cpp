@@ -92,7 +92,7 @@ void WGedcomWriter::Line(int level, std::string_view tag, std::string_view value
   ModelValue(level, tag, value);
 }
 
-void WGedcomWriter::ModelValue(int level, std::string_view tag, std::string_view model_text) {
+void WGedcomWriter::ModelValue(int level, std::string_view tag, std::string_view model_text, int conc_level) {
   // Most values fit on their line: they are converted straight into the buffer, and only a
   // value that turns out too long is taken back and cut into CONC lines.
   const size_t line_start = buffer_.size();
@@ -112,7 +112,7 @@ void WGedcomWriter::ModelValue(int level, std::string_view tag, std::string_view
   }
   const std::string value = buffer_.substr(value_start);
   buffer_.resize(line_start);
-  WriteValue(level, tag, value);
+  WriteValue(level, tag, value, conc_level);
 }
 
 void WGedcomWriter::Text(int level, std::string_view tag, std::string_view text) {
@@ -125,14 +125,14 @@ void WGedcomWriter::Text(int level, std::string_view tag, std::string_view text)
     if (first)
       ModelValue(level, tag, text.substr(i, end - i));
     else
-      ModelValue(level + 1, "CONT", text.substr(i, end - i));
+      ModelValue(level + 1, "CONT", text.substr(i, end - i), level + 1);
     first = false;
     if (end < text.size() && text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n') ++end;
     i = end + 1;
   } while (i <= text.size());
 }
 
-void WGedcomWriter::WriteValue(int level, std::string_view tag, std::string_view value) {
+void WGedcomWriter::WriteValue(int level, std::string_view tag, std::string_view value, int conc_level) {
   std::string prefix = std::to_string(level) + " " + std::string(tag);
   Append(prefix);
   if (value.empty()) {
@@ -141,7 +141,7 @@ void WGedcomWriter::WriteValue(int level, std::string_view tag, std::string_view
   }
   Append(" ");
   size_t room = kMaxLineBytes - kLineBreak.size() - prefix.size() - 1;
-  const std::string conc = std::to_string(level + 1) + " CONC ";
+  const std::string conc = std::to_string(conc_level < 0 ? level + 1 : conc_level) + " CONC ";
   while (true) {
     size_t cut = value.size() <= room ? value.size() : CutPoint(value, room);
     Append(value.substr(0, cut));

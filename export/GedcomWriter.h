@@ -49,10 +49,11 @@ class WGedcomWriter {
   static size_t CutPoint(std::string_view utf8, size_t room);
 
  private:
-  // "level TAG value" for a model text, converted on the way into the buffer.
-  void ModelValue(int level, std::string_view tag, std::string_view model_text);
+  // "level TAG value" for a model text, converted on the way into the buffer.  CONC lines go at
+  // `conc_level` (-1: one below the line; a CONT line's go beside it, at its own level).
+  void ModelValue(int level, std::string_view tag, std::string_view model_text, int conc_level = -1);
   // Writes the prefix and the UTF-8 value, going on in CONC lines when it is too long.
-  void WriteValue(int level, std::string_view tag, std::string_view value);
+  void WriteValue(int level, std::string_view tag, std::string_view value, int conc_level = -1);
   void Append(std::string_view text);
   void EndLine();
 
