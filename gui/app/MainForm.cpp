@@ -39,6 +39,7 @@
 #include "base/UIHooks.h"
 #include "gui/app/AnsiText.h"
 #include "gui/app/DialogHooks.h"
+#include "gui/app/ExportCommand.h"
 #include "gui/app/HelpMenu.h"
 #include "gui/app/InitHelpDialog.h"
 #include "gui/app/Messages.h"
@@ -161,11 +162,13 @@ void TMainForm::CreateActions() {
   file_directory_->setToolTip(QStringLiteral("File Directory"));
   connect(file_directory_, &QAction::triggered, this,
           [this] { left_panel_->setVisible(!left_panel_->isVisible()); });
+  export_ = new TExportCommand(this);
 }
 
 void TMainForm::CreateMenus() {
   QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
   file->addAction(open_);
+  file->addAction(export_->Action());
   file->addSeparator();
   file->addAction(exit_);
   QMenu* edit = menuBar()->addMenu(QStringLiteral("Edit"));
