@@ -13,24 +13,25 @@ bool WChainGuard::Step(int64_t link) {
     stop_ = StopReason::Invalid;
     return false;
   }
+  const bool met = large_.empty() ? std::find(small_.begin(), small_.end(), link) != small_.end()
+                                  : large_.count(link) != 0;
+  if (met) {
+    stop_ = StopReason::Repeated;
+    return false;
+  }
   if (steps_ >= max_steps_) {
     stop_ = StopReason::StepLimit;
     return false;
   }
-  if (large_.empty()) {
-    if (std::find(small_.begin(), small_.end(), link) != small_.end()) {
-      stop_ = StopReason::Repeated;
-      return false;
-    }
+  if (large_.empty() && small_.size() < kSmall) {
     small_.push_back(link);
-    if (small_.size() > kSmall) {
+  } else {
+    if (large_.empty()) {
       large_.insert(small_.begin(), small_.end());
       small_.clear();
       small_.shrink_to_fit();
     }
-  } else if (!large_.insert(link).second) {
-    stop_ = StopReason::Repeated;
-    return false;
+    large_.insert(link);
   }
   ++steps_;
   return true;

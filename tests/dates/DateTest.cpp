@@ -314,3 +314,30 @@ TEST(DateParse, ArbitraryBytesNeverCrash) {
     (void)d.DayNumber(2);
   }
 }
+
+namespace {
+
+// A coded date as a binary reader fills it from raw bits.
+class CodedDate : public WDate {
+ public:
+  CodedDate(int year, int month, int day) {
+    SetDateParts(firstDate, year, month, day);
+    invalid = !firstDate.hasDate;
+  }
+};
+
+}  // namespace
+
+// Damaged files give months and days beyond any table: they read as missing parts, and day
+// numbers and display texts stay inside their tables.
+TEST(CodedDates, PartsBeyondTheCalendarReadAsMissing) {
+  CodedDate bad_month(1850, 99, 12);
+  EXPECT_EQ(bad_month.Month(), 0);
+  EXPECT_EQ(bad_month.Day(), 12);
+  EXPECT_EQ(bad_month.DayNumber(1), CodedDate(1850, 0, 12).DayNumber(1));
+  EXPECT_EQ(CodedDate(1850, 14, 40).Day(), 0);
+  EXPECT_EQ(CodedDate(1850, 13, 31).Month(), 13);  // Hebrew and French calendars have 13 months
+  EXPECT_EQ(CodedDate(-3, -1, -7).IsValid(), false);
+  EXPECT_EQ(CodedDate(70000, 1, 1).Year(), 0);
+  EXPECT_EQ(CodedDate(1850, 2, 3).GetDisplayText(), "3 Feb 1850");
+}
