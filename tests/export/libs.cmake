@@ -1,1 +1,2 @@
-set(TEST_LIBS taravell_export)
+# The round trip opens files of every kind through the registry (app) and reads GEDCOM back.
+set(TEST_LIBS taravell_export taravell_app)
