@@ -181,6 +181,30 @@ mode_t NewFileMode() {
   return 0666 & ~mask;
 }
 
+// True when every piece of the whole address (its lines, and the pieces between commas) is one
+// of the parts' lines, or when the whole address is empty.
+bool PartsHoldAddress(const std::string& whole, const std::vector<std::string>& parts) {
+  std::vector<std::string> lines;
+  for (const std::string& part : parts) {
+    size_t i = 0;
+    while (i <= part.size()) {
+      size_t end = part.find_first_of("\r\n", i);
+      if (end == std::string::npos) end = part.size();
+      lines.push_back(TrimText(part.substr(i, end - i)));
+      i = end + 1;
+    }
+  }
+  size_t i = 0;
+  while (i < whole.size()) {
+    size_t end = whole.find_first_of(",\r\n", i);
+    if (end == std::string::npos) end = whole.size();
+    const std::string piece = TrimText(whole.substr(i, end - i));
+    if (!piece.empty() && std::find(lines.begin(), lines.end(), piece) == lines.end()) return false;
+    i = end + 1;
+  }
+  return true;
+}
+
 std::string NoteText(const WABSNote* note) { return note ? note->GetText("\r\n") : std::string(); }
 
 // 64-bit FNV-1a over the fields, each closed by a byte that no text holds.
@@ -761,9 +785,19 @@ void WGedcomExport::WriteRepository(RecNo n) {
     bool any = !whole.empty();
     for (const std::string& part : parts) any = any || !part.empty();
     if (any) {
-      out.Text(1, "ADDR", whole);
+      // The parts go as such only when they hold every piece of the whole address: readers take
+      // parts that leave some of it out for the address and drop the rest.  Otherwise the parts
+      // the whole address lacks are added to it as lines of its own; the country stays a part.
+      const std::vector<std::string> part_list(parts, parts + std::size(parts));
+      const bool parts_complete = PartsHoldAddress(whole, part_list);
+      std::string text = whole;
+      if (!parts_complete)
+        for (size_t i = 0; i + 1 < std::size(parts); ++i)
+          if (!TrimText(parts[i]).empty() && !PartsHoldAddress(parts[i], {whole}))
+            text += (text.empty() ? "" : "\r\n") + TrimText(parts[i]);
+      out.Text(1, "ADDR", text);
       for (size_t i = 0; i < std::size(parts); ++i)
-        if (!parts[i].empty()) out.Line(2, kTags[i], parts[i]);
+        if (!parts[i].empty() && (parts_complete || i + 1 == std::size(parts))) out.Line(2, kTags[i], parts[i]);
     }
     if (const std::string phone = address->GetPhone(); !phone.empty()) out.Line(1, "PHON", phone);
   }
