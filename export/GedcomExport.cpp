@@ -29,13 +29,6 @@
 #include "model/ABSSubmitter.h"
 #include "model/ABSVitEvent.h"
 
-#ifndef TARAVELL_VERSION_MAJOR
-#define TARAVELL_VERSION_MAJOR 1
-#endif
-#ifndef TARAVELL_VERSION_MINOR
-#define TARAVELL_VERSION_MINOR 15
-#endif
-
 namespace {
 
 const char* const kSubmitterXref = "U1";
@@ -77,31 +70,22 @@ constexpr EventTag kEventTags[] = {
     {"SSN", "SSN"},
 };
 
-// Other names for the same events; a TYPE line keeps the name.
-constexpr EventTag kEventSynonyms[] = {
-    {"ORDN", "Ordination"},          {"DSCR", "Physical Description"},  {"TITL", "Title"},
-    {"NCHI", "Number of Children"},  {"SSN", "Social Security Number"}, {"NATU", "Naturalisation"},
-    {"CHRA", "Christening (Adult)"},
-};
-
 // Words that stand in an ordinance's date for its status.
 constexpr const char* kOrdinanceStatus[] = {
     "BIC",  "CANCELED", "CANCELLED", "CHILD",    "CLEARED",   "COMPLETED", "DNS",       "DNS/CAN",
     "DONE", "EXCLUDED", "INFANT",    "PRE-1970", "QUALIFIED", "STILLBORN", "SUBMITTED", "UNCLEARED"};
 
-bool EqualNoCase(const std::string& a, const char* b) { return UpperCaseText(a) == UpperCaseText(b); }
-
-// The tag for an other event's type name, and the TYPE to write beside it: none when the
-// name is the one a reader gives an event of that tag.
+// The tag for an other event's type name, and the TYPE to write beside it.  Only the very name
+// a reader gives an event of a tag stands for that tag; any other name (another spelling too)
+// is an EVEN whose TYPE keeps it, which is what other programs read best.
 const char* TagOfType(const std::string& name, std::string& type) {
-  type = name;
   for (const EventTag& t : kEventTags) {
-    if (!EqualNoCase(name, t.name)) continue;
-    if (name == t.name) type.clear();
-    return t.tag;
+    if (name == t.name) {
+      type.clear();
+      return t.tag;
+    }
   }
-  for (const EventTag& t : kEventSynonyms)
-    if (EqualNoCase(name, t.name)) return t.tag;
+  type = name;
   return "EVEN";
 }
 
@@ -797,7 +781,8 @@ void WGedcomExport::WriteRepository(RecNo n) {
             text += (text.empty() ? "" : "\r\n") + TrimText(parts[i]);
       out.Text(1, "ADDR", text);
       for (size_t i = 0; i < std::size(parts); ++i)
-        if (!parts[i].empty() && (parts_complete || i + 1 == std::size(parts))) out.Line(2, kTags[i], parts[i]);
+        if (!parts[i].empty() && (parts_complete || i + 1 == std::size(parts)))
+          out.Line(2, kTags[i], parts[i]);
     }
     if (const std::string phone = address->GetPhone(); !phone.empty()) out.Line(1, "PHON", phone);
   }

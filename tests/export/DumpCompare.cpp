@@ -121,21 +121,11 @@ class JsonParser {
         case 'f':
           out += '\f';
           break;
-        case 'u': {
-          unsigned cp = std::stoul(std::string(s_.substr(i_, 4)), nullptr, 16);
+        case 'u':
+          // The dump escapes control characters only.
+          out += static_cast<char>(std::stoul(std::string(s_.substr(i_, 4)), nullptr, 16) & 0x7F);
           i_ += 4;
-          if (cp < 0x80) {
-            out += static_cast<char>(cp);
-          } else if (cp < 0x800) {
-            out += static_cast<char>(0xC0 | (cp >> 6));
-            out += static_cast<char>(0x80 | (cp & 0x3F));
-          } else {
-            out += static_cast<char>(0xE0 | (cp >> 12));
-            out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (cp & 0x3F));
-          }
           break;
-        }
         default:
           out += c;
       }
