@@ -1,18 +1,23 @@
-#!/ usr / bin / env bash
-#Speed and memory of the GEDCOM export against the import of the same file : `taravell - cli
-#info` (import, links, the General tab) and `taravell - cli export` (the same import, then the
-#whole file written as GEDCOM), alternately on the same warm generated file, in one run.
+#!/usr/bin/env bash
+# Speed and memory of the GEDCOM export against the import of the same file: `taravell-cli
+# info` (import, links, the General tab) and `taravell-cli export` (the same import, then the
+# whole file written as GEDCOM), alternately on the same warm generated file, in one run.
 #
-#bench / bench_export.sh[--runs R][--build DIR][SIZE...]
+#   bench/bench_export.sh [--runs R] [--build DIR] [SIZE...]
 #
-#SIZE is a number of generated individuals(default 1000000); files are generated once into
-#/ tmp.Figures are the medians of R runs(default 3) : wall and CPU seconds and peak resident
-#memory.The export 's own cost is its time less the import' s; "flat" memory means the export's
-#peak stays near the import 's (the mapped file and the indexes), whatever the file' s size.
-set - euo pipefail cd "$(dirname " $0 ")/.." ROOT = $(pwd) SHARED =
-    $(cd "$ROOT/.." && pwd) / shared / bench[-d "$SHARED"] || SHARED =
-        / work / shared / bench RUNS = 3 BUILD = "$ROOT/build" SIZES = () while[$ # - gt 0];
-do
+# SIZE is a number of generated individuals (default 1000000); files are generated once into
+# /tmp.  Figures are the medians of R runs (default 3): wall and CPU seconds and peak resident
+# memory.  The export's own cost is its time less the import's; "flat" memory means the export's
+# peak stays near the import's (the mapped file and the indexes), whatever the file's size.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+ROOT=$(pwd)
+SHARED=$(cd "$ROOT/.." && pwd)/shared/bench
+[ -d "$SHARED" ] || SHARED=/work/shared/bench
+RUNS=3
+BUILD="$ROOT/build"
+SIZES=()
+while [ $# -gt 0 ]; do
   case "$1" in
     --runs) RUNS=$2; shift 2 ;;
     --build) BUILD=$2; shift 2 ;;
@@ -26,7 +31,7 @@ CLI="$BUILD/taravell-cli"
 TMP=$(mktemp -d)
 trap 'rm -rf "$TMP"' EXIT
 
-#run NAME COMMAND... : appends "wall cpu peak_kb" of one run to $TMP / NAME.
+# run NAME COMMAND...: appends "wall cpu peak_kb" of one run to $TMP/NAME.
 run() {
   local name=$1
   shift
