@@ -16,9 +16,9 @@ constexpr const char* kHebrewMonths[13] = {"TSH", "CSH", "KSL", "TVT", "SHV", "A
 constexpr const char* kFrenchMonths[13] = {"VEND", "BRUM", "FRIM", "NIVO", "PLUV", "VENT", "GERM",
                                            "FLOR", "PRAI", "MESS", "THER", "FRUC", "COMP"};
 
-// The words of a text, split at runs of blanks.
-Words SplitWords(std::string_view text) {
-  Words words;
+// The words of a text, split at runs of blanks, into `words` (cleared first).
+void SplitWordsInto(std::string_view text, Words& words) {
+  words.clear();
   size_t i = 0;
   while (i < text.size()) {
     while (i < text.size() && text[i] == ' ') ++i;
@@ -26,6 +26,11 @@ Words SplitWords(std::string_view text) {
     while (i < text.size() && text[i] != ' ') ++i;
     if (i > start) words.push_back(text.substr(start, i - start));
   }
+}
+
+Words SplitWords(std::string_view text) {
+  Words words;
+  SplitWordsInto(text, words);
   return words;
 }
 
@@ -229,7 +234,9 @@ std::optional<std::string> DateFromParts(const WDate& date) {
 
 bool WGedcomDate::IsGedcomDate(std::string_view text) {
   if (IsPhrase(text)) return true;
-  const Words w = SplitWords(text);
+  // Dates are checked by the million: the word list keeps its room from one call to the next.
+  static thread_local Words w;
+  SplitWordsInto(text, w);
   if (w.empty()) return false;
   size_t i = 1;
   const std::string_view keyword = w[0];
@@ -271,9 +278,17 @@ std::string WGedcomDate::FromDate(const WDate* date) {
   if (!date || !date->IsValid()) return std::string();
   const std::string& text = date->GetText();
   if (IsPhrase(text)) return text;
-  std::string gedcom;
-  for (std::string_view word : SplitWords(text)) gedcom += (gedcom.empty() ? "" : " ") + ShortDualYear(word);
-  if (!gedcom.empty() && IsGedcomDate(gedcom)) return gedcom;
+  // Most stored texts are GEDCOM dates already, with single blanks and no year written twice.
+  const bool plain = text.find('/') == std::string::npos && text.find("  ") == std::string::npos &&
+                     !text.empty() && text.front() != ' ' && text.back() != ' ';
+  if (plain) {
+    if (IsGedcomDate(text)) return text;
+  } else {
+    std::string gedcom;
+    for (std::string_view word : SplitWords(text))
+      gedcom += (gedcom.empty() ? "" : " ") + ShortDualYear(word);
+    if (!gedcom.empty() && IsGedcomDate(gedcom)) return gedcom;
+  }
   if (date->IsStandard())
     if (auto built = DateFromParts(*date)) return *built;
   const std::string shown = text.empty() ? date->GetDisplayText() : text;

@@ -224,6 +224,7 @@ int WGedcomExport::RecordTotal() {
 
 bool WGedcomExport::WriteAll(const WGedcomWriter::Sink& sink) {
   counts_ = Counts();
+  xref_kinds_.assign(keep_ids_ ? static_cast<size_t>(collection_.IndividualCount()) + 1 : 0, kXrefUnknown);
   repositories_.clear();
   repository_exists_.clear();
   out_ = std::make_unique<WGedcomWriter>(sink);
@@ -343,23 +344,34 @@ bool WGedcomExport::IsKeptIdentifier(RecNo n, const std::string& id) {
 }
 
 std::string WGedcomExport::IndividualXref(RecNo n) {
-  if (!keep_ids_) return "I" + std::to_string(n);
+  const XrefKind known =
+      n >= 0 && static_cast<size_t>(n) < xref_kinds_.size() ? xref_kinds_[n] : kXrefUnknown;
+  if (!keep_ids_ || known == kXrefMade) return "I" + std::to_string(n);
   std::string id;
   try {
     if (std::unique_ptr<WABSIndividual> person = collection_.GetIndividual(n)) id = person->GetID();
   } catch (const std::exception&) {
     id.clear();
   }
-  return XrefOf(n, id);
+  return known == kXrefKept ? id : XrefOf(n, id);
 }
 
 std::string WGedcomExport::XrefOf(RecNo n, const std::string& id) {
   if (!keep_ids_) return "I" + std::to_string(n);
-  if (IsKeptIdentifier(n, id)) return id;
+  auto remember = [&](XrefKind kind) {
+    if (n >= 0 && static_cast<size_t>(n) < xref_kinds_.size()) xref_kinds_[n] = kind;
+  };
+  if (IsKeptIdentifier(n, id)) {
+    remember(kXrefKept);
+    return id;
+  }
   // A made xref must not be another individual's kept identifier.
   const std::string made = "I" + std::to_string(n);
   const RecNo owner = collection_.FindIndividual(made);
-  if (owner == 0 || owner == n) return made;
+  if (owner == 0 || owner == n) {
+    remember(kXrefMade);
+    return made;
+  }
   for (int k = 1;; ++k) {
     std::string other = made + "_" + std::to_string(k);
     if (collection_.FindIndividual(other) == 0) return other;

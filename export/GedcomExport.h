@@ -22,7 +22,8 @@ class WABSSource;
 // model the way the dump does: the header, the submitter, every individual, every family, every
 // source and the repositories the sources name, and the trailer.  Records are fetched, written
 // and freed one at a time, so memory does not grow with the file; only a table of the source
-// records (to point citations at them) is kept.
+// records (to point citations at them) and a byte an individual telling how its xref was made
+// are kept.
 //
 // Cross-references are made from record numbers: @I<n>@, @F<n>@, @S<n>@, @R<n>@ and @U1@ for
 // the submitter.  An individual of a GEDCOM file keeps its own identifier as its xref when that
@@ -104,6 +105,10 @@ class WGedcomExport {
   std::time_t when_ = 0;
   Counts counts_;
   bool keep_ids_ = false;  // GEDCOM: individuals keep their identifiers as xrefs where they can
+  // What the individuals' xrefs turned out to be, so that the families need not find out again:
+  // one byte an individual, only for files that keep their identifiers.
+  enum XrefKind : uint8_t { kXrefUnknown, kXrefKept, kXrefMade };
+  std::vector<XrefKind> xref_kinds_;
   bool sources_indexed_ = false;
   std::unordered_map<uint64_t, RecNo> source_by_key_;
   std::vector<RecNo> repositories_;  // the repositories found to exist, in order of first asking
