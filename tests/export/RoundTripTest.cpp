@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -22,18 +23,31 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The files every reader's round trip covers.  "data:" is tests/data, "corpus:" the shared
-// corpus (skipped when it is absent).  A reader adds its fixtures here, one line each.
-const char* const kFixtures[] = {
-    "data:sample.ged",
-    "corpus:ged/royal92.ged",
-};
-
 std::string FixturePath(const std::string& spec) {
   if (spec.rfind("data:", 0) == 0) return TestDataPath(spec.substr(5));
   if (spec.rfind("corpus:", 0) == 0) return HaveCorpus() ? CorpusDir() + "/" + spec.substr(7) : std::string();
   return SourceDir() + "/" + spec;
 }
+
+// A file to take out and back: its name in the test's output, and what makes it in a folder
+// and returns its path (empty: not there, the test is skipped).
+struct Fixture {
+  const char* name;
+  std::function<std::string(const std::string& dir)> make;
+};
+
+// A file that is there already: "data:" is tests/data, "corpus:" the shared corpus.
+Fixture Existing(const char* name, const char* spec) {
+  return {name, [spec](const std::string&) { return FixturePath(spec); }};
+}
+
+// The files every reader's round trip covers.  A reader adds its fixtures here, one line each:
+// an existing file, or one its test writer makes, such as
+//   {"paf5", [](const std::string& dir) { return WriteSomeBook(dir + "/family.paf"); }},
+const Fixture kFixtures[] = {
+    Existing("sample", "data:sample.ged"),
+    Existing("royal92", "corpus:ged/royal92.ged"),
+};
 
 // Opens a file the way the viewer does.
 std::unique_ptr<WABSCollection> Open(const std::string& path) {
@@ -65,20 +79,23 @@ std::string Joined(const std::vector<std::string>& lines, size_t max = 40) {
   return s;
 }
 
-class RoundTrip : public ::testing::TestWithParam<const char*> {};
+class RoundTrip : public ::testing::TestWithParam<Fixture> {};
 
 TEST_P(RoundTrip, ReadsBackWhatTheOriginalAnswers) {
-  const std::string path = FixturePath(GetParam());
+  TempDir dir;
+  const std::string path = GetParam().make(dir.path());
   if (path.empty()) GTEST_SKIP() << "no corpus";
   std::unique_ptr<WABSCollection> original = Open(path);
   ASSERT_TRUE(original);
-  TempDir dir;
   std::unique_ptr<WABSCollection> back = ExportAndReadBack(*original, dir);
   const std::vector<std::string> differences = CompareDumps(*original, *back);
   EXPECT_TRUE(differences.empty()) << Joined(differences);
 }
 
-INSTANTIATE_TEST_SUITE_P(Fixtures, RoundTrip, ::testing::ValuesIn(kFixtures));
+INSTANTIATE_TEST_SUITE_P(Fixtures, RoundTrip, ::testing::ValuesIn(kFixtures),
+                         [](const ::testing::TestParamInfo<Fixture>& info) {
+                           return std::string(info.param.name);
+                         });
 
 // A collection of no particular kind, with what the GEDCOM reader never produces: names with
 // prefix and suffix parts, events whose type names GEDCOM knows under other tags or not at
