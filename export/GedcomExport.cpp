@@ -254,14 +254,19 @@ bool WGedcomExport::WriteAll(const WGedcomWriter::Sink& sink) {
     ++counts_.sources;
     if (!tick()) return false;
   }
-  // Every repository in order, so that they keep their record numbers, then any that a source
-  // names beyond a gap in the numbers.
+  // The repositories the sources name.  The model cannot tell how many repositories there are
+  // (and a reader may answer any number), so the ones up to the highest named are written in
+  // order while they exist, keeping their record numbers, then the named ones after a gap.
+  std::sort(repositories_.begin(), repositories_.end());
+  const RecNo highest = repositories_.empty() ? 0 : repositories_.back();
+  const RecNo limit = std::min<RecNo>(highest, collection_.SourceCount() + 1000);
   RecNo next = 1;
-  while (RepositoryExists(next)) {
+  while (next <= limit && RepositoryExists(next)) {
     WriteRepository(next++);
     ++counts_.repositories;
   }
   std::sort(repositories_.begin(), repositories_.end());
+  repositories_.erase(std::unique(repositories_.begin(), repositories_.end()), repositories_.end());
   for (RecNo n : repositories_) {
     if (n < next) continue;
     WriteRepository(n);

@@ -16,6 +16,9 @@
 #include "base/UIHooks.h"
 #include "export/GedcomExport.h"
 #include "formats/ged/GEDCollection.h"
+#include "model/ABSAddress.h"
+#include "model/ABSNote.h"
+#include "model/ABSRepo.h"
 #include "support/MemCollection.h"
 #include "support/TempDir.h"
 #include "support/TestPaths.h"
@@ -53,6 +56,37 @@ TEST(ExportFile, WritesACompleteGedcomFile) {
   EXPECT_EQ(FileCount(dir.path()), 1) << "no temporary file is left";
   EXPECT_EQ(exporter.GetCounts().individuals, 1);
   EXPECT_EQ(fs::status(dir / "out.ged").permissions() & fs::perms::others_read, fs::perms::others_read);
+}
+
+// A reader that answers every repository number, as the model allows.
+class AnyRepositoryCollection : public MemCollection {
+ public:
+  std::unique_ptr<WABSRepo> GetRepository(RecNo n) override {
+    class Repo : public WABSRepo {
+     public:
+      explicit Repo(RecNo n) : n_(n) {}
+      std::string GetName() override { return "Archive " + std::to_string(n_); }
+      std::unique_ptr<WABSAddress> GetAddress() override { return nullptr; }
+      std::unique_ptr<WABSNote> GetNote() override { return nullptr; }
+
+     private:
+      RecNo n_;
+    };
+    return n > 0 ? std::make_unique<Repo>(n) : nullptr;
+  }
+};
+
+TEST(ExportFile, WritesTheRepositoriesUpToTheHighestNamed) {
+  AnyRepositoryCollection mem;
+  mem.Source(mem.AddSource("Register")).repository = 3;
+  TempDir dir;
+  WGedcomExport exporter(mem);
+  std::string error;
+  ASSERT_EQ(exporter.WriteFile(dir / "out.ged", error), WGedcomExport::Result::Written) << error;
+  EXPECT_EQ(exporter.GetCounts().repositories, 3);
+  const std::string text = ReadFile(dir / "out.ged");
+  EXPECT_NE(text.find("1 REPO @R3@\r\n"), std::string::npos);
+  EXPECT_NE(text.find("0 @R3@ REPO\r\n1 NAME Archive 3\r\n0 TRLR\r\n"), std::string::npos);
 }
 
 TEST(ExportFile, ACancelledExportLeavesNothing) {
