@@ -168,6 +168,16 @@ bool DatesAgree(const std::string& original, const std::string& back) {
   return expected == back;
 }
 
+// A source's call number goes under its REPO, where our reader does not look: the citations
+// that show the source's summary lose it too.
+std::vector<std::string> g_call_numbers;
+
+std::string WithoutCallNumbers(std::string text) {
+  for (const std::string& call : g_call_numbers)
+    for (size_t at; (at = text.find(", " + call)) != std::string::npos;) text.erase(at, call.size() + 2);
+  return text;
+}
+
 class Differences {
  public:
   explicit Differences(std::vector<std::string>& out) : out_(out) {}
@@ -187,8 +197,9 @@ void CompareEvents(Differences& d, const std::string& where, const Json& a, cons
   d.Check(where + " count", std::to_string(ea.size()), std::to_string(eb.size()));
   for (size_t i = 0; i < ea.size() && i < eb.size(); ++i) {
     const std::string at = where + "[" + std::to_string(i) + "].";
-    for (const char* field : {"kind", "i", "place", "desc", "note", "citations"})
+    for (const char* field : {"kind", "i", "place", "desc", "note"})
       d.Check(at + field, ea[i][field].Text(), eb[i][field].Text());
+    d.Check(at + "citations", WithoutCallNumbers(ea[i]["citations"].Text()), eb[i]["citations"].Text());
     // An other event without a type name reads back as "Event".
     std::string type = ea[i]["type"].Text();
     if (type.empty() && ea[i]["kind"].Text() == "6") type = "Event";
@@ -206,8 +217,9 @@ void CompareIndividual(Differences& d, const std::string& where, const Json& a, 
   std::string ref = a["ref"].Text();
   if (ref.empty() && !id_kept) ref = id;
   d.Check(where + "ref", ref, b["ref"].Text());
-  for (const char* field : {"afn", "given", "surname", "change", "note", "citations"})
+  for (const char* field : {"afn", "given", "surname", "change", "note"})
     d.Check(where + field, TrimText(a[field].Text()), TrimText(b[field].Text()));
+  d.Check(where + "citations", WithoutCallNumbers(a["citations"].Text()), b["citations"].Text());
   std::string sex = a["sex"].Text();
   if (sex != "M" && sex != "F") sex = "U";
   d.Check(where + "sex", sex, b["sex"].Text());
@@ -245,8 +257,9 @@ void CompareIndividual(Differences& d, const std::string& where, const Json& a, 
 }
 
 void CompareFamily(Differences& d, const std::string& where, const Json& a, const Json& b) {
-  for (const char* field : {"husband", "wife", "place", "note", "citations"})
+  for (const char* field : {"husband", "wife", "place", "note"})
     d.Check(where + field, a[field].Text(), b[field].Text());
+  d.Check(where + "citations", WithoutCallNumbers(a["citations"].Text()), b["citations"].Text());
   std::string children_a, children_b;
   for (const Json& c : a["children"].Array()) children_a += c.Text() + ",";
   for (const Json& c : b["children"].Array()) children_b += c.Text() + ",";
@@ -266,14 +279,11 @@ void CompareFamily(Differences& d, const std::string& where, const Json& a, cons
 void CompareSource(Differences& d, const std::string& where, const Json& a, const Json& b) {
   for (const char* field : {"title", "author", "publication", "abbrev", "repository", "note", "text"})
     d.Check(where + field, a[field].Text(), b[field].Text());
-  std::string summary = a["summary"].Text();
-  const std::string call = a["call"].Text();
-  if (!call.empty()) {
-    const std::string flat = FlattenLines(call);
-    const size_t at = summary.find(flat);
-    if (at != std::string::npos) summary.erase(at >= 2 ? at - 2 : at, flat.size() + (at >= 2 ? 2 : 0));
-    if (summary.rfind(", ", 0) == 0) summary.erase(0, 2);
-  }
+  std::string summary = WithoutCallNumbers(a["summary"].Text());
+  // A summary of a call number alone, or one that starts with it.
+  const std::string call = FlattenLines(a["call"].Text());
+  if (!call.empty() && summary.rfind(call, 0) == 0)
+    summary.erase(0, std::min(summary.size(), call.size() + 2));
   d.Check(where + "summary", summary, b["summary"].Text());
 }
 
@@ -292,6 +302,10 @@ std::vector<std::string> CompareDumps(WABSCollection& original, WABSCollection& 
   std::vector<std::string> out;
   Differences d(out);
   WModelDump da(original), db(read_back);
+  g_call_numbers.clear();
+  for (RecNo n = 1; n <= original.SourceCount(); ++n)
+    if (const std::string call = FlattenLines(ParseLine(da.SourceLine(n))["call"].Text()); !call.empty())
+      g_call_numbers.push_back(call);
   d.Check("individual count", std::to_string(original.IndividualCount()),
           std::to_string(read_back.IndividualCount()));
   d.Check("family count", std::to_string(original.FamilyCount()), std::to_string(read_back.FamilyCount()));

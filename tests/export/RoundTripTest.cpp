@@ -36,6 +36,9 @@ struct Fixture {
   std::function<std::string(const std::string& dir)> make;
 };
 
+// Names the fixture in the test's output.
+void PrintTo(const Fixture& fixture, std::ostream* os) { *os << fixture.name; }
+
 // A file that is there already: "data:" is tests/data, "corpus:" the shared corpus.
 Fixture Existing(const char* name, const char* spec) {
   return {name, [spec](const std::string&) { return FixturePath(spec); }};
