@@ -1,5 +1,6 @@
 #include "app/OpenCycle.h"
 
+#include <chrono>
 #include <filesystem>
 #include <system_error>
 
@@ -65,10 +66,12 @@ bool WOpenCycle::OpenGenealogyFile(const std::string& path) {
 
   host_.SetImportTimer(true, 1000);
   host_.SetMiddleEnabled(false);
-  started_ = std::chrono::steady_clock::now();
   importing_ = true;
   host_.ShowWaitDialog(kReading, false, true);
 
+  // The import time covers choosing the reader, Import and BuildLinks: nothing the user
+  // spends in a dialog before or after (the open dialog, a quick help) counts.
+  const auto started = std::chrono::steady_clock::now();
   std::string error;
   collection_ = CreateCollectionForFile(path, error);
   if (!collection_) {
@@ -83,12 +86,14 @@ bool WOpenCycle::OpenGenealogyFile(const std::string& path) {
   }
 
   bool imported = false;
+  double import_ms = 0;
   try {
     imported = collection_->Import();
     if (imported)
       collection_->BuildLinks();
     else if (!ImportCancelled)
       error = collection_->GetImportError();
+    import_ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - started).count();
   } catch (const std::exception& e) {
     // A reader that stops with an error (a file that vanished or cannot be mapped) fails
     // the open like a refused file: its message is shown and the window goes idle.
@@ -117,9 +122,7 @@ bool WOpenCycle::OpenGenealogyFile(const std::string& path) {
   host_.SetImportTimer(false, 1000);
   ImportTimerTick();
   host_.AttachViews(collection_.get(), path);
-  const double ms =
-      std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - started_).count();
-  host_.SetImportTime(FormatSeconds(static_cast<double>(static_cast<long long>(ms)) / 1000.0));
+  host_.SetImportTime(FormatSeconds(static_cast<double>(static_cast<long long>(import_ms)) / 1000.0));
   const std::array<std::string, 5> panels = CountPanels(collection_.get());
   for (int i = 1; i <= 4; ++i) host_.SetStatusText(i, panels[i]);
   EndBusy();
@@ -166,11 +169,12 @@ RecNo WOpenCycle::OpenAtStart(const StartArgs& args, WOptions& options) {
 
 void WOpenCycle::StoreOnClose(WOptions& options, const std::string& last_dir, int current_position) const {
   options.SetString(WOptions::LastDir, last_dir);
+  // File1 is the file to reopen; the files before it stay in the recent-file list below it.
   if (collection_) {
-    options.SetString(WOptions::File1, current_file_);
+    options.AddRecentFile(current_file_);
     options.SetInt(WOptions::LastID, current_position);
   } else {
-    options.SetString(WOptions::File1, "");
+    options.AddRecentFile("");
     options.SetInt(WOptions::LastID, 1);
   }
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <array>
-#include <chrono>
 #include <memory>
 #include <string>
 #include <vector>
@@ -71,7 +70,8 @@ class WOpenCycle {
   RecNo OpenAtStart(const StartArgs& args, WOptions& options);
 
   // What the window stores when it closes: the left panel's folder as LastDir; the open file
-  // as File1 with the current list position as LastID, or an empty File1 and LastID 1.
+  // as File1 with the current list position as LastID, or an empty File1 and LastID 1.  The
+  // files opened before move down the recent-file list (File2...).
   void StoreOnClose(WOptions& options, const std::string& last_dir, int current_position) const;
 
  private:
@@ -82,5 +82,4 @@ class WOpenCycle {
   std::unique_ptr<WABSCollection> collection_;
   std::string current_file_;
   bool importing_ = false;
-  std::chrono::steady_clock::time_point started_;
 };

@@ -102,6 +102,25 @@ void WOptions::RemoveRecentFile(const std::string& path) {
   }
 }
 
+void WOptions::AddRecentFile(const std::string& path) {
+  std::vector<std::string> kept{path};
+  for (int id = kFirstRecentFile; id <= kLastRecentFile; ++id) {
+    const std::string& entry = values_[id];
+    if (!entry.empty() && entry != path) kept.push_back(entry);
+  }
+  for (int id = kFirstRecentFile; id <= kLastRecentFile; ++id) {
+    const size_t k = static_cast<size_t>(id - kFirstRecentFile);
+    values_[id] = k < kept.size() ? kept[k] : std::string();
+  }
+}
+
+std::vector<std::string> WOptions::RecentFiles() const {
+  std::vector<std::string> files;
+  for (int id = kFirstRecentFile; id <= kLastRecentFile; ++id)
+    if (!values_[id].empty()) files.push_back(values_[id]);
+  return files;
+}
+
 // ---- location
 
 std::string WOptions::SettingsPathFor(const std::string& programFile) {

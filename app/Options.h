@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "base/Settings.h"
 
@@ -47,6 +48,12 @@ class WOptions : public WSettings {
   // Takes path out of the recent-file list "File1".."File10" (compared byte for byte, as the
   // file system does): the entries after it move up one place and "File10" becomes empty.
   void RemoveRecentFile(const std::string& path);
+  // Puts path at the top of the recent-file list ("File1"): the same path further down and
+  // empty entries drop out, the others move down one place, and what passes "File10" is
+  // forgotten.  An empty path leaves "File1" empty above the others (nothing to reopen).
+  void AddRecentFile(const std::string& path);
+  // The entries of "File1".."File10" that are not empty, most recent first.
+  std::vector<std::string> RecentFiles() const;
 
   // Where the settings live when no path is given, for this program and for any program file.
   static std::string DefaultSettingsPath();

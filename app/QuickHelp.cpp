@@ -20,7 +20,8 @@ const HelpItem kItems[WQuickHelp::kItemCount] = {
      "a spouse or a child, and Back and Forward retrace your steps.\r\n\r\n"
      "TMG Users please note:  Taravell and TMG cannot view the same TMG database at the same "
      "time.\r\n\r\n"
-     "Legacy Users please note:  Taravell requires Microsoft Access database DAO drivers."},
+     "Legacy Users please note:  Taravell reads Legacy files through the MDB Tools library "
+     "(libmdb, Debian package libmdb3), which must be installed."},
     {WOptions::IH2, "General Tab",
      "General Tab displays general information, submitter and file details about the genealogy "
      "file.  Each Genealogy file type contains different information.\r\n\r\n"

@@ -1,7 +1,6 @@
 #include "app/ReaderChoice.h"
 
 #include <fcntl.h>
-#include <strings.h>
 #include <unistd.h>
 
 #include <cstring>
@@ -45,11 +44,9 @@ struct KnownKind {
 };
 constexpr KnownKind kKnownKinds[] = {
     {FileKind::PAF, {".paf"}, "Personal Ancestral File"},
-    {FileKind::Legacy, {".fdb"}, "Legacy Family Tree"},
     {FileKind::FamilyTreeMaker, {".ftw", ".fbk"}, "Family Tree Maker"},
     {FileKind::TMG4, {".tmg"}, "The Master Genealogist 4.x"},
     {FileKind::TMG5, {".pjc"}, "The Master Genealogist 5.x"},
-    {FileKind::RootsMagic3, {".rmg"}, "RootsMagic"},
 };
 
 const KnownKind* KnownKindFor(const std::string& extension) {
@@ -85,15 +82,6 @@ int DetectPAFVersion(const std::string& path) {
   return 1;
 }
 
-bool IsLegacyDatabase(const std::string& path, std::string& error) {
-  char bytes[4] = {};
-  if (ReadBytesAt(path, 13, bytes, sizeof bytes) == static_cast<ssize_t>(sizeof bytes) &&
-      strncasecmp(bytes, "Jet ", 4) == 0)
-    return true;
-  error = "Not a valid Legacy Family Tree Database";
-  return false;
-}
-
 std::unique_ptr<WABSCollection> CreateCollectionForFile(const std::string& path, std::string& error) {
   error.clear();
   const std::string extension = ExtensionOf(path);
@@ -109,7 +97,7 @@ std::unique_ptr<WABSCollection> CreateCollectionForFile(const std::string& path,
       // Even without a reader, a file that is not of the kind at all is told apart.
       if (known->kind == FileKind::PAF && DetectPAFVersion(path) == 1) {
         error = "Unknown PAF file format";
-      } else if (known->kind != FileKind::Legacy || IsLegacyDatabase(path, error)) {
+      } else {
         error = NotSupportedYet(known->name);
       }
       return nullptr;

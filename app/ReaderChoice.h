@@ -22,10 +22,6 @@ FileKind KindFromExtension(const std::string& extension);
 // name none of them or the file cannot be read.
 int DetectPAFVersion(const std::string& path);
 
-// True when the file carries the Jet database signature at offset 13; otherwise false
-// with the message in `error`.
-bool IsLegacyDatabase(const std::string& path, std::string& error);
-
 // Constructs the collection that reads the file (not yet imported).  Returns none with
 // the message to show in `error` when no reader takes the file or the file cannot be
 // opened.

@@ -56,11 +56,13 @@ int CmdList(const CliArgs& args) {
     const RecNo n = order ? order->RecordAt(position) : position;
     std::unique_ptr<WABSIndividual> person = collection.GetIndividual(n);
     if (!person) continue;
+    // The sex letter as the model gives it; only a missing one (blank, NUL or a line
+    // break) is shown as "U".
     char sex = person->GetSex();
-    if (sex != 'M' && sex != 'F') sex = 'U';
+    if (sex == ' ' || sex == '\0' || sex == '\r' || sex == '\n' || sex == '\t') sex = 'U';
     std::string fields[] = {std::to_string(n),
                             OutputField(person->GetID()),
-                            std::string(1, sex),
+                            OutputField(std::string(1, sex)),
                             OutputField(person->GetDisplayName()),
                             OutputField(person->GetEventDateText(1, 1)),
                             OutputField(person->GetEventPlaceText(1, 1)),
@@ -109,15 +111,19 @@ int CmdInfo(const CliArgs& args) {
   for (int i = 1; i <= rows.Count(); ++i) {
     const GenHeaderRec* row = rows.GetRow(i);
     if (!row) continue;
+    // The file's name is the path as given, in the file system's encoding; every other
+    // value is a model text.
+    const std::string value =
+        i == WGenPanelRows::kFileNameRow ? OutputPath(row->value) : OutputField(row->value, true);
     if (json) {
       out += i > 1 ? ",\n{" : "{";
       out += "\"heading\": " + std::string(row->heading ? "true" : "false") +
-             ", \"label\": " + JsonString(OutputField(row->label)) +
-             ", \"value\": " + JsonString(OutputField(row->value, true)) + "}";
+             ", \"label\": " + JsonString(OutputField(row->label)) + ", \"value\": " + JsonString(value) +
+             "}";
     } else if (row->heading) {
       out += "# " + OutputField(row->label) + "\n";
     } else {
-      out += OutputField(row->label) + "\t" + OutputField(row->value, true) + "\n";
+      out += OutputField(row->label) + "\t" + value + "\n";
     }
   }
   if (json) out += rows.Count() > 0 ? "\n]\n" : "]\n";

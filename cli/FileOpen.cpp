@@ -159,6 +159,13 @@ std::string OutputField(const std::string& text, bool keep_tabs) {
   return AnsiToUtf8(flat);
 }
 
+std::string OutputPath(const std::string& path) {
+  std::string flat = path;
+  for (char& c : flat)
+    if (c == '\r' || c == '\n' || c == '\t') c = ' ';
+  return flat;
+}
+
 std::string OutputText(const std::string& text) {
   std::string lines;
   lines.reserve(text.size());

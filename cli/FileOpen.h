@@ -35,6 +35,9 @@ bool OpenFileAndIndividual(const CliArgs& args, const char* command, OpenedFile&
 // A model text (Windows-1252) as one TAB-separated output field in UTF-8: each line break
 // (CR LF, CR or LF) and, unless `keep_tabs`, each TAB becomes one space.
 std::string OutputField(const std::string& text, bool keep_tabs = false);
+// A path as one output field: its bytes as the file system has them (not a model text),
+// each line break or TAB as one space.
+std::string OutputPath(const std::string& path);
 // A multi-line model text in UTF-8 with each CR LF (or lone CR) as a line feed.
 std::string OutputText(const std::string& text);
 // Prints an error message of the open cycle or a reader to stderr, line breaks as line

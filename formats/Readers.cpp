@@ -1,10 +1,14 @@
 #include "formats/Readers.h"
 
 #include "formats/ged/GEDCollection.h"
+#include "formats/legacy/LEGCollection.h"
+#include "formats/rm3/RM3Collection.h"
 
 const std::vector<const WReaderInfo*>& RegisteredReaders() {
   static const std::vector<const WReaderInfo*> readers = {
       &WGEDCollection::ReaderInfo(),
+      &WLEGCollection::ReaderInfo(),
+      &WRM3Collection::ReaderInfo(),
   };
   return readers;
 }

@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "app/FileMask.h"
 #include "app/Options.h"
@@ -58,8 +59,10 @@ int main(int argc, char** argv) {
   Options().OpenSettingsFile();
   Options().LoadSettings();
 
-  QStringList args = QApplication::arguments();
-  args.removeFirst();
+  // The arguments as the process received them (QApplication has taken out its own): a file
+  // name stays bytes in the file system's encoding all the way to open().
+  std::vector<std::string> args;
+  for (int i = 1; i < argc; ++i) args.emplace_back(argv[i]);
   int status = 0;
   {
     TMainForm form;
@@ -67,7 +70,7 @@ int main(int argc, char** argv) {
     // The file association and update checks ask questions: not while taking a screenshot.
     if (screenshot.isEmpty()) form.ToolsCommands()->RunStartupChecks();
     form.show();
-    form.Start(args);
+    form.StartWithArgs(args);
     if (!tab.isEmpty()) {
       for (int i = 0; i < form.Tabs()->count(); ++i)
         if (form.Tabs()->tabText(i).compare(tab, Qt::CaseInsensitive) == 0) form.Tabs()->setCurrentIndex(i);

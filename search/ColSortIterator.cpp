@@ -3,11 +3,8 @@
 #include <cstring>
 #include <functional>
 
-#include "base/Errors.h"
 #include "base/Settings.h"
 #include "model/ABSCollection.h"
-#include "model/ABSIndividual.h"
-#include "model/ABSName.h"
 #include "search/AttribID.h"
 #include "search/AttribIndex.h"
 #include "search/AttribIntArray.h"
@@ -193,51 +190,62 @@ int32_t PrefixSearch(WColSortIterator& list, const std::function<int(RecNo)>& co
   return match;
 }
 
-// Reads the individual's name for a prefix comparison; false when there is none.
-template <class Use>
-int WithName(WABSCollection* collection, RecNo n, Use&& use) {
-  std::unique_ptr<WABSName> name;
-  try {
-    std::unique_ptr<WABSIndividual> person = collection ? collection->GetIndividual(n) : nullptr;
-    if (person) name = person->GetName();
-  } catch (const ETaravellError&) {
-    name.reset();
+// The stored key of each entry when the list was sorted by `column` with text keys;
+// otherwise the key is made from the attribute on the spot, the same way.
+class EntryKeys {
+ public:
+  EntryKeys(WColSortIterator& list, int column) : list_(list), column_(column) {
+    if (const auto* keys = dynamic_cast<const WAttribStrArray*>(list.Keys());
+        keys && keys->Column() == column && keys->Complete())
+      keys_ = keys;
   }
-  return use(name.get());
+  std::string Key(RecNo n) {
+    if (keys_) return keys_->Key(n);
+    if (!attribute_) {
+      if (column_ == acUserID)
+        attribute_ = std::make_unique<WAttribID>(list_.Collection(), column_);
+      else
+        attribute_ = std::make_unique<WAttribName>(list_.Collection(), column_);
+    }
+    // Name keys never carry a prefix or suffix, as when the list was sorted.
+    WSettings& options = Settings();
+    const bool pre_suf = options.GetBool(WSettings::PreSuf);
+    options.SetBool(WSettings::PreSuf, false);
+    std::string text = attribute_->GetText(n);
+    options.SetBool(WSettings::PreSuf, pre_suf);
+    return WAttribStrArray::MakeKeyText(text, WAttribStrArray::kTextKeySize - 1);
+  }
+
+ private:
+  WColSortIterator& list_;
+  int column_;
+  const WAttribStrArray* keys_ = nullptr;
+  std::unique_ptr<WAttrib> attribute_;
+};
+
+// The prefix search of typed text (a model text) over a list sorted by a text column: the
+// text is folded into a key exactly as the list's keys were, and compared with them.
+int32_t FindByKey(WColSortIterator& list, int column, const std::string& typed) {
+  const std::string key = TypedKey(typed);
+  EntryKeys keys(list, column);
+  return PrefixSearch(list, [&](RecNo n) { return ComparePrefix(keys.Key(n), key); });
 }
 
 }  // namespace
 
+std::string TypedKey(const std::string& typed) {
+  return WAttribStrArray::MakeKeyText(typed, WAttribStrArray::kTextKeySize - 1);
+}
+
 int32_t FindBySurnameGiven(WColSortIterator& list, const std::string& surname, const std::string& given) {
-  WABSCollection* collection = list.Collection();
-  return PrefixSearch(list, [&](RecNo n) {
-    return WithName(collection, n, [&](WABSName* name) {
-      int c = ComparePrefix(name ? name->GetSurnameText() : std::string(), surname);
-      if (c == 0) c = ComparePrefix(name ? name->GetGivenNames() : std::string(), given);
-      return c;
-    });
-  });
+  // The keys read "SURNAME, GIVEN": typed given names continue the typed surname that way.
+  return FindByKey(list, acSurnameGiven, given.empty() ? surname : surname + ", " + given);
 }
 
 int32_t FindByFullName(WColSortIterator& list, const std::string& text) {
-  WABSCollection* collection = list.Collection();
-  return PrefixSearch(list, [&](RecNo n) {
-    return WithName(collection, n, [&](WABSName* name) {
-      return ComparePrefix(name ? name->GetFullName(false) : "", text);
-    });
-  });
+  return FindByKey(list, acFullName, text);
 }
 
 int32_t FindByUserID(WColSortIterator& list, const std::string& text) {
-  WABSCollection* collection = list.Collection();
-  return PrefixSearch(list, [&](RecNo n) {
-    std::string reference;
-    try {
-      std::unique_ptr<WABSIndividual> person = collection ? collection->GetIndividual(n) : nullptr;
-      if (person) reference = person->GetReferenceNumber();
-    } catch (const ETaravellError&) {
-      reference.clear();
-    }
-    return ComparePrefix(reference, text);
-  });
+  return FindByKey(list, acUserID, text);
 }

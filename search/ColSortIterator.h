@@ -49,16 +49,24 @@ class WColSortIterator : public WCollectionIterator {
   std::unique_ptr<WAttribArray> keys_;
 };
 
-// Prefix searches on a sorted list: the first position whose entry begins with the typed
-// text (letter case of A to Z ignored); when none does, the position just before where
-// the text would stand (at least 1).  0 for an empty list.
+// Prefix searches on a sorted list.  The typed text (a model text, Windows-1252) is folded
+// into a key exactly as the list's sort keys are (accents folded, upper-cased, cut to the
+// key width) and compared with the keys the list is sorted by, so that "Nunez", "NÚÑEZ" and
+// "núñez" all land on Núñez, and the search agrees with the order of the list.  The result
+// is the first position whose key begins with the typed key; when none does, the position
+// just before where it would stand (at least 1).  0 for an empty list.
 
-// A list sorted by "Surname, Given": the surname, then on equality the given names.
+// A list sorted by "Surname, Given": the typed surname, and the typed given names after
+// ", " when there are any.
 int32_t FindBySurnameGiven(WColSortIterator& list, const std::string& surname, const std::string& given);
-// A list sorted by full name: the full name without prefix and suffix.
+// A list sorted by full name (without prefix and suffix).
 int32_t FindByFullName(WColSortIterator& list, const std::string& text);
 // A list sorted by user reference number.
 int32_t FindByUserID(WColSortIterator& list, const std::string& text);
+
+// The key of typed text, as the sort keys are made: accents folded, upper-cased, cut to 47
+// characters.
+std::string TypedKey(const std::string& typed);
 
 // The prefix comparison: the entry's first L characters (L = the typed length) against
 // the typed text, bytes unsigned, a to z taken as A to Z; an entry shorter than the typed

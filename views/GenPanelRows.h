@@ -13,7 +13,12 @@ class WGenPanelRows {
  public:
   // Keeps the collection (not owned; none clears the rows) and rebuilds the rows.
   void SetCollection(WABSCollection* collection);
-  // Keeps the text shown as the file's name and rebuilds the rows.
+  // The row (1-based) that holds the file's name.  Its value is the path as the file
+  // system spells it (bytes of the locale's encoding), not a model text: a view shows it
+  // decoded as a path.
+  static constexpr int kFileNameRow = 2;
+
+  // Keeps the file's path, shown as the file's name, and rebuilds the rows.
   void SetFileName(const std::string& name);
   // Puts the text into the "Importing" row.
   void SetImportTime(const std::string& text);

@@ -1,11 +1,9 @@
 #include "views/IndPanelLogic.h"
 
 #include <algorithm>
-#include <cmath>
 #include <memory>
 #include <numeric>
 
-#include "base/DateDiff.h"
 #include "base/Errors.h"
 #include "model/ABSCollection.h"
 #include "model/ABSIndividual.h"
@@ -27,11 +25,29 @@ std::string JoinPlaceDescription(const std::string& place, const std::string& de
   return place + ", " + description;
 }
 
+bool IsStandardDate(const WDate& date) { return date.IsValid() && date.IsStandard(); }
+
+// Whole years from `from` to the later date `to`, as people count birthdays: the
+// difference of the years, less one when `to` falls before the anniversary of `from` in
+// its year.  A missing month or day never counts as before, so an exact anniversary
+// counts the full year.
+int CompletedYears(const WDate& from, const WDate& to) {
+  int years = to.Year() - from.Year();
+  const bool month_known = from.Month() != 0 && to.Month() != 0;
+  const bool day_known = from.Day() != 0 && to.Day() != 0;
+  const bool before_anniversary =
+      month_known &&
+      (to.Month() < from.Month() || (to.Month() == from.Month() && day_known && to.Day() < from.Day()));
+  if (before_anniversary) --years;
+  return years < 0 ? 0 : years;
+}
+
 }  // namespace
 
 void WIndPanelLogic::SetCollection(WABSCollection* collection) {
   WABSPanelLogic::SetCollection(collection);
   tmg_sentence_visible_ = collection && collection->HasSentences();
+  selected_row_ = -1;
   if (!collection) {
     individual_ = 0;
     Rebuild();
@@ -40,8 +56,11 @@ void WIndPanelLogic::SetCollection(WABSCollection* collection) {
 
 void WIndPanelLogic::SetIndividual(RecNo n) {
   if (collection_ && n > collection_->IndividualCount()) n = 0;
+  const bool other = n != individual_;
   WABSPanelLogic::SetIndividual(n);
   Rebuild();
+  // Another person starts on the first row; the same person shown again keeps the row.
+  if (other) selected_row_ = rows_.empty() ? -1 : 0;
 }
 
 void WIndPanelLogic::SetChronological(bool chronological) {
@@ -97,7 +116,10 @@ void WIndPanelLogic::Rebuild() {
     }
   }
   if (chronological_) SortChronologically();
-  grid_rows_ = std::max(grid_rows_, static_cast<int>(rows_.size()) + 1);
+  // The grid has exactly the rows built (one blank row when there are none), so no row of
+  // the previous person stays behind, and the selection stays on a row that exists.
+  grid_rows_ = std::max(2, static_cast<int>(rows_.size()) + 1);
+  if (selected_row_ >= static_cast<int>(rows_.size())) selected_row_ = static_cast<int>(rows_.size()) - 1;
 }
 
 void WIndPanelLogic::AddRow(IndInfoRec&& row) {
@@ -117,10 +139,12 @@ std::string WIndPanelLogic::AgeText(const WDate* date) const {
   if (order == 0) {
     age = "-----";
   } else {
-    WDateDiff diff;
-    if (!diff.Compute(&*reference_, date)) return std::string();
-    age = std::to_string(std::lround(diff.DayCount() / 365.25));
-    if (order > 0 && age != "0") age = "-" + age;
+    if (!IsStandardDate(*reference_) || !IsStandardDate(*date)) return std::string();
+    // Counted from the earlier date to the later one; a date before the reference (a
+    // parent's birth) shows the count negative.
+    const int years = order < 0 ? CompletedYears(*reference_, *date) : CompletedYears(*date, *reference_);
+    age = std::to_string(years);
+    if (order > 0 && years != 0) age = "-" + age;
   }
   return bracket_ages_ ? "[" + age + "]" : age;
 }

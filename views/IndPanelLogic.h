@@ -62,8 +62,7 @@ class WIndPanelLogic : public WABSPanelLogic {
   void Rebuild();
 
   const IndInfoArray& Rows() const { return rows_; }
-  // Rows of the grid, heading included: grows with the rows built and never shrinks;
-  // rows beyond the table are drawn empty.
+  // Rows of the grid, heading included: the rows built, or one blank row when none were.
   int GridRowCount() const { return grid_rows_; }
 
   // "F", "M" or "U"; empty without an individual.

@@ -9,19 +9,20 @@
 #include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QFileSystemModel>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QListView>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QScreen>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QStatusBar>
-#include <QStorageInfo>
 #include <QStyle>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTextBrowser>
 #include <QTimer>
@@ -30,6 +31,8 @@
 #include <QTreeView>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <filesystem>
+#include <system_error>
 
 #include "app/FileMask.h"
 #include "app/MakerLinks.h"
@@ -39,6 +42,7 @@
 #include "base/UIHooks.h"
 #include "gui/app/AnsiText.h"
 #include "gui/app/DialogHooks.h"
+#include "gui/app/DirectoryPanel.h"
 #include "gui/app/ExportCommand.h"
 #include "gui/app/HelpMenu.h"
 #include "gui/app/InitHelpDialog.h"
@@ -53,6 +57,7 @@
 #include "gui/views/GenPanel.h"
 #include "gui/views/IndPanel.h"
 #include "gui/views/IndScrollLite.h"
+#include "gui/views/SelectionButton.h"
 #include "model/ABSCollection.h"
 
 namespace {
@@ -60,6 +65,8 @@ namespace {
 constexpr int kLeftPanelWidth = 130;
 constexpr int kToolBarHeight = 29;
 constexpr int kStripHeight = 40;
+// The settings key of the left panel's width.
+constexpr const char* kLeftWidthKey = "DirWidth";
 
 QStringList ToQStringList(const std::vector<std::string>& items) {
   QStringList list;
@@ -75,12 +82,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
   setWindowTitle(WOpenCycle::kCaption);
   setAcceptDrops(true);
   import_timer_ = new QTimer(this);
-  connect(import_timer_, &QTimer::timeout, this, [this] {
-    try {
-      cycle_.ImportTimerTick();
-    } catch (...) {
-    }
-  });
+  connect(import_timer_, &QTimer::timeout, this, [this] { SafeCall([this] { cycle_.ImportTimerTick(); }); });
 
   CreateActions();
   CreateMenus();
@@ -95,8 +97,13 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
   splitter_->addWidget(middle_);
   splitter_->setStretchFactor(0, 0);
   splitter_->setStretchFactor(1, 1);
-  splitter_->setSizes({kLeftPanelWidth, 800});
+  // The left panel keeps the width the user gave it in the last run.
+  int left_width = Options().ReadIniInteger("General", kLeftWidthKey, kLeftPanelWidth);
+  if (left_width < left_panel_->minimumWidth()) left_width = kLeftPanelWidth;
+  splitter_->setSizes({left_width, 800});
   setCentralWidget(splitter_);
+  // What fails in a user's action is told in the status bar (and on stderr).
+  SetFailureReporter([this](const QString& what) { status_[0]->setText(what.simplified()); });
 
   SetFileCommandsEnabled(false);
   UpdateHistoryActions();
@@ -104,7 +111,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
   // Settings that shape the tabs, then the folder and tab of the last run.
   ApplyDisplaySettings();
   const std::string last_dir = Options().GetString(WOptions::LastDir);
-  SetCurrentFolder(last_dir.empty() ? QDir::homePath() : AnsiToQ(last_dir));
+  SetCurrentFolder(last_dir.empty() ? QDir::homePath() : PathToQ(last_dir));
   int last_tab = Options().GetInt(WOptions::LastTab);
   if (last_tab < 0 || last_tab >= tabs_->count()) last_tab = kIndividualTab;
   {
@@ -113,9 +120,11 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
   }
   resize(1000, 700);
   tools_ = new TToolsCommands(this);
+  SetUpKeyboard();
 }
 
 TMainForm::~TMainForm() {
+  SetFailureReporter(nullptr);
   import_timer_->stop();
   scroller_->SetCollection(nullptr);
   cycle_.CloseFile();
@@ -155,8 +164,12 @@ void TMainForm::CreateActions() {
   connect(about_, &QAction::triggered, this, [this] { SafeCall([this] { ShowAboutBox(this); }); });
 
   back_ = new QAction(st->standardIcon(QStyle::SP_ArrowBack), QStringLiteral("Back"), this);
+  back_->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Left));
+  back_->setToolTip(QStringLiteral("Back (Alt+Left)"));
   connect(back_, &QAction::triggered, this, [this] { scroller_->GoBack(); });
   forward_ = new QAction(st->standardIcon(QStyle::SP_ArrowForward), QStringLiteral("Forward"), this);
+  forward_->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Right));
+  forward_->setToolTip(QStringLiteral("Forward (Alt+Right)"));
   connect(forward_, &QAction::triggered, this, [this] { scroller_->GoForward(); });
   file_directory_ = new QAction(st->standardIcon(QStyle::SP_DirIcon), QStringLiteral("File Directory"), this);
   file_directory_->setToolTip(QStringLiteral("File Directory"));
@@ -168,6 +181,9 @@ void TMainForm::CreateActions() {
 void TMainForm::CreateMenus() {
   QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
   file->addAction(open_);
+  recent_menu_ = file->addMenu(QStringLiteral("&Recent Files"));
+  connect(recent_menu_, &QMenu::aboutToShow, this, &TMainForm::RebuildRecentMenu);
+  RebuildRecentMenu();
   file->addAction(export_->Action());
   file->addSeparator();
   file->addAction(exit_);
@@ -211,68 +227,9 @@ void TMainForm::CreateToolBar() {
   toolbar_->addWidget(website_);
 }
 
-QWidget* TMainForm::CreateLeftPanel() {
-  auto* panel = new QWidget;
-  panel->setMinimumWidth(60);
-  auto* layout = new QVBoxLayout(panel);
-  layout->setContentsMargins(2, 2, 2, 2);
-  layout->setSpacing(3);
-
-  auto* header = new QWidget(panel);
-  header->setAutoFillBackground(true);
-  QPalette pal = header->palette();
-  pal.setColor(QPalette::Window, pal.color(QPalette::Mid));
-  header->setPalette(pal);
-  auto* header_layout = new QHBoxLayout(header);
-  header_layout->setContentsMargins(4, 1, 3, 1);
-  auto* title = new QLabel(QStringLiteral("Directory"), header);
-  QFont bold = title->font();
-  bold.setBold(true);
-  title->setFont(bold);
-  header_layout->addWidget(title, 1);
-  auto* close = new QToolButton(header);
-  close->setAutoRaise(true);
-  close->setText(QStringLiteral("\u00D7"));
-  close->setToolTip(QStringLiteral("Close"));
-  close->setFixedSize(16, 16);
-  connect(close, &QToolButton::clicked, panel, &QWidget::hide);
-  header_layout->addWidget(close);
-  layout->addWidget(header);
-
-  // Places stand in for drives: the home folder, the root and the mounted volumes.
-  places_ = new QComboBox(panel);
-  places_->addItem(style()->standardIcon(QStyle::SP_DirHomeIcon), QDir::homePath(), QDir::homePath());
-  places_->addItem(style()->standardIcon(QStyle::SP_DriveHDIcon), QStringLiteral("/"), QStringLiteral("/"));
-  for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
-    if (!volume.isValid() || !volume.isReady() || volume.isRoot()) continue;
-    const QString root = volume.rootPath();
-    if (places_->findData(root) >= 0) continue;
-    places_->addItem(style()->standardIcon(QStyle::SP_DriveHDIcon), root, root);
-  }
-  layout->addWidget(places_);
-
-  folder_model_ = new QFileSystemModel(this);
-  folder_model_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
-  folder_model_->setRootPath(QStringLiteral("/"));
-  folders_ = new QTreeView(panel);
-  folders_->setModel(folder_model_);
-  for (int c = 1; c < folder_model_->columnCount(); ++c) folders_->hideColumn(c);
-  folders_->setHeaderHidden(true);
-  folders_->setRootIndex(folder_model_->index(QDir::homePath()));
-  layout->addWidget(folders_, 3);
-
-  file_model_ = new QFileSystemModel(this);
-  file_model_->setFilter(QDir::Files);
-  file_model_->setNameFilters(ToQStringList(WFileMask::SplitPatterns(WFileMask::FileListMask())));
-  file_model_->setNameFilterDisables(false);
-  files_ = new QListView(panel);
-  files_->setModel(file_model_);
-  layout->addWidget(files_, 2);
-
-  connect(places_, qOverload<int>(&QComboBox::activated), this, &TMainForm::PlaceChosen);
-  connect(folders_, &QTreeView::clicked, this, &TMainForm::FolderChosen);
-  connect(files_, &QListView::clicked, this, &TMainForm::FileClicked);
-  connect(files_, &QListView::activated, this, &TMainForm::FileClicked);
+TDirectoryPanel* TMainForm::CreateLeftPanel() {
+  auto* panel = new TDirectoryPanel(ToQStringList(WFileMask::SplitPatterns(WFileMask::FileListMask())));
+  connect(panel, &TDirectoryPanel::fileChosen, this, &TMainForm::FileChosen);
   return panel;
 }
 
@@ -346,6 +303,11 @@ QWidget* TMainForm::CreateFeaturesPage() {
       "<tr><td><b>Ctrl+F</b></td><td>Advanced Find: by surname, given names, identifier or "
       "reference number</td></tr>"
       "<tr><td><b>Ctrl+J</b></td><td>Options</td></tr>"
+      "<tr><td><b>Alt+Left</b>, <b>Alt+Right</b></td><td>Back and Forward</td></tr>"
+      "<tr><td><b>Tab</b></td><td>From control to control; on the scroll bar above the tabs the "
+      "arrow keys, Page Up, Page Down, Home and End step through the people</td></tr>"
+      "<tr><td><b>Enter</b></td><td>On a person's box or a row that names a person: go to that "
+      "person</td></tr>"
       "<tr><td><b>Alt+F</b>, <b>Alt+H</b></td><td>The File and Help menus</td></tr>"
       "</table>"
       "<p>You can also drop a file on the window, or click it in the file list at the left.</p>"));
@@ -382,14 +344,13 @@ QWidget* TMainForm::CreateLinksPage() {
 }
 
 void TMainForm::CreateStatusBar() {
-  static const int kWidths[5] = {0, 60, 60, 60, 70};
   for (int i = 0; i < 5; ++i) {
     status_[i] = new QLabel(this);
     status_[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     if (i == 0) {
       statusBar()->addWidget(status_[i], 1);
     } else {
-      status_[i]->setFixedWidth(kWidths[i]);
+      status_[i]->setFixedWidth(WOpenCycle::kPanelWidths[i]);
       statusBar()->addPermanentWidget(status_[i]);
     }
   }
@@ -399,18 +360,29 @@ void TMainForm::CreateStatusBar() {
 // ---- start and stop
 
 void TMainForm::Start(const QStringList& args) {
+  std::vector<std::string> list;
+  for (const QString& arg : args) list.push_back(QToPath(arg));
+  StartWithArgs(list);
+}
+
+void TMainForm::StartWithArgs(const std::vector<std::string>& args) {
   if (started_) return;
   started_ = true;
   RestoreWindowPlacement();
   if (quick_help_enabled_) SafeCall([this] { TInitHelpDialog::ShowQuickHelp(WQuickHelp::kWelcome, this); });
-  std::vector<std::string> list;
-  for (const QString& arg : args) list.push_back(QToAnsi(arg));
   RecNo n = 0;
-  try {
-    n = cycle_.OpenAtStart(WOpenCycle::ParseCommandLine(list), Options());
-  } catch (...) {
-    n = 0;
-  }
+  SafeCall([&] {
+    WOpenCycle::StartArgs start = WOpenCycle::ParseCommandLine(args);
+    // A file named relative to the folder the viewer was started in is kept with its full
+    // path, so that the caption says where it is and the next start finds it again.
+    if (!start.file.empty()) {
+      std::error_code ec;
+      const std::filesystem::path full = std::filesystem::absolute(start.file, ec);
+      if (!ec) start.file = full.lexically_normal().string();
+    }
+    n = cycle_.OpenAtStart(start, Options());
+    if (cycle_.Collection()) Options().AddRecentFile(cycle_.CurrentFile());
+  });
   if (n > 0) GoToIndividual(n);
 }
 
@@ -423,7 +395,9 @@ void TMainForm::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
-  cycle_.StoreOnClose(Options(), QToAnsi(CurrentFolder()), scroller_->Position());
+  cycle_.StoreOnClose(Options(), QToPath(CurrentFolder()), scroller_->Position());
+  if (left_panel_->isVisible())
+    Options().WriteIniInteger("General", kLeftWidthKey, splitter_->sizes().value(0));
   SaveWindowPlacement();
   Options().SaveSettings();
   event->accept();
@@ -457,13 +431,14 @@ void TMainForm::SaveWindowPlacement() {
 
 // ---- the open cycle's window
 
-bool TMainForm::OpenGenealogyFile(const QString& path) {
+bool TMainForm::OpenGenealogyFile(const QString& path) { return OpenPath(QToPath(path)); }
+
+bool TMainForm::OpenPath(const std::string& path) {
   bool result = false;
-  try {
-    result = cycle_.OpenGenealogyFile(QToAnsi(path));
-  } catch (...) {
-    result = false;
-  }
+  SafeCall([&] {
+    result = cycle_.OpenGenealogyFile(path);
+    if (result && cycle_.Collection() && cycle_.CurrentFile() == path) Options().AddRecentFile(path);
+  });
   if (close_pending_ && !cycle_.Importing()) {
     close_pending_ = false;
     QTimer::singleShot(0, this, &QWidget::close);
@@ -471,9 +446,29 @@ bool TMainForm::OpenGenealogyFile(const QString& path) {
   return result;
 }
 
-QString TMainForm::CurrentFile() const { return AnsiToQ(cycle_.CurrentFile()); }
+QString TMainForm::CurrentFile() const { return PathToQ(cycle_.CurrentFile()); }
 
-void TMainForm::ShowMessage(const std::string& text) { TMessages::Show(this, AnsiToQ(text)); }
+void TMainForm::RebuildRecentMenu() {
+  recent_menu_->clear();
+  const std::vector<std::string> files = Options().RecentFiles();
+  int number = 0;
+  for (const std::string& file : files) {
+    ++number;
+    // "&1 /home/ann/Łódź/Ξ.ged": the path decoded for display, its bytes kept for opening.
+    QString caption = PathToQ(file);
+    caption.replace(QLatin1Char('&'), QStringLiteral("&&"));
+    if (number < 10) caption = QStringLiteral("&%1 ").arg(number) + caption;
+    QAction* action = recent_menu_->addAction(caption);
+    connect(action, &QAction::triggered, this, [this, file] {
+      // A remembered file that is gone is forgotten, as at start.
+      std::error_code ec;
+      if (!OpenPath(file) && !std::filesystem::exists(file, ec)) Options().RemoveRecentFile(file);
+    });
+  }
+  recent_menu_->setEnabled(!files.empty());
+}
+
+void TMainForm::ShowMessage(const std::string& text) { TMessages::Show(this, MessageToQ(text)); }
 
 void TMainForm::ShowWaitDialog(const std::string& message, bool show_now, bool with_cancel) {
   TWaitDlg::ShowWaitDialog(AnsiToQ(message), show_now, with_cancel, this);
@@ -523,10 +518,22 @@ void TMainForm::SetImportTime(const std::string& text) {
   SafeCall([&] { gen_page_->SetImportTime(text); });
 }
 
-void TMainForm::SetCaption(const std::string& caption) { setWindowTitle(AnsiToQ(caption)); }
+// The caption carries the path of the open file.
+void TMainForm::SetCaption(const std::string& caption) { setWindowTitle(MessageToQ(caption)); }
 
 void TMainForm::SetStatusText(int panel, const std::string& text) {
-  if (panel >= 0 && panel < 5) status_[panel]->setText(AnsiToQ(text));
+  if (panel < 0 || panel >= 5) return;
+  status_[panel]->setText(AnsiToQ(text));
+  // The count panels are as wide as the design asks, and wider when their text needs it.
+  if (panel > 0) FitStatusPanel(*status_[panel], WOpenCycle::kPanelWidths[panel]);
+}
+
+void FitStatusPanel(QLabel& panel, int width) {
+  // The frame and a little air on both sides of the text ("I: 1,000,000" whole).
+  const int needed = panel.fontMetrics().horizontalAdvance(panel.text()) + 2 * panel.frameWidth() +
+                     2 * panel.margin() + panel.contentsMargins().left() + panel.contentsMargins().right() +
+                     2 * panel.fontMetrics().averageCharWidth();
+  panel.setFixedWidth(std::max(width, needed));
 }
 
 QString TMainForm::StatusText(int panel) const {
@@ -545,7 +552,7 @@ void RunFindDialog(TMainForm& form, WSortIterators& lists) {
   lists.SetCollection(form.Collection());
   Dialog dialog(&form, lists.Lists(), form.Collection());
   dialog.SetSelected(form.Scroller()->CurrentIndividual());
-  if (dialog.exec() == QDialog::Accepted) form.GoToIndividual(dialog.Selected());
+  if (RunModal(dialog) == QDialog::Accepted) form.GoToIndividual(dialog.Selected());
 }
 
 }  // namespace
@@ -563,53 +570,48 @@ void TMainForm::SetFileCommandsEnabled(bool enabled) {
 
 void TMainForm::OpenFromDialog() {
   if (cycle_.Importing()) return;
-  QString dir = AnsiToQ(Options().GetString(WOptions::OpenDir));
+  QString dir = PathToQ(Options().GetString(WOptions::OpenDir));
   if (dir.isEmpty()) dir = CurrentFolder();
   const QStringList filters = ToQStringList(WFileMask::ToFilterList(WFileMask::OpenDialogFilter()));
-  const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Open"), dir, filters.join(";;"));
+  const QString path = GetOpenFileName(this, QStringLiteral("Open"), dir, filters.join(";;"));
   if (path.isEmpty()) return;
-  Options().SetString(WOptions::OpenDir, QToAnsi(QFileInfo(path).absolutePath()));
+  Options().SetString(WOptions::OpenDir, QToPath(QFileInfo(path).absolutePath()));
   OpenGenealogyFile(path);
 }
 
-void TMainForm::FileClicked(const QModelIndex& index) {
-  if (cycle_.Importing() || !index.isValid()) return;
-  const QString path = file_model_->filePath(index);
+void TMainForm::FileChosen(const QString& path) {
+  if (cycle_.Importing() || path.isEmpty()) return;
   OpenGenealogyFile(path);
-  files_->setFocus();
+  left_panel_->FileList()->setFocus();
 }
 
-void TMainForm::PlaceChosen(int index) {
-  const QString root = places_->itemData(index).toString();
-  if (!root.isEmpty()) SetCurrentFolder(root);
-}
+QTreeView* TMainForm::FolderTree() const { return left_panel_->FolderTree(); }
 
-void TMainForm::FolderChosen(const QModelIndex& index) {
-  if (!index.isValid()) return;
-  const QString folder = folder_model_->filePath(index);
-  files_->setRootIndex(file_model_->setRootPath(folder));
-}
+QListWidget* TMainForm::FileList() const { return left_panel_->FileList(); }
 
-QString TMainForm::CurrentFolder() const { return file_model_->rootPath(); }
+QComboBox* TMainForm::Places() const { return left_panel_->Places(); }
 
-void TMainForm::SetCurrentFolder(const QString& folder) {
-  QString path = QFileInfo(folder).isDir() ? QFileInfo(folder).absoluteFilePath() : QDir::homePath();
-  // The place that holds the folder: the longest root that is a prefix of it.
-  int best = -1;
-  int best_length = -1;
-  for (int i = 0; i < places_->count(); ++i) {
-    const QString root = places_->itemData(i).toString();
-    const bool inside = path == root || path.startsWith(root.endsWith('/') ? root : root + '/');
-    if (inside && root.size() > best_length) best = i, best_length = root.size();
+QString TMainForm::CurrentFolder() const { return left_panel_->CurrentFolder(); }
+
+void TMainForm::SetCurrentFolder(const QString& folder) { left_panel_->SetCurrentFolder(folder); }
+
+void TMainForm::SetUpKeyboard() {
+  // Tool bar buttons take no focus by default; here Tab reaches each of them.
+  std::vector<QWidget*> chain;
+  for (QAction* action : toolbar_->actions()) {
+    QWidget* widget = toolbar_->widgetForAction(action);
+    if (!widget || widget->focusPolicy() == Qt::StrongFocus) continue;
+    if (qobject_cast<QToolButton*>(widget) || widget == website_) {
+      widget->setFocusPolicy(Qt::TabFocus);
+      chain.push_back(widget);
+    }
   }
-  if (best >= 0) {
-    places_->setCurrentIndex(best);
-    folders_->setRootIndex(folder_model_->index(places_->itemData(best).toString()));
-  }
-  const QModelIndex index = folder_model_->index(path);
-  folders_->setCurrentIndex(index);
-  folders_->scrollTo(index);
-  files_->setRootIndex(file_model_->setRootPath(path));
+  // Then the left panel from top to bottom, the strip above the tabs, the tabs.
+  QWidget* const rest[] = {left_panel_->CloseButton(), left_panel_->Places(),     left_panel_->FolderTree(),
+                           left_panel_->FileList(),    scroller_->ScrollBar(),    scroller_->FatherButton(),
+                           scroller_->MotherButton(),  scroller_->SpouseButton(), tabs_->tabBar()};
+  for (QWidget* widget : rest) chain.push_back(widget);
+  for (size_t i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
 }
 
 void TMainForm::TabChanged(int index) {
@@ -665,9 +667,9 @@ void TMainForm::dropEvent(QDropEvent* event) {
   event->acceptProposedAction();
   // Only the first dropped file is opened.
   if (urls.isEmpty() || !urls.first().isLocalFile()) return;
-  const QString path = urls.first().toLocalFile();
+  const std::string path = QToPath(urls.first().toLocalFile());
   // Opened once the drop has finished, so the source is not kept waiting by the import.
-  QTimer::singleShot(0, this, [this, path] { OpenGenealogyFile(path); });
+  QTimer::singleShot(0, this, [this, path] { OpenPath(path); });
 }
 
 void TMainForm::resizeEvent(QResizeEvent* event) { QMainWindow::resizeEvent(event); }

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "app/OpenCycle.h"
 #include "app/OpenCycleHost.h"
@@ -13,14 +15,15 @@
 
 class QAction;
 class QComboBox;
-class QFileSystemModel;
 class QLabel;
-class QListView;
+class QListWidget;
+class QMenu;
 class QSplitter;
 class QTabWidget;
 class QTimer;
 class QToolBar;
 class QTreeView;
+class TDirectoryPanel;
 class TExportCommand;
 class TToolsCommands;
 class TURLLabel;
@@ -44,11 +47,18 @@ class TMainForm : public QMainWindow, private WOpenCycleHost {
   ~TMainForm() override;
 
   // The first show: window placement, the welcome quick help, then the file of the command
-  // line (arguments without the program name) or the last file.
+  // line (arguments without the program name, as the process received them: a file name is
+  // bytes in the file system's encoding) or the last file.
+  void StartWithArgs(const std::vector<std::string>& args);
+  // The same with arguments given as text (file names are encoded for the file system).
   void Start(const QStringList& args);
 
-  // Every way of opening a file ends here (see WOpenCycle::OpenGenealogyFile).
+  // Every way of opening a file ends here (see WOpenCycle::OpenGenealogyFile).  The path is
+  // kept as the file system spells it (bytes); the QString form encodes it for the file
+  // system.  A successful open puts the file at the top of the recent-file list.
+  bool OpenPath(const std::string& path);
   bool OpenGenealogyFile(const QString& path);
+  // The open file's path decoded for display; empty while idle.
   QString CurrentFile() const;
   bool Importing() const { return cycle_.Importing(); }
   // The open file's collection; none while idle.  Not owned by the caller.
@@ -84,6 +94,9 @@ class TMainForm : public QMainWindow, private WOpenCycleHost {
   QAction* EmailAction() const { return email_; }
   QAction* SuggestionAction() const { return suggestion_; }
   QAction* AboutAction() const { return about_; }
+  // File > Recent Files: one action per remembered file, rebuilt whenever the menu opens.
+  QMenu* RecentMenu() const { return recent_menu_; }
+  void RebuildRecentMenu();
   // Tools > Options... and Check for Updates, and the start-up checks.
   TToolsCommands* ToolsCommands() const { return tools_; }
   // File > Export GEDCOM...
@@ -95,10 +108,14 @@ class TMainForm : public QMainWindow, private WOpenCycleHost {
   WFamPanel* FamPanel() const { return fam_page_; }
   // Status panels 0 to 4.
   QString StatusText(int panel) const;
-  QWidget* LeftPanel() const { return left_panel_; }
-  QTreeView* FolderTree() const { return folders_; }
-  QListView* FileList() const { return files_; }
-  QComboBox* Places() const { return places_; }
+  QLabel* StatusPanel(int panel) const { return panel >= 0 && panel < 5 ? status_[panel] : nullptr; }
+  TDirectoryPanel* LeftPanel() const { return left_panel_; }
+  QSplitter* Splitter() const { return splitter_; }
+  QTreeView* FolderTree() const;
+  QListWidget* FileList() const;
+  QComboBox* Places() const;
+  QToolBar* ToolBar() const { return toolbar_; }
+  TURLLabel* WebsiteLabel() const { return website_; }
   // The folder the left panel shows.
   QString CurrentFolder() const;
   void SetCurrentFolder(const QString& folder);
@@ -136,17 +153,17 @@ class TMainForm : public QMainWindow, private WOpenCycleHost {
   void CreateActions();
   void CreateMenus();
   void CreateToolBar();
-  QWidget* CreateLeftPanel();
+  TDirectoryPanel* CreateLeftPanel();
   QWidget* CreateMiddle();
   void CreateStatusBar();
   QWidget* CreateFeaturesPage();
   QWidget* CreateLinksPage();
 
   void OpenFromDialog();
-  void FileClicked(const QModelIndex& index);
-  void PlaceChosen(int index);
-  void FolderChosen(const QModelIndex& index);
+  void FileChosen(const QString& path);
   void TabChanged(int index);
+  // Keyboard focus: the toolbar's buttons and the tab chain from the left panel to the tabs.
+  void SetUpKeyboard();
   void UpdateHistoryActions();
   void SetFileCommandsEnabled(bool enabled);
   void RestoreWindowPlacement();
@@ -178,12 +195,8 @@ class TMainForm : public QMainWindow, private WOpenCycleHost {
   QToolBar* toolbar_ = nullptr;
   TURLLabel* website_ = nullptr;
   QSplitter* splitter_ = nullptr;
-  QWidget* left_panel_ = nullptr;
-  QComboBox* places_ = nullptr;
-  QTreeView* folders_ = nullptr;
-  QListView* files_ = nullptr;
-  QFileSystemModel* folder_model_ = nullptr;
-  QFileSystemModel* file_model_ = nullptr;
+  TDirectoryPanel* left_panel_ = nullptr;
+  QMenu* recent_menu_ = nullptr;
   QWidget* middle_ = nullptr;
   WIndScrollLite* scroller_ = nullptr;
   QTabWidget* tabs_ = nullptr;
@@ -193,3 +206,6 @@ class TMainForm : public QMainWindow, private WOpenCycleHost {
   QLabel* status_[5] = {};
   QTimer* import_timer_ = nullptr;
 };
+
+// Sizes a status-bar panel to `width` pixels, or wider when its text needs more.
+void FitStatusPanel(QLabel& panel, int width);

@@ -1,5 +1,9 @@
 #include "gui/app/Splash.h"
 
+#include <QApplication>
+#include <QDialog>
+#include <QEvent>
+
 #include <QFont>
 #include <QGuiApplication>
 #include <QPainter>
@@ -16,6 +20,18 @@ TSplash::TSplash() : QWidget(nullptr, Qt::SplashScreen | Qt::WindowStaysOnTopHin
   });
   if (QScreen* screen = QGuiApplication::primaryScreen())
     move(screen->availableGeometry().center() - rect().center());
+  qApp->installEventFilter(this);
+}
+
+bool TSplash::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Show && watched != this && isVisible()) {
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (widget && widget->isWindow() && (qobject_cast<QDialog*>(widget) || widget->isModal())) {
+      qApp->removeEventFilter(this);
+      close();
+    }
+  }
+  return QWidget::eventFilter(watched, event);
 }
 
 QString TSplash::Title() { return QStringLiteral("Taravell Lite") + " V" + "1" + "." + "15"; }

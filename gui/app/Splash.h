@@ -6,7 +6,9 @@
 class QTimer;
 
 // The start-up window "Taravell Lite V1.15": stays on top and closes itself once more
-// than two seconds have passed since it was shown (checked once a second).
+// than two seconds have passed since it was shown (checked once a second), or at once when
+// a dialog or message box comes up (the welcome quick help, a question at start, the wait
+// dialog of a large file), so that it never covers one.
 class TSplash : public QWidget {
   Q_OBJECT
  public:
@@ -18,6 +20,8 @@ class TSplash : public QWidget {
  protected:
   void showEvent(QShowEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
+  // Watches the application for dialogs being shown.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   QElapsedTimer shown_;

@@ -10,6 +10,7 @@
 #include "gui/app/Messages.h"
 #include "gui/app/NetDirect.h"
 #include "gui/app/OptionsDlg.h"
+#include "gui/app/SafeCall.h"
 
 TToolsCommands::TToolsCommands(TMainForm* form) : QObject(form), form_(form), net_(new TNetDirect(form)) {
   connect(form->OptionsAction(), &QAction::triggered, this, &TToolsCommands::ShowOptions);
@@ -17,11 +18,11 @@ TToolsCommands::TToolsCommands(TMainForm* form) : QObject(form), form_(form), ne
 }
 
 void TToolsCommands::ShowOptions() {
-  try {
+  // A failing refresh leaves the window as it was (the settings are saved already) and is
+  // told in the status bar.
+  SafeCall([this] {
     if (TOptionsDlg::Execute(form_)) form_->RefreshAfterSettings();
-  } catch (...) {
-    // A failing refresh leaves the window as it was; the settings are saved already.
-  }
+  });
 }
 
 void TToolsCommands::CheckForUpdates() {

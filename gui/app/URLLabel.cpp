@@ -1,5 +1,7 @@
 #include "gui/app/URLLabel.h"
 
+#include <QKeyEvent>
+
 #include <QMouseEvent>
 #include <QUrl>
 
@@ -9,6 +11,7 @@
 
 TURLLabel::TURLLabel(const QString& caption, QWidget* parent) : QLabel(caption, parent) {
   setCursor(Qt::PointingHandCursor);
+  setFocusPolicy(Qt::TabFocus);
   QFont font = ArialFont(8);
   font.setUnderline(true);
   setFont(font);
@@ -53,6 +56,11 @@ void TURLLabel::mouseReleaseEvent(QMouseEvent* event) {
   UpdateColor();
   // Only a release inside the label opens it: dragging off cancels the click.
   if (!rect().contains(event->position().toPoint())) return;
+  Open();
+  event->accept();
+}
+
+void TURLLabel::Open() {
   SafeCall([this] {
     const QString target = Target();
     if (target.isEmpty()) return;
@@ -60,5 +68,26 @@ void TURLLabel::mouseReleaseEvent(QMouseEvent* event) {
     if (url.scheme().isEmpty()) url = QUrl::fromUserInput(target);
     if (OpenExternalUrl(url)) emit opened(target);
   });
-  event->accept();
+}
+
+void TURLLabel::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_Space) {
+    event->accept();
+    Open();
+    return;
+  }
+  QLabel::keyPressEvent(event);
+}
+
+// With the keyboard focus the link looks as it does under the mouse.
+void TURLLabel::focusInEvent(QFocusEvent* event) {
+  QLabel::focusInEvent(event);
+  hover_ = true;
+  UpdateColor();
+}
+
+void TURLLabel::focusOutEvent(QFocusEvent* event) {
+  QLabel::focusOutEvent(event);
+  hover_ = false;
+  UpdateColor();
 }

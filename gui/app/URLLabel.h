@@ -29,6 +29,8 @@ class TURLLabel : public QLabel {
   static QColor PressedColor() { return QColor(128, 0, 128); }
   // The colour the caption is drawn in now.
   QColor CurrentColor() const;
+  // Opens the target, as a click does.
+  void Open();
 
  signals:
   // After the address was handed to the default handler.
@@ -39,6 +41,10 @@ class TURLLabel : public QLabel {
   void leaveEvent(QEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  // Reached with Tab; Enter, Return or Space open the link.
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
 
  private:
   void UpdateColor();

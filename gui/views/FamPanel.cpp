@@ -63,9 +63,14 @@ QLabel* MakeLabel(const QString& text, QWidget* parent, bool bold = false) {
 
 WFamPanel::WFamPanel(QWidget* parent) : WABSPanel(parent) {
   setFont(ArialFont(8));
+  static const char* const kRoles[WFamPanelLogic::kBoxCount] = {
+      "Active individual", "Father", "Mother", "Spouse", "Spouse's father", "Spouse's mother"};
   for (int box = 0; box < WFamPanelLogic::kBoxCount; ++box) {
     boxes_[box] = new TIndInfoPanel(this);
     boxes_[box]->setObjectName(QStringLiteral("box%1").arg(box));
+    boxes_[box]->SetRole(QString::fromLatin1(kRoles[box]));
+    // Reached with Tab; Enter goes to the person, as a double-click does.
+    boxes_[box]->setFocusPolicy(Qt::StrongFocus);
     connect(boxes_[box], &TIndInfoPanel::doubleClicked, this,
             [this, box](int) { SafeCall([&] { logic_.ActivateBox(box); }); });
   }
@@ -77,6 +82,7 @@ WFamPanel::WFamPanel(QWidget* parent) : WABSPanel(parent) {
     button->setFixedSize(kArrowWidth, kArrowHeight);
     button->setAutoRaise(false);
     button->setToolTip(QStringLiteral("Go to this person's parents' family"));
+    button->setFocusPolicy(Qt::TabFocus);
     button->setVisible(false);
     connect(button, &QToolButton::clicked, this,
             [this, box] { SafeCall([&] { logic_.ActivateArrow(box); }); });
@@ -110,8 +116,20 @@ WFamPanel::WFamPanel(QWidget* parent) : WABSPanel(parent) {
     grid_->setColumnWidth(column, kColumnWidths[column]);
   connect(grid_, &WGridView::cellDoubleClicked, this,
           [this](int row, int column) { SafeCall([&] { logic_.ActivateCell(row, column); }); });
+  // Enter goes to the child, or to the child's spouse from the spouse column.
+  connect(grid_, &WGridView::cellEntered, this, [this](int row, int column) {
+    SafeCall([&] { logic_.ActivateCell(row, column == WFamPanelLogic::kColumnCount - 1 ? column : 1); });
+  });
 
   logic_.OnIndexChange = [this] { emit individualRequested(logic_.RequestedIndividual()); };
+  next_spouse_->setFocusPolicy(Qt::TabFocus);
+  // Tab walks the boxes as they stand: each parent's box followed by its arrow, the spouse
+  // followed by the next-spouse button, then the children.
+  QWidget* order[] = {boxes_[fbActive],       boxes_[fbFather],        arrows_[fbFather],
+                      boxes_[fbMother],       arrows_[fbMother],       boxes_[fbSpouse],
+                      next_spouse_,           boxes_[fbSpouseFather],  arrows_[fbSpouseFather],
+                      boxes_[fbSpouseMother], arrows_[fbSpouseMother], grid_};
+  for (size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
   ShowFamily();
 }
 

@@ -31,6 +31,7 @@ QVariant WGenGridModel::data(const QModelIndex& index, int role) const {
   if (!row) return QVariant();
   switch (role) {
     case Qt::DisplayRole:
+      if (index.column() == 1 && index.row() + 1 == WGenPanelRows::kFileNameRow) return PathToQ(row->value);
       return AnsiToQ(index.column() == 0 ? row->label : row->value);
     case Qt::BackgroundRole:
       return row->heading ? QVariant(ToQColor(kColorButtonFace)) : QVariant();

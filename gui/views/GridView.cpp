@@ -1,5 +1,6 @@
 #include "gui/views/GridView.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 #include "gui/app/Fonts.h"
@@ -59,6 +60,16 @@ void WGridView::mouseDoubleClickEvent(QMouseEvent* event) {
   event->accept();
   if (!index.isValid()) return;
   SafeCall([&] { emit cellDoubleClicked(index.row(), index.column()); });
+}
+
+void WGridView::keyPressEvent(QKeyEvent* event) {
+  const QModelIndex current = currentIndex();
+  if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && current.isValid()) {
+    event->accept();
+    SafeCall([&] { emit cellEntered(current.row(), current.column()); });
+    return;
+  }
+  QTableView::keyPressEvent(event);
 }
 
 void WGridView::currentChanged(const QModelIndex& current, const QModelIndex& previous) {

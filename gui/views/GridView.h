@@ -24,6 +24,8 @@ class WGridView : public QTableView {
  signals:
   // A double-click with the left button on a cell.
   void cellDoubleClicked(int row, int column);
+  // Enter or Return on the current cell (the keyboard's double-click).
+  void cellEntered(int row, int column);
   // The selected row changed (-1 = none).
   void selectedRowChanged(int row);
   // The grid's own size changed (owners fit their columns to it).
@@ -31,6 +33,7 @@ class WGridView : public QTableView {
 
  protected:
   void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
   void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
   void resizeEvent(QResizeEvent* event) override;
 

@@ -1,6 +1,7 @@
 #include "gui/views/IndInfoPanel.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <cmath>
@@ -96,8 +97,30 @@ void TIndInfoPanel::Clear() {
   individual_ = 0;
   background_ = ToQColor(kColorButtonFace);
   text_color_ = Qt::black;
-  setToolTip(QString());
+  hint_.clear();
+  UpdateToolTip();
   update();
+}
+
+void TIndInfoPanel::SetRole(const QString& role) {
+  role_ = role;
+  UpdateToolTip();
+}
+
+void TIndInfoPanel::UpdateToolTip() {
+  if (role_.isEmpty()) {
+    setToolTip(hint_);
+    return;
+  }
+  QString tip = role_ + QStringLiteral(": ");
+  if (individual_ == 0) {
+    tip += QStringLiteral("none");
+  } else {
+    tip += name_;
+    if (!hint_.isEmpty()) tip += QLatin1Char('\n') + hint_;
+    tip += QStringLiteral("\nDouble-click (or Enter) to go to this person");
+  }
+  setToolTip(tip);
 }
 
 void TIndInfoPanel::ShowBox(const WIndInfoBox& box) {
@@ -117,7 +140,8 @@ void TIndInfoPanel::ShowBox(const WIndInfoBox& box) {
   background_ = ToQColor(box.Background());
   text_color_ = ToQColor(box.TextColor());
   individual_ = box.Individual();
-  setToolTip(AnsiToQ(box.Hint()));
+  hint_ = AnsiToQ(box.Hint());
+  UpdateToolTip();
   update();
 }
 
@@ -165,7 +189,38 @@ void TIndInfoPanel::paintEvent(QPaintEvent*) {
     painter.setPen(Qt::black);
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(frame);
+    if (hasFocus()) {
+      // The keyboard focus: a dotted frame just inside the box's own.
+      QPen dotted(text_color_, 1, Qt::DotLine);
+      painter.setPen(dotted);
+      painter.drawRect(frame.adjusted(2, 2, -2, -2));
+    }
   });
+}
+
+void TIndInfoPanel::keyPressEvent(QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space: {
+      const int individual = individual_;
+      SafeCall([&] { emit doubleClicked(individual); });
+      event->accept();
+      return;
+    }
+    default:
+      QWidget::keyPressEvent(event);
+  }
+}
+
+void TIndInfoPanel::focusInEvent(QFocusEvent* event) {
+  QWidget::focusInEvent(event);
+  update();
+}
+
+void TIndInfoPanel::focusOutEvent(QFocusEvent* event) {
+  QWidget::focusOutEvent(event);
+  update();
 }
 
 void TIndInfoPanel::mouseDoubleClickEvent(QMouseEvent* event) {

@@ -66,6 +66,12 @@ class TIndInfoPanel : public QWidget {
   RecNo Individual() const { return individual_; }
   void SetIndividual(RecNo n) { individual_ = n; }
 
+  // What the box stands for ("Father", "Spouse"...).  A box with a role tells it in its
+  // tool tip, with the person and how to go there, also when it shows nobody; a box
+  // without one shows only the hint ShowBox() gives.
+  void SetRole(const QString& role);
+  const QString& Role() const { return role_; }
+
   // Empties the three texts and the four letters and paints the box in the button-face
   // colour; the box then shows nobody.
   void Clear();
@@ -84,10 +90,15 @@ class TIndInfoPanel : public QWidget {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
+  // With the focus (a box that accepts it), Enter, Return and Space act as a double-click.
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
   void changeEvent(QEvent* event) override;
 
  private:
   void SetLetter(int index, bool on);
+  void UpdateToolTip();
   void RepaintLine(int line);
   int LetterCellWidth() const;
 
@@ -100,4 +111,6 @@ class TIndInfoPanel : public QWidget {
   QColor background_;
   QColor text_color_ = Qt::black;
   RecNo individual_ = 0;
+  QString role_;
+  QString hint_;
 };

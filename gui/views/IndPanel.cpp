@@ -30,6 +30,7 @@ constexpr int kColumnWidths[WIndGridModel::kColumnCount] = {14, 14, 130, 80, 0, 
 QPlainTextEdit* MakePane(QWidget* parent) {
   auto* pane = new QPlainTextEdit(parent);
   pane->setReadOnly(true);
+  pane->setTabChangesFocus(true);
   pane->setFont(ArialFont(8));
   pane->setMinimumSize(kMinPaneSize, kMinPaneSize);
   pane->setLineWrapMode(QPlainTextEdit::WidgetWidth);
@@ -126,6 +127,8 @@ WIndPanel::WIndPanel(QWidget* parent) : WABSPanel(parent) {
   });
   connect(grid_, &WGridView::resized, this, [this] { FitInformationColumn(kInfoLessResized); });
   connect(grid_, &WGridView::cellDoubleClicked, this,
+          [this](int row, int) { SafeCall([&] { logic_.ActivateRow(row); }); });
+  connect(grid_, &WGridView::cellEntered, this,
           [this](int row, int) { SafeCall([&] { logic_.ActivateRow(row); }); });
   ShowRows();
 }

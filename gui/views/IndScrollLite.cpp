@@ -1,7 +1,9 @@
 #include "gui/views/IndScrollLite.h"
 
 #include <QFont>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QPainter>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QToolButton>
@@ -19,12 +21,18 @@ QToolButton* MakeButton(QWidget* parent, const QString& text) {
   auto* button = new QToolButton(parent);
   button->setText(text);
   button->setAutoRaise(true);
-  button->setFocusPolicy(Qt::NoFocus);
+  // Reached with Tab and pressed with Space, like any button.
+  button->setFocusPolicy(Qt::TabFocus);
   QFont font(QStringLiteral("Liberation Sans"));
   font.setPixelSize(12);
   font.setBold(true);
   button->setFont(font);
   return button;
+}
+
+// "Father: John Smith"; "Father: none" when there is nobody to go to.
+QString RelativeHint(const QString& role, const std::string& name) {
+  return role + QStringLiteral(": ") + (name.empty() ? QStringLiteral("none") : AnsiToQ(name));
 }
 
 }  // namespace
@@ -36,11 +44,19 @@ WIndScrollLite::WIndScrollLite(QWidget* parent) : QWidget(parent) {
   caption_->setFont(font);
   caption_->setTextFormat(Qt::PlainText);
   scroll_ = new QScrollBar(Qt::Horizontal, this);
+  // The scroll bar takes the focus (click or Tab) and then steps through the individuals
+  // with the arrow keys, Page Up and Page Down, Home and End.
+  scroll_->setFocusPolicy(Qt::StrongFocus);
+  scroll_->installEventFilter(this);
+  scroll_->setToolTip(QStringLiteral(
+      "All individuals: drag, or click here and use the arrow keys, Page Up, Page Down, Home and End"));
   father_ = MakeButton(this, QStringLiteral("F"));
   mother_ = MakeButton(this, QStringLiteral("M"));
   spouse_ = new WSelectionButton(this);
   spouse_->setText(QStringLiteral("S"));
   spouse_->setFont(father_->font());
+  spouse_->setFocusPolicy(Qt::TabFocus);
+  spouse_->setToolTip(QStringLiteral("Spouses and children"));
   spouse_->SetItems(&logic_.SpouseMenu());
   setFixedHeight(kHeight);
   setMinimumWidth(0);
@@ -107,12 +123,56 @@ void WIndScrollLite::Mirror() {
     if (logic_.ScrollEnabled()) scroll_->setValue(logic_.ScrollPosition());
   }
   scroll_->setEnabled(logic_.ScrollEnabled());
+  // The buttons say what they are for and, when there is one, whom they lead to.
   father_->setEnabled(logic_.FatherEnabled());
-  father_->setToolTip(AnsiToQ(logic_.FatherHint()));
+  father_->setToolTip(RelativeHint(QStringLiteral("Father"), logic_.FatherHint()));
   mother_->setEnabled(logic_.MotherEnabled());
-  mother_->setToolTip(AnsiToQ(logic_.MotherHint()));
+  mother_->setToolTip(RelativeHint(QStringLiteral("Mother"), logic_.MotherHint()));
   spouse_->setEnabled(logic_.SpouseEnabled());
   mirroring_ = false;
+}
+
+bool WIndScrollLite::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == scroll_ && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) update();
+  if (watched != scroll_ || event->type() != QEvent::KeyPress) return QWidget::eventFilter(watched, event);
+  const auto* key = static_cast<QKeyEvent*>(event);
+  if (key->modifiers() & (Qt::AltModifier | Qt::ControlModifier | Qt::MetaModifier)) return false;
+  QAbstractSlider::SliderAction action = QAbstractSlider::SliderNoAction;
+  switch (key->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+      action = QAbstractSlider::SliderSingleStepSub;
+      break;
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+      action = QAbstractSlider::SliderSingleStepAdd;
+      break;
+    case Qt::Key_PageUp:
+      action = QAbstractSlider::SliderPageStepSub;
+      break;
+    case Qt::Key_PageDown:
+      action = QAbstractSlider::SliderPageStepAdd;
+      break;
+    case Qt::Key_Home:
+      action = QAbstractSlider::SliderToMinimum;
+      break;
+    case Qt::Key_End:
+      action = QAbstractSlider::SliderToMaximum;
+      break;
+    default:
+      return false;
+  }
+  // A step moves the bar as a click on it would; the new position is taken as the user's.
+  if (scroll_->isEnabled()) scroll_->triggerAction(action);
+  return true;
+}
+
+void WIndScrollLite::paintEvent(QPaintEvent* event) {
+  QWidget::paintEvent(event);
+  if (!scroll_->hasFocus() || !scroll_->isVisible()) return;
+  QPainter painter(this);
+  painter.setPen(palette().color(QPalette::Highlight));
+  painter.drawRect(scroll_->geometry().adjusted(-1, -1, 0, 0));
 }
 
 void WIndScrollLite::resizeEvent(QResizeEvent* event) {

@@ -48,6 +48,10 @@ class WIndScrollLite : public QWidget {
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
+  // A frame in the highlight colour round the scroll bar while it has the keyboard focus.
+  void paintEvent(QPaintEvent* event) override;
+  // The scroll bar's keys: Qt's scroll bar takes no keys of its own.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   // Copies the logic's state into the widgets.

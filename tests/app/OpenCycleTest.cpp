@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <chrono>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "app/OpenCycleHost.h"
@@ -97,6 +101,44 @@ TEST_F(OpenCycleTest, SuccessfulOpenShowsCountsCaptionAndTime) {
   ASSERT_GE(host.import_time.size(), 13u);
   EXPECT_EQ(host.import_time.substr(host.import_time.size() - 8), " seconds");
   EXPECT_EQ(host.import_time[host.import_time.size() - 12], '.');
+}
+
+// The import time counts the import only: not a dialog on screen while the views are
+// attached (the tab's quick help), nor anything before the open began.
+TEST_F(OpenCycleTest, ImportTimeLeavesOutDialogsAroundTheImport) {
+  class SlowViewsHost : public RecordingHost {
+   public:
+    void AttachViews(WABSCollection* collection, const std::string& file_name) override {
+      RecordingHost::AttachViews(collection, file_name);
+      std::this_thread::sleep_for(std::chrono::milliseconds(1200));
+    }
+  } slow;
+  WOpenCycle timed(slow);
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  ASSERT_TRUE(timed.OpenGenealogyFile(sample));
+  ASSERT_FALSE(slow.import_time.empty());
+  EXPECT_LT(std::stod(slow.import_time), 1.0) << slow.import_time;
+}
+
+// A path is bytes in the file system's encoding, letters outside Windows-1252 included; it
+// reaches the reader, the caption and the views exactly as given.
+TEST_F(OpenCycleTest, PathsOutsideWindows1252Open) {
+  TempDir dir;
+  const std::string folder = dir /
+                             "\xC5\x81\xC3\xB3"
+                             "d\xC5\xBA";  // Łódź
+  ASSERT_EQ(mkdir(folder.c_str(), 0700), 0);
+  const std::string path = folder + "/\xCE\x9E.ged";  // Ξ.ged
+  WriteFile(path, ReadFile(sample));
+  ASSERT_TRUE(cycle.OpenGenealogyFile(path));
+  EXPECT_EQ(cycle.CurrentFile(), path);
+  EXPECT_EQ(host.caption, "Brambleford Taravell Lite 1.15 - " + path);
+  EXPECT_EQ(host.attached_name, path);
+  EXPECT_TRUE(host.messages.empty());
+  const std::string missing = dir / "M\xC3\xBCller.ged";  // Müller.ged, not there
+  EXPECT_FALSE(cycle.OpenGenealogyFile(missing));
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0], "The file: " + missing + "\rdoes not exist.  Please select another file.");
 }
 
 TEST_F(OpenCycleTest, SamePathOrEmptyPathIsANoOp) {
@@ -254,6 +296,20 @@ TEST_F(OpenAtStartTest, CloseStoresFileAndPositionOrTheIdleDefaults) {
   cycle.CloseFile();
   EXPECT_EQ(host.attached, nullptr);
   EXPECT_EQ(cycle.Collection(), nullptr);
+}
+
+// The files opened before stay in the recent-file list below File1, also when the window
+// closes idle (File1 then empty, so nothing reopens).
+TEST_F(OpenAtStartTest, CloseKeepsTheEarlierFilesInTheRecentList) {
+  options.SetString(WOptions::File1, "/data/a.ged");
+  options.SetString(WOptions::File2, "/data/b.ged");
+  ASSERT_TRUE(cycle.OpenGenealogyFile(sample));
+  cycle.StoreOnClose(options, "/data", 2);
+  EXPECT_EQ(options.RecentFiles(), (std::vector<std::string>{sample, "/data/a.ged", "/data/b.ged"}));
+  cycle.CloseFile();
+  cycle.StoreOnClose(options, "/data", 2);
+  EXPECT_EQ(options.GetString(WOptions::File1), "");
+  EXPECT_EQ(options.RecentFiles(), (std::vector<std::string>{sample, "/data/a.ged", "/data/b.ged"}));
 }
 
 }  // namespace

@@ -123,27 +123,12 @@ TEST(ReaderChoice, PafVersions) {
             "Personal Ancestral File files are not supported yet");
 }
 
-TEST(ReaderChoice, LegacySignature) {
-  std::string error;
-  TempGedFile short_file("0123456789abcdefJ", "s.fdb");  // 17 bytes: only 4 after offset 13
-  EXPECT_FALSE(IsLegacyDatabase(short_file.path(), error));
-  EXPECT_EQ(error, "Not a valid Legacy Family Tree Database");
-  EXPECT_EQ(ErrorFor("0123456789abc"
-                     "Jet",
-                     "t.fdb"),
-            "Not a valid Legacy Family Tree Database");
-  EXPECT_EQ(ErrorFor("0123456789abc"
-                     "jET DB",
-                     "j.fdb"),
-            "Legacy Family Tree files are not supported yet");
-}
 
 TEST(ReaderChoice, OtherKindsAndUnknownExtensions) {
   EXPECT_EQ(ErrorFor("x", "a.ftw"), "Family Tree Maker files are not supported yet");
   EXPECT_EQ(ErrorFor("x", "a.FBK"), "Family Tree Maker files are not supported yet");
   EXPECT_EQ(ErrorFor("x", "a.tmg"), "The Master Genealogist 4.x files are not supported yet");
   EXPECT_EQ(ErrorFor("x", "a.pjc"), "The Master Genealogist 5.x files are not supported yet");
-  EXPECT_EQ(ErrorFor("x", "a.rmg"), "RootsMagic files are not supported yet");
   EXPECT_EQ(ErrorFor("0 HEAD\n", "a.txt"), "Unknown file format");
   EXPECT_EQ(ErrorFor("0 HEAD\n", "noextension"), "Unknown file format");
   std::string error;

@@ -60,9 +60,8 @@ class ExportCommandTest : public QObject {
   void theFileMenuOffersItWhileAFileIsOpen() {
     QMenu* file = form_->menuBar()->actions().first()->menu();
     QVERIFY(file);
-    const QList<QAction*> items = file->actions();
-    QVERIFY(items.size() >= 2);
-    QCOMPARE(items[1]->text(), QStringLiteral("Export GEDCOM..."));
+    QVERIFY(file->actions().contains(ExportAction()));
+    QCOMPARE(ExportAction()->text(), QStringLiteral("Export GEDCOM..."));
     QVERIFY(!ExportAction()->isEnabled());
     QVERIFY(!form_->ExportCommand()->ExportTo(Path("none.ged")));
     QVERIFY(form_->OpenGenealogyFile(QString::fromStdString(TestDataPath("sample.ged"))));

@@ -66,6 +66,66 @@ TEST_F(SortedLists, WhenEveryEntryMatchesTheSearchLandsOnOne) {
   EXPECT_EQ(FindBySurnameGiven(list, "smith", "given3"), list.IndexOf(4));  // Given3 sorts first of 3x
 }
 
+// Typed text is folded like the sort keys (Windows-1252, accents folded, upper case) and
+// compared with the keys the list is sorted by, so the search lands where the order puts
+// the name: "Nunez" finds Núñez, and "rub" lands on Rüb, not on Rohr before it.
+TEST_F(SortedLists, TypedTextIsFoldedLikeTheSortKeys) {
+  KindCollection names;
+  for (auto [given, surname] : std::vector<std::pair<const char*, const char*>>{{"Ana", "Nu\xF1o"},
+                                                                                {"Jos\xE9",
+                                                                                 "N\xFA\xF1"
+                                                                                 "ez"},
+                                                                                {"Karl", "Rohr"},
+                                                                                {"Hans",
+                                                                                 "R\xFC"
+                                                                                 "b"},
+                                                                                {"Peter", "Rubens"},
+                                                                                {"Ann", "Smith"}})
+    names.AddPerson(given, surname);
+  WColSortIterator list(&names, 0);
+  ASSERT_TRUE(list.SortByColumn(acSurnameGiven));
+  // NUNEZ, NUNO, ROHR, RUB, RUBENS, SMITH
+  ASSERT_EQ(list.RecordAt(1), 2);
+  ASSERT_EQ(list.RecordAt(4), 4);
+  for (const char* typed : {"N\xFA\xF1"
+                            "ez",
+                            "Nunez", "nunez",
+                            "N\xDA\xD1"
+                            "EZ",
+                            "n\xFA"})
+    EXPECT_EQ(FindBySurnameGiven(list, typed, ""), 1) << typed;
+  EXPECT_EQ(FindBySurnameGiven(list,
+                               "N\xFA\xF1"
+                               "ez",
+                               "jos\xE9"),
+            1);
+  EXPECT_EQ(FindBySurnameGiven(list, "Nunez", "jose"), 1);
+  EXPECT_EQ(FindBySurnameGiven(list, "nu\xF1o", ""), 2);
+  EXPECT_EQ(FindBySurnameGiven(list, "rub", ""), 4);
+  EXPECT_EQ(FindBySurnameGiven(list,
+                               "R\xDC"
+                               "BE",
+                               ""),
+            5);
+  EXPECT_EQ(FindBySurnameGiven(list, "ro", ""), 3);
+
+  WColSortIterator by_name(&names, 0);
+  ASSERT_TRUE(by_name.SortByColumn(acFullName));
+  EXPECT_EQ(by_name.RecordAt(FindByFullName(by_name, "jose nunez")), 2);
+  EXPECT_EQ(by_name.RecordAt(FindByFullName(by_name,
+                                            "HANS R\xDC"
+                                            "B")),
+            4);
+
+  // A list sorted by another column has no keys for the search: they are made on the spot.
+  WColSortIterator other(&names, 0);
+  ASSERT_TRUE(other.SortByColumn(acSurnameGiven));
+  EXPECT_EQ(FindByFullName(other, "zzz"), 6);
+  EXPECT_EQ(TypedKey("N\xFA\xF1"
+                     "ez, jos\xE9"),
+            "NUNEZ, JOSE");
+}
+
 TEST_F(SortedLists, FullNameAndUserIdSearches) {
   people_.Person(2).name->prefix = "Rev.";
   for (RecNo n = 1; n <= 7; ++n) people_.Person(n).reference = "R" + std::to_string(10 - n);

@@ -288,6 +288,40 @@ TEST_F(RecentFiles, AnUnknownPathChangesNothing) {
   EXPECT_EQ(File(3), "/data/f3.ged");
 }
 
+// Opening puts the file at the top; earlier files move down, a repeat moves up instead of
+// showing twice, and the eleventh is forgotten.  An empty top (the window closed idle)
+// keeps the list below it.
+TEST_F(RecentFiles, AddingPutsTheFileOnTop) {
+  Fill(10);
+  options.AddRecentFile("/data/f3.ged");
+  EXPECT_EQ(File(1), "/data/f3.ged");
+  EXPECT_EQ(File(2), "/data/f1.ged");
+  EXPECT_EQ(File(3), "/data/f2.ged");
+  EXPECT_EQ(File(4), "/data/f4.ged");
+  options.AddRecentFile(
+      "/data/\xC5\x81\xC3\xB3"
+      "d\xC5\xBA/\xCE\x9E.ged");  // Łódź/Ξ.ged
+  EXPECT_EQ(File(1),
+            "/data/\xC5\x81\xC3\xB3"
+            "d\xC5\xBA/\xCE\x9E.ged");
+  EXPECT_EQ(File(10), "/data/f9.ged");
+  EXPECT_EQ(options.RecentFiles().size(), 10u);
+
+  options.AddRecentFile("");
+  EXPECT_EQ(File(1), "");
+  EXPECT_EQ(File(2),
+            "/data/\xC5\x81\xC3\xB3"
+            "d\xC5\xBA/\xCE\x9E.ged");
+  EXPECT_EQ(options.RecentFiles().front(), File(2));
+  options.AddRecentFile("/data/f1.ged");  // the empty top does not stay behind
+  EXPECT_EQ(File(1), "/data/f1.ged");
+  EXPECT_EQ(File(2),
+            "/data/\xC5\x81\xC3\xB3"
+            "d\xC5\xBA/\xCE\x9E.ged");
+  EXPECT_EQ(File(3), "/data/f3.ged");
+  EXPECT_EQ(options.RecentFiles().size(), 9u);
+}
+
 class SettingsLocation : public ::testing::Test {
  protected:
   void SetUp() override {

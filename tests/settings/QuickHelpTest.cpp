@@ -57,9 +57,14 @@ TEST_F(QuickHelpTest, TabsMapToTheirItemsWithTitlesAndNotice) {
   EXPECT_NE(welcome.find("TMG Users please note:  Taravell and TMG cannot view the same TMG database at the "
                          "same time."),
             std::string::npos);
+  // What a Legacy file needs here, not a Windows component.
   EXPECT_NE(
-      welcome.find("Legacy Users please note:  Taravell requires Microsoft Access database DAO drivers."),
+      welcome.find("Legacy Users please note:  Taravell reads Legacy files through the MDB Tools library "
+                   "(libmdb, Debian package libmdb3), which must be installed."),
       std::string::npos);
+  for (int item = 1; item <= WQuickHelp::kItemCount; ++item)
+    for (const char* windows_only : {"Microsoft", "DAO", "Windows", "registry"})
+      EXPECT_EQ(WQuickHelp::Text(item).find(windows_only), std::string::npos) << item << " " << windows_only;
   EXPECT_EQ(WQuickHelp::Text(2).substr(0, 26), "General Tab displays gener");
 }
 

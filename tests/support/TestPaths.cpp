@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 
 #include <cstdio>
+#include <sstream>
 
 std::string SourceDir() { return TARAVELL_SOURCE_DIR; }
 std::string CorpusDir() { return TARAVELL_CORPUS_DIR; }
@@ -30,5 +31,17 @@ std::string RunCommand(const std::string& command, int* status) {
   while ((n = fread(buf, 1, sizeof buf, pipe)) > 0) out.append(buf, n);
   int rc = pclose(pipe);
   if (status) *status = WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
+  return out;
+}
+
+std::vector<std::string> OutputColumn(const std::string& text, int column) {
+  std::vector<std::string> out;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) {
+    std::istringstream fields(line);
+    std::string field;
+    for (int i = 0; i <= column; ++i) std::getline(fields, field, '\t');
+    out.push_back(field);
+  }
   return out;
 }

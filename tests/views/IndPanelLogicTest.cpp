@@ -50,8 +50,8 @@ TEST_F(IndPanelTest, FixedLayoutKeepsEmptyVitalRowsChronologicalOrderDropsThem) 
   panel.SetChronological(true);
   EXPECT_TRUE(panel.Chronological());
   EXPECT_EQ(Types(), std::vector<std::string>({"RIN/AFN/Custom", "Name"}));
-  // The grid never shrinks: 9 rows and the heading.
-  EXPECT_EQ(panel.GridRowCount(), 10);
+  // The grid has the rows built and the heading, no stale rows of the longer layout.
+  EXPECT_EQ(panel.GridRowCount(), 3);
 }
 
 TEST_F(IndPanelTest, IdentifierRowDependsOnTheFileKind) {
@@ -119,6 +119,52 @@ TEST_F(IndPanelTest, AgesCountFromBirthOrInBracketsFromChristening) {
   panel.Rebuild();
   EXPECT_EQ(FindRow("Death")->age, "");
   EXPECT_EQ(FindRow("Father")->age, "");
+}
+
+// Ages are completed years, as people count birthdays: one less before the anniversary,
+// the full year on it, a missing month or day never counting as before.
+TEST_F(IndPanelTest, AgesAreCompletedYears) {
+  RecNo p = col.AddPerson("Thomas", "Marwick", 'M');
+  col.AddEvent(p, evBirth, "3 FEB 1821");
+  col.AddEvent(p, evDeath, "28 NOV 1889");
+  auto other = [&](const std::string& type, const std::string& date) {
+    col.AddEvent(p, evOther, date).type_name = type;
+  };
+  other("Day before 82nd", "2 FEB 1903");
+  other("82nd birthday", "3 FEB 1903");
+  other("Month only", "FEB 1850");
+  other("Month before", "JAN 1850");
+  other("Year only", "1850");
+  other("Months later", "1 MAY 1821");
+  other("Months earlier", "1 NOV 1820");
+  RecNo older = col.AddPerson("Older", "Marwick", 'M');
+  RecNo exact = col.AddPerson("Exact", "Marwick", 'F');
+  col.AddEvent(older, evBirth, "3 OCT 1790");  // 30 years and 4 months earlier
+  col.AddEvent(exact, evBirth, "3 FEB 1791");  // 30 years earlier to the day
+  col.AddChild(col.AddFamily(older, exact), p);
+
+  panel.SetIndividual(p);
+  EXPECT_EQ(FindRow("Death")->age, "68");  // not 69: he died before his 69th birthday
+  EXPECT_EQ(FindRow("Day before 82nd")->age, "81");
+  EXPECT_EQ(FindRow("82nd birthday")->age, "82");
+  EXPECT_EQ(FindRow("Month only")->age, "29");
+  EXPECT_EQ(FindRow("Month before")->age, "28");
+  EXPECT_EQ(FindRow("Year only")->age, "29");
+  EXPECT_EQ(FindRow("Months later")->age, "0");
+  EXPECT_EQ(FindRow("Months earlier")->age, "0");
+  EXPECT_EQ(FindRow("Father")->age, "-30");
+  EXPECT_EQ(FindRow("Mother")->age, "-30");
+
+  // A birth event without a date is no birth: the christening counts, in brackets.
+  col.Person(p).events.erase(col.Person(p).events.begin());
+  col.AddEvent(p, evBirth);
+  col.AddEvent(p, evChristening, "10 FEB 1821");
+  panel.Rebuild();
+  EXPECT_EQ(FindRow("Death")->age, "[68]");
+  EXPECT_EQ(FindRow("82nd birthday")->age, "[81]");
+  EXPECT_EQ(FindRow("Christening")->age, "[-----]");
+  EXPECT_EQ(FindRow("Birth")->age, "");
+  EXPECT_EQ(FindRow("Father")->age, "[-30]");
 }
 
 TEST_F(IndPanelTest, ParentRowsMarkThePreferredOfSeveralFamilies) {

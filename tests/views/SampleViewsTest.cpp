@@ -85,7 +85,7 @@ TEST_F(SampleViews, IndividualTabOfAManWithTwoMarriages) {
   EXPECT_NE(rows[0].note.find("cabin boy"), std::string::npos);
   EXPECT_EQ(rows[3].age, "0");
   EXPECT_EQ(rows[4].information, "Whitby, Yorkshire, England, Bronchitis");
-  EXPECT_EQ(rows[4].age, "69");
+  EXPECT_EQ(rows[4].age, "68");  // born 3 Feb 1821, died 28 Nov 1889: before his 69th birthday
   EXPECT_EQ(rows[7].information,
             "Ellen Harker, m. 19 May 1845, St Mary's Church, Whitby, Yorkshire, England");
   EXPECT_EQ(rows[7].individual, 2);
