@@ -275,7 +275,13 @@ std::string WGedcomDate::Phrase(std::string_view text) {
 }
 
 std::string WGedcomDate::FromDate(const WDate* date) {
-  if (!date || !date->IsValid()) return std::string();
+  if (!date) return std::string();
+  // A reader may leave a date without parts but with a text to show.
+  if (!date->IsValid()) {
+    const std::string display = date->GetDisplayText();
+    const Words shown = SplitWords(display);
+    return shown.empty() ? std::string() : Phrase(JoinWords(shown));
+  }
   const std::string& text = date->GetText();
   if (IsPhrase(text)) return text;
   // Most stored texts are GEDCOM dates already, with single blanks and no year written twice.
@@ -291,7 +297,12 @@ std::string WGedcomDate::FromDate(const WDate* date) {
   }
   if (date->IsStandard())
     if (auto built = DateFromParts(*date)) return *built;
-  const std::string shown = text.empty() ? date->GetDisplayText() : text;
+  // The stored text when it reads as the date shows (a GEDCOM file's text); otherwise, as for a
+  // reader that keeps its own coded form there, the display text.
+  const std::string display = date->GetDisplayText();
+  const bool text_reads_so =
+      !text.empty() && (!date->IsStandard() || WDate(text).GetDisplayText() == display);
+  const std::string shown = text_reads_so ? text : display;
   const Words words = SplitWords(shown);
   return words.empty() ? std::string() : Phrase(JoinWords(words));
 }

@@ -512,10 +512,7 @@ void WGedcomExport::WriteEvent(int level, const std::string& tag, bool vital, WA
     out.Line(level, tag);
   else
     out.Line(level, tag, description);
-  if (tag == "EVEN")
-    out.Line(level + 1, "TYPE", type.empty() ? event.GetTypeName() : type);
-  else if (!type.empty())
-    out.Line(level + 1, "TYPE", type);
+  if (!type.empty()) out.Line(level + 1, "TYPE", type);
   WriteDate(level + 1, event);
   WritePlace(level + 1, event, true);
   if (vital && !description.empty()) out.Line(level + 1, "CAUS", description);

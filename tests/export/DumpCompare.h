@@ -25,6 +25,9 @@
 //   summary loses it too).
 // - A submitter without a name is written as "Unknown" (GEDCOM wants a name); a file without a
 //   submitter gets one; a web site in the submitter's country row goes to WWW.
+// - Empty lines of notes: our reader keeps none; an empty note is not written.
+// - A source a reader summarises its own way (RootsMagic: not at all) summarises by the common
+//   rule when read back, in the citations too.
 // - Note records: the model gives a record's note as its text, so notes are written inline where
 //   they are used, and the file read back has no note records (its note count is 0).
 // - Values our reader takes from one line only (PAGE, PLAC, event values, CAUS) lose what goes

@@ -13,9 +13,9 @@
 #include "base/TextUtils.h"
 #include "export/GedcomExport.h"
 #include "formats/ged/GEDCollection.h"
+#include "legacy/LegacyFixture.h"
 #include "model/ABSIndividual.h"
 #include "model/ABSMarriage.h"
-#include "legacy/LegacyFixture.h"
 #include "support/MemCollection.h"
 #include "support/RM3Writer.h"
 #include "support/TempDir.h"
@@ -53,7 +53,12 @@ const Fixture kFixtures[] = {
     Existing("sample", "data:sample.ged"),
     Existing("royal92", "corpus:ged/royal92.ged"),
     {"rootsmagic3", [](const std::string& dir) { return RM3SampleFamily().Write(dir, "family"); }},
-    {"legacy", [](const std::string& dir) { JetWriter w; BuildFamilyFixture(w); return w.Write(dir + "/f.fdb") ? dir + "/f.fdb" : ""; }},
+    {"legacy",
+     [](const std::string& dir) {
+       JetWriter w;
+       BuildFamilyFixture(w);
+       return w.Write(dir + "/f.fdb") ? dir + "/f.fdb" : "";
+     }},
 };
 
 // Opens a file the way the viewer does.
