@@ -44,7 +44,6 @@ struct KnownKind {
 };
 constexpr KnownKind kKnownKinds[] = {
     {FileKind::PAF, {".paf"}, "Personal Ancestral File"},
-    {FileKind::FamilyTreeMaker, {".ftw", ".fbk"}, "Family Tree Maker"},
     {FileKind::TMG4, {".tmg"}, "The Master Genealogist 4.x"},
     {FileKind::TMG5, {".pjc"}, "The Master Genealogist 5.x"},
 };

@@ -1,5 +1,6 @@
 #include "formats/Readers.h"
 
+#include "formats/ftm/FTWCollection.h"
 #include "formats/ged/GEDCollection.h"
 #include "formats/legacy/LEGCollection.h"
 #include "formats/rm3/RM3Collection.h"
@@ -8,6 +9,7 @@ const std::vector<const WReaderInfo*>& RegisteredReaders() {
   static const std::vector<const WReaderInfo*> readers = {
       &WGEDCollection::ReaderInfo(),
       &WLEGCollection::ReaderInfo(),
+      &WFTWCollection::ReaderInfo(),
       &WRM3Collection::ReaderInfo(),
   };
   return readers;
