@@ -13,6 +13,7 @@
 #include "base/TextUtils.h"
 #include "export/GedcomExport.h"
 #include "formats/ged/GEDCollection.h"
+#include "ftm/FTWFixtures.h"
 #include "legacy/LegacyFixture.h"
 #include "model/ABSIndividual.h"
 #include "model/ABSMarriage.h"
@@ -53,6 +54,10 @@ const Fixture kFixtures[] = {
     Existing("sample", "data:sample.ged"),
     Existing("royal92", "corpus:ged/royal92.ged"),
     {"rootsmagic3", [](const std::string& dir) { return RM3SampleFamily().Write(dir, "family"); }},
+    {"familytreemaker",
+     [](const std::string& dir) {
+       return ftw::Save(ftw::Write(ftw_fixtures::FamilyFixture()), dir + "/f.ftw") ? dir + "/f.ftw" : "";
+     }},
     {"legacy",
      [](const std::string& dir) {
        JetWriter w;
