@@ -1,9 +1,5 @@
 #include "app/ReaderChoice.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
-#include <cstring>
 #include <exception>
 
 #include "base/Errors.h"
@@ -11,25 +7,6 @@
 #include "formats/Readers.h"
 
 namespace {
-
-// Reads up to `length` bytes at `offset`; the number read, or -1 when the file cannot be
-// opened.
-ssize_t ReadBytesAt(const std::string& path, off_t offset, void* buffer, size_t length) {
-  int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return -1;
-  size_t done = 0;
-  while (done < length) {
-    ssize_t n =
-        ::pread(fd, static_cast<char*>(buffer) + done, length - done, offset + static_cast<off_t>(done));
-    if (n <= 0) break;
-    done += static_cast<size_t>(n);
-  }
-  ::close(fd);
-  return static_cast<ssize_t>(done);
-}
-
-// Bytes of a fixed-width field as text up to its first zero byte.
-std::string FieldText(const char* bytes, size_t width) { return std::string(bytes, strnlen(bytes, width)); }
 
 std::string NotSupportedYet(const char* format) {
   return std::string(format) + " files are not supported yet";
@@ -43,7 +20,6 @@ struct KnownKind {
   const char* name;
 };
 constexpr KnownKind kKnownKinds[] = {
-    {FileKind::PAF, {".paf"}, "Personal Ancestral File"},
     {FileKind::TMG4, {".tmg"}, "The Master Genealogist 4.x"},
     {FileKind::TMG5, {".pjc"}, "The Master Genealogist 5.x"},
 };
@@ -70,17 +46,6 @@ FileKind KindFromExtension(const std::string& extension) {
   return FileKind::None;
 }
 
-int DetectPAFVersion(const std::string& path) {
-  char bytes[12] = {};
-  if (ReadBytesAt(path, 0, bytes, sizeof bytes) != static_cast<ssize_t>(sizeof bytes)) return 1;
-  std::string version = FieldText(bytes + 4, 4);
-  std::string kind = FieldText(bytes + 8, 4);
-  if (kind == "300") return 300;
-  if (kind == "400") return 400;
-  if (kind == "PAF" && version == "500") return 500;
-  return 1;
-}
-
 std::unique_ptr<WABSCollection> CreateCollectionForFile(const std::string& path, std::string& error) {
   error.clear();
   const std::string extension = ExtensionOf(path);
@@ -93,12 +58,7 @@ std::unique_ptr<WABSCollection> CreateCollectionForFile(const std::string& path,
       return reader->create(path);
     }
     if (const KnownKind* known = KnownKindFor(extension)) {
-      // Even without a reader, a file that is not of the kind at all is told apart.
-      if (known->kind == FileKind::PAF && DetectPAFVersion(path) == 1) {
-        error = "Unknown PAF file format";
-      } else {
-        error = NotSupportedYet(known->name);
-      }
+      error = NotSupportedYet(known->name);
       return nullptr;
     }
     error = "Unknown file format";

@@ -18,10 +18,6 @@ std::string ExtensionOf(const std::string& path);
 // extension no reader takes.
 FileKind KindFromExtension(const std::string& extension);
 
-// The version of a PAF file from its signature bytes: 300, 400 or 500; 1 when the bytes
-// name none of them or the file cannot be read.
-int DetectPAFVersion(const std::string& path);
-
 // Constructs the collection that reads the file (not yet imported).  Returns none with
 // the message to show in `error` when no reader takes the file or the file cannot be
 // opened.

@@ -3,11 +3,13 @@
 #include "formats/ftm/FTWCollection.h"
 #include "formats/ged/GEDCollection.h"
 #include "formats/legacy/LEGCollection.h"
+#include "formats/paf/PAFCollection.h"
 #include "formats/rm3/RM3Collection.h"
 
 const std::vector<const WReaderInfo*>& RegisteredReaders() {
   static const std::vector<const WReaderInfo*> readers = {
       &WGEDCollection::ReaderInfo(),
+      &WPAFCollection::ReaderInfo(),
       &WLEGCollection::ReaderInfo(),
       &WFTWCollection::ReaderInfo(),
       &WRM3Collection::ReaderInfo(),

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "base/CheckedView.h"
+#include "model/ABSAddress.h"
+
+// The address of a repository record of versions 3 and 4 (299 bytes): three lines at 93, 135 and 177, 42
+// bytes each; the phone at 261, 26 bytes, as stored.
+class WPAF34Address : public WABSAddress {
+ public:
+  // On the located repository record at `record`.
+  WPAF34Address(const WCheckedView& view, uint64_t record) : view_(view), record_(record) {}
+
+  std::string GetAddress() override;
+  std::string GetLine1() override;
+  std::string GetLine2() override;
+  std::string GetCity() override { return std::string(); }
+  std::string GetState() override { return std::string(); }
+  std::string GetPostalCode() override { return std::string(); }
+  std::string GetCountry() override { return std::string(); }
+  std::string GetPhone() override;
+
+ private:
+  WCheckedView view_;
+  uint64_t record_;
+};

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+
+#include "formats/paf/PAFVitPlace.h"
+
+// The place of a version 4 event: four text pointers after the date, most local part first.
+class WPAF4VitPlace : public WPAFVitPlace {
+ public:
+  using WPAFVitPlace::WPAFVitPlace;
+
+  std::string GetName() override;
+};
