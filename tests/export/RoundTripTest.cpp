@@ -17,6 +17,7 @@
 #include "legacy/LegacyFixture.h"
 #include "model/ABSIndividual.h"
 #include "model/ABSMarriage.h"
+#include "paf/PAFFixtures.h"
 #include "support/MemCollection.h"
 #include "support/RM3Writer.h"
 #include "support/TempDir.h"
@@ -53,6 +54,18 @@ Fixture Existing(const char* name, const char* spec) {
 const Fixture kFixtures[] = {
     Existing("sample", "data:sample.ged"),
     Existing("royal92", "corpus:ged/royal92.ged"),
+    {"paf5",
+     [](const std::string& dir) {
+       return PAFWriter::WriteFile(paf_fixtures::FamilyBook(5), dir + "/f.paf") ? dir + "/f.paf" : "";
+     }},
+    {"paf4",
+     [](const std::string& dir) {
+       return PAFWriter::WriteFile(paf_fixtures::FamilyBook(4), dir + "/f.paf") ? dir + "/f.paf" : "";
+     }},
+    {"paf3",
+     [](const std::string& dir) {
+       return PAFWriter::WriteFile(paf_fixtures::FamilyBook(3), dir + "/f.paf") ? dir + "/f.paf" : "";
+     }},
     {"rootsmagic3", [](const std::string& dir) { return RM3SampleFamily().Write(dir, "family"); }},
     {"familytreemaker",
      [](const std::string& dir) {
