@@ -20,7 +20,6 @@ struct KnownKind {
   const char* name;
 };
 constexpr KnownKind kKnownKinds[] = {
-    {FileKind::TMG4, {".tmg"}, "The Master Genealogist 4.x"},
     {FileKind::TMG5, {".pjc"}, "The Master Genealogist 5.x"},
 };
 

@@ -5,11 +5,13 @@
 #include "formats/legacy/LEGCollection.h"
 #include "formats/paf/PAFCollection.h"
 #include "formats/rm3/RM3Collection.h"
+#include "formats/tmg/TMGCollection.h"
 
 const std::vector<const WReaderInfo*>& RegisteredReaders() {
   static const std::vector<const WReaderInfo*> readers = {
       &WGEDCollection::ReaderInfo(),
       &WPAFCollection::ReaderInfo(),
+      &WTMGCollection::ReaderInfo(),
       &WLEGCollection::ReaderInfo(),
       &WFTWCollection::ReaderInfo(),
       &WRM3Collection::ReaderInfo(),

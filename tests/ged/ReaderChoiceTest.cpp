@@ -128,7 +128,7 @@ TEST(ReaderChoice, PafVersions) {
 TEST(ReaderChoice, OtherKindsAndUnknownExtensions) {
   EXPECT_EQ(ErrorFor("x", "a.ftw"), "Not a valid Family Tree Maker file");
   EXPECT_EQ(ErrorFor("x", "a.FBK"), "Not a valid Family Tree Maker file");
-  EXPECT_EQ(ErrorFor("x", "a.tmg"), "The Master Genealogist 4.x files are not supported yet");
+  EXPECT_EQ(ErrorFor("x", "a.tmg"), "Unsupported TMG database version");
   EXPECT_EQ(ErrorFor("x", "a.pjc"), "The Master Genealogist 5.x files are not supported yet");
   EXPECT_EQ(ErrorFor("0 HEAD\n", "a.txt"), "Unknown file format");
   EXPECT_EQ(ErrorFor("0 HEAD\n", "noextension"), "Unknown file format");

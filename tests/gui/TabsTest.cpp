@@ -323,7 +323,8 @@ class TabsTest : public QObject {
 
   // Pictures of the three tabs for a person to look at: only when TARAVELL_SCREENSHOT_DIR
   // names a folder (TARAVELL_SCREENSHOT_FILE and TARAVELL_SCREENSHOT_PERSON choose the file
-  // and the person; the sample's record 1 otherwise).
+  // and the person, the sample's record 1 otherwise; TARAVELL_SCREENSHOT_ROW selects a row of
+  // the Individual tab, so that its note and sources show).
   void screenshots() {
     const QString dir = qEnvironmentVariable("TARAVELL_SCREENSHOT_DIR");
     if (dir.isEmpty()) QSKIP("set TARAVELL_SCREENSHOT_DIR to take the pictures");
@@ -354,6 +355,8 @@ class TabsTest : public QObject {
     gen.SetImportTime(WGenPanelRows::FormatImportTime(0.123));
     ind.SetCollection(collection);
     ind.SetIndividual(person);
+    if (qEnvironmentVariableIsSet("TARAVELL_SCREENSHOT_ROW"))
+      ind.Grid()->SelectRow(qEnvironmentVariableIntValue("TARAVELL_SCREENSHOT_ROW"));
     fam.SetCollection(collection);
     fam.SetIndividual(person);
     for (auto [widget, name] :

@@ -1,0 +1,1 @@
+set(TEST_LIBS taravell_app taravell_formats taravell_export)
