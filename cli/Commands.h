@@ -19,6 +19,7 @@ int CmdFamily(const CliArgs& args);
 int CmdSettings(const CliArgs& args);
 int CmdFind(const CliArgs& args);
 int CmdDump(const CliArgs& args);
+int CmdExport(const CliArgs& args);
 
 // The advanced find mode of a --by name (surname, fullname, userid, rin, index); 0 for others.
 int SearchModeByName(const std::string& name);

@@ -38,6 +38,7 @@ const Command kCommands[] = {
      "family FILE REF         the Family tab: boxes, marriage, counter, children [--marriage K]"},
     {"dump", CmdDump,
      "dump FILE [REF]         everything the file holds as JSON Lines (REF: one individual)"},
+    {"export", CmdExport, "export FILE OUT.ged      the file as GEDCOM 5.5.1 (UTF-8); never over FILE"},
     {"settings", CmdSettings,
      "settings [KEY...]       the settings of this run: number, section, key, value"},
 };

@@ -4,6 +4,8 @@
 #include <memory>
 #include <string>
 
+#include "model/RecNo.h"
+
 class WABSNote;
 class WABSSource;
 
@@ -17,6 +19,10 @@ class WABSCitation {
   virtual std::string GetDetail() = 0;
   virtual std::unique_ptr<WABSNote> GetNote() = 0;
   virtual std::unique_ptr<WABSSource> GetSource() = 0;
+  // The RecNo of the source record cited, for a reader that can tell it without building the
+  // source; 0 when the source is no record or the reader does not say (then only GetSource
+  // tells what it is).
+  virtual RecNo GetSourceRecord() { return 0; }
 
   // Detail, the citation's note, the source's summary and the source's note, each
   // joined to what came before by ", ".

@@ -21,3 +21,9 @@ std::string WGEDCitation::GetDetail() { return WGEDSubLines::ConvertedAt(text_, 
 std::unique_ptr<WABSNote> WGEDCitation::GetNote() { return WGEDNote::NoteOfLine(collection_, note_); }
 
 std::unique_ptr<WABSSource> WGEDCitation::GetSource() { return WGEDSource::SourceOfLine(collection_, line_); }
+
+RecNo WGEDCitation::GetSourceRecord() {
+  std::string id;
+  const char* value = text_.ColumnAt(line_, 7);
+  return value && text_.GetXRef(value, id) ? collection_.FindSource(id) : 0;
+}

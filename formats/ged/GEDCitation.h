@@ -17,6 +17,8 @@ class WGEDCitation : public WABSCitation {
   std::string GetDetail() override;
   std::unique_ptr<WABSNote> GetNote() override;
   std::unique_ptr<WABSSource> GetSource() override;
+  // The record a pointer names; 0 for an inline source or an unknown identifier.
+  RecNo GetSourceRecord() override;
 
  private:
   WGEDCollection& collection_;

@@ -43,6 +43,7 @@
 #include "gui/app/AnsiText.h"
 #include "gui/app/DialogHooks.h"
 #include "gui/app/DirectoryPanel.h"
+#include "gui/app/ExportCommand.h"
 #include "gui/app/HelpMenu.h"
 #include "gui/app/InitHelpDialog.h"
 #include "gui/app/Messages.h"
@@ -174,6 +175,7 @@ void TMainForm::CreateActions() {
   file_directory_->setToolTip(QStringLiteral("File Directory"));
   connect(file_directory_, &QAction::triggered, this,
           [this] { left_panel_->setVisible(!left_panel_->isVisible()); });
+  export_ = new TExportCommand(this);
 }
 
 void TMainForm::CreateMenus() {
@@ -182,6 +184,7 @@ void TMainForm::CreateMenus() {
   recent_menu_ = file->addMenu(QStringLiteral("&Recent Files"));
   connect(recent_menu_, &QMenu::aboutToShow, this, &TMainForm::RebuildRecentMenu);
   RebuildRecentMenu();
+  file->addAction(export_->Action());
   file->addSeparator();
   file->addAction(exit_);
   QMenu* edit = menuBar()->addMenu(QStringLiteral("Edit"));

@@ -24,6 +24,7 @@ class QTimer;
 class QToolBar;
 class QTreeView;
 class TDirectoryPanel;
+class TExportCommand;
 class TToolsCommands;
 class TURLLabel;
 class WABSCollection;
@@ -98,6 +99,8 @@ class TMainForm : public QMainWindow, private WOpenCycleHost {
   void RebuildRecentMenu();
   // Tools > Options... and Check for Updates, and the start-up checks.
   TToolsCommands* ToolsCommands() const { return tools_; }
+  // File > Export GEDCOM...
+  TExportCommand* ExportCommand() const { return export_; }
 
   QTabWidget* Tabs() const { return tabs_; }
   WGenPanel* GenPanel() const { return gen_page_; }
@@ -184,6 +187,7 @@ class TMainForm : public QMainWindow, private WOpenCycleHost {
   QAction* suggestion_ = nullptr;
   QAction* about_ = nullptr;
   TToolsCommands* tools_ = nullptr;
+  TExportCommand* export_ = nullptr;
   QAction* back_ = nullptr;
   QAction* forward_ = nullptr;
   QAction* file_directory_ = nullptr;

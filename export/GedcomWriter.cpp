@@ -1,0 +1,175 @@
+#include "export/GedcomWriter.h"
+
+#include "base/TextUtils.h"
+
+namespace {
+
+constexpr std::string_view kLineBreak = "\r\n";
+
+bool IsContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+
+// The UTF-8 form of every Windows-1252 byte, controls as a blank.
+struct Utf8Table {
+  Utf8Table() {
+    for (int c = 0; c < 256; ++c) {
+      const bool control = c < 0x20 || c == 0x7F;
+      std::string utf8 = control ? std::string(" ") : AnsiToUtf8(std::string(1, static_cast<char>(c)));
+      length[c] = static_cast<unsigned char>(utf8.size());
+      for (size_t i = 0; i < utf8.size() && i < 4; ++i) bytes[c][i] = utf8[i];
+    }
+  }
+  char bytes[256][4] = {};
+  unsigned char length[256] = {};
+};
+
+const Utf8Table& Utf8Of() {
+  static const Utf8Table table;
+  return table;
+}
+
+// Appends the model text converted to UTF-8, controls (line breaks too) as blanks, with a
+// leading "@" doubled.
+void AppendModelText(std::string& out, std::string_view model_text) {
+  const Utf8Table& table = Utf8Of();
+  if (!model_text.empty() && model_text.front() == '@') out += '@';
+  for (char ch : model_text) {
+    const unsigned char c = static_cast<unsigned char>(ch);
+    if (c < 0x80 && c >= 0x20 && c != 0x7F)
+      out += ch;
+    else
+      out.append(table.bytes[c], table.length[c]);
+  }
+}
+
+}  // namespace
+
+WGedcomWriter::WGedcomWriter(Sink sink, size_t flush_at) : sink_(std::move(sink)), flush_at_(flush_at) {
+  buffer_.reserve(flush_at_ + 4096);
+}
+
+WGedcomWriter::~WGedcomWriter() = default;
+
+void WGedcomWriter::Flush() {
+  if (buffer_.empty()) return;
+  sink_(buffer_);
+  written_ += buffer_.size();
+  buffer_.clear();
+}
+
+void WGedcomWriter::Append(std::string_view text) { buffer_.append(text); }
+
+void WGedcomWriter::EndLine() {
+  buffer_.append(kLineBreak);
+  if (buffer_.size() >= flush_at_) Flush();
+}
+
+void WGedcomWriter::Record(std::string_view xref, std::string_view tag) {
+  Append("0 ");
+  if (!xref.empty()) {
+    Append("@");
+    Append(xref);
+    Append("@ ");
+  }
+  Append(tag);
+  EndLine();
+}
+
+void WGedcomWriter::Pointer(int level, std::string_view tag, std::string_view xref) {
+  Append(std::to_string(level));
+  Append(" ");
+  Append(tag);
+  Append(" @");
+  Append(xref);
+  Append("@");
+  EndLine();
+}
+
+void WGedcomWriter::Utf8Line(int level, std::string_view tag, std::string_view utf8) {
+  WriteValue(level, tag, utf8);
+}
+
+void WGedcomWriter::Line(int level, std::string_view tag, std::string_view value) {
+  ModelValue(level, tag, value);
+}
+
+void WGedcomWriter::ModelValue(int level, std::string_view tag, std::string_view model_text, int conc_level) {
+  // Most values fit on their line: they are converted straight into the buffer, and only a
+  // value that turns out too long is taken back and cut into CONC lines.
+  const size_t line_start = buffer_.size();
+  buffer_.append(std::to_string(level));
+  buffer_ += ' ';
+  buffer_.append(tag);
+  if (model_text.empty()) {
+    EndLine();
+    return;
+  }
+  buffer_ += ' ';
+  const size_t value_start = buffer_.size();
+  AppendModelText(buffer_, model_text);
+  if (buffer_.size() - line_start + kLineBreak.size() <= kMaxLineBytes) {
+    EndLine();
+    return;
+  }
+  const std::string value = buffer_.substr(value_start);
+  buffer_.resize(line_start);
+  WriteValue(level, tag, value, conc_level);
+}
+
+void WGedcomWriter::Text(int level, std::string_view tag, std::string_view text) {
+  while (!text.empty() && (text.back() == '\r' || text.back() == '\n')) text.remove_suffix(1);
+  bool first = true;
+  size_t i = 0;
+  do {
+    size_t end = text.find_first_of("\r\n", i);
+    if (end == std::string_view::npos) end = text.size();
+    if (first)
+      ModelValue(level, tag, text.substr(i, end - i));
+    else
+      ModelValue(level + 1, "CONT", text.substr(i, end - i), level + 1);
+    first = false;
+    if (end < text.size() && text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n') ++end;
+    i = end + 1;
+  } while (i <= text.size());
+}
+
+void WGedcomWriter::WriteValue(int level, std::string_view tag, std::string_view value, int conc_level) {
+  std::string prefix = std::to_string(level) + " " + std::string(tag);
+  Append(prefix);
+  if (value.empty()) {
+    EndLine();
+    return;
+  }
+  Append(" ");
+  size_t room = kMaxLineBytes - kLineBreak.size() - prefix.size() - 1;
+  const std::string conc = std::to_string(conc_level < 0 ? level + 1 : conc_level) + " CONC ";
+  while (true) {
+    size_t cut = value.size() <= room ? value.size() : CutPoint(value, room);
+    Append(value.substr(0, cut));
+    EndLine();
+    value.remove_prefix(cut);
+    if (value.empty()) return;
+    Append(conc);
+    room = kMaxLineBytes - kLineBreak.size() - conc.size();
+  }
+}
+
+std::string WGedcomWriter::ValueOf(std::string_view model_text) {
+  std::string utf8;
+  utf8.reserve(model_text.size() + 8);
+  AppendModelText(utf8, model_text);
+  return utf8;
+}
+
+size_t WGedcomWriter::CutPoint(std::string_view utf8, size_t room) {
+  if (utf8.size() <= room) return utf8.size();
+  size_t fallback = 0;
+  // Looks back over at most half the room for a cut between two characters that are not blanks.
+  for (size_t p = room; p >= 1 && p + room / 2 >= room; --p) {
+    if (IsContinuationByte(utf8[p])) continue;
+    if (fallback == 0) fallback = p;
+    if (utf8[p - 1] != ' ' && utf8[p] != ' ') return p;
+  }
+  if (fallback != 0) return fallback;
+  // Not even a character boundary in reach (not UTF-8): cut at the room.
+  return room;
+}
