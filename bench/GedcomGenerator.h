@@ -4,6 +4,8 @@
 #include <memory>
 #include <string>
 
+#include "StepTiming.h"
+
 class WABSCollection;
 
 // Writes a GEDCOM file of `persons` individuals (rounded up to an even number) for timing
@@ -23,7 +25,3 @@ std::string GeneratedGedcomPath(int persons, const char* program);
 std::unique_ptr<WABSCollection> OpenBenchFile(std::string path, int persons, const char* program,
                                               double* import_seconds);
 
-// Seconds since a point of the steady clock.
-inline double Seconds(std::chrono::steady_clock::time_point since) {
-  return std::chrono::duration<double>(std::chrono::steady_clock::now() - since).count();
-}

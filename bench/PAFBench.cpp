@@ -26,8 +26,6 @@
 #include "search/Attrib.h"
 #include "search/ColSortIterator.h"
 #include "support/PAFWriter.h"
-#include "views/IndPanelLogic.h"
-#include "views/IndScrollLogic.h"
 
 using Clock = std::chrono::steady_clock;
 
@@ -160,23 +158,8 @@ double SortSeconds(WABSCollection& collection) {
 
 // Milliseconds per scroller step (and the slowest step).
 std::pair<double, double> StepMs(WABSCollection& collection, int steps) {
-  WIndScrollLogic scroller;
-  WIndPanelLogic panel;
-  panel.SetCollection(&collection);
-  scroller.OnChange = [&] { panel.SetIndividual(scroller.CurrentIndividual()); };
-  scroller.SetCollection(&collection);
-  const int count = collection.DisplayCount();
-  int start = count / 4;
-  if (start + steps > count) start = std::max(1, count - steps);
-  scroller.UserScroll(start, false);
-  double slowest = 0;
-  auto started = Clock::now();
-  for (int i = 1; i <= steps; ++i) {
-    auto step_started = Clock::now();
-    scroller.UserScroll(start + i, false);
-    slowest = std::max(slowest, Seconds(step_started));
-  }
-  return {Seconds(started) * 1000 / steps, slowest * 1000};
+  const StepTiming timing = TimeSteps(collection, steps);
+  return {timing.MsPerStep(), timing.slowest * 1000};
 }
 
 }  // namespace
