@@ -201,6 +201,15 @@ std::string SeparatorToAnsi(const char* sep, const char* codeset) {
 
 }  // namespace
 
+int64_t TypedNumber(std::string_view text) {
+  int64_t value = 0;
+  for (char c : text) {
+    if (c < '0' || c > '9') return 0;
+    if (value < (int64_t{1} << 40)) value = value * 10 + (c - '0');
+  }
+  return value;
+}
+
 void AppendUtf8(std::string& out, char32_t cp) {
   if (cp < 0x80) {
     out += static_cast<char>(cp);
