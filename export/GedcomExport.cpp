@@ -588,6 +588,13 @@ void WGedcomExport::WriteCitation(int level, WABSCitation& citation) {
     // A source that is no record goes inline: its description, then its text.  A title alone
     // stays the title; a source with more than a title is described by its summary.
     std::string description = source ? std::string() : citation.GetDetail();
+    // A citation of no source whose only text is its note (a reader that keeps the citation's
+    // detail in a note, citing a source the file lacks) is described by that note: GEDCOM wants a
+    // description, and the note would otherwise read back as both source and note.
+    if (!source && description.empty()) {
+      description = NoteText(citation_note.get());
+      if (!description.empty()) citation_note.reset();
+    }
     if (source) {
       const bool title_only = source->GetAuthor().empty() && source->GetPublication().empty() &&
                               source->GetCallNumber().empty() && source->GetAbbreviation().empty();

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <map>
 #include <memory>
+#include <set>
 #include <string_view>
 #include <variant>
 
@@ -172,9 +173,11 @@ bool DatesAgree(const std::string& original, const std::string& back) {
   return expected == back || UpperCaseText(expected) == back;
 }
 
-// Our reader keeps no empty line of a note.
+// Our reader keeps no empty line of a note, nor the blanks that begin a line after the first.
 std::string WithoutEmptyLines(std::string text) {
   for (size_t at; (at = text.find("\r\n\r\n")) != std::string::npos;) text.erase(at, 2);
+  for (size_t at = 0; (at = text.find("\r\n ", at)) != std::string::npos;) text.erase(at + 2, 1);
+  if (text.size() >= 2 && text.compare(text.size() - 2, 2, "\r\n") == 0) text.erase(text.size() - 2);
   return text;
 }
 
@@ -192,6 +195,13 @@ std::string WithoutCallNumbers(std::string text) {
 // source summarises by the common rule.  Read-back summaries as the original gave them.
 std::vector<std::pair<std::string, std::string>> g_summaries;  // read back, original
 
+bool g_own_summaries = false;
+
+// The families each person is a partner of in the original's family records: a reader may leave
+// such a family out of the person's own list (TMG leaves out a couple known only by an
+// engagement), while read back the family's HUSB and WIFE list it.
+std::map<std::string, std::set<std::string>> g_partner_families;
+
 // Citation texts without their empty parts: an empty note is not written.
 std::string WithoutEmptyParts(std::string text) {
   for (size_t at; (at = text.find(", , ")) != std::string::npos;) text.erase(at, 2);
@@ -201,9 +211,11 @@ std::string WithoutEmptyParts(std::string text) {
 }
 
 std::string OriginalSummaries(std::string text) {
+  // After a citation's detail (", ") or right after its number (") ").
   for (const auto& [back, original] : g_summaries)
-    for (size_t at = 0; (at = text.find(", " + back, at)) != std::string::npos; at += original.size() + 2)
-      text.replace(at + 2, back.size(), original);
+    for (const char* before : {", ", ") "})
+      for (size_t at = 0; (at = text.find(before + back, at)) != std::string::npos; at += original.size() + 2)
+        text.replace(at + 2, back.size(), original);
   return text;
 }
 
@@ -283,6 +295,10 @@ void CompareIndividual(Differences& d, const std::string& where, const Json& a, 
   std::vector<std::string> spouses_a, spouses_b;
   for (const Json& s : a["spouses"].Array()) spouses_a.push_back(s.Text());
   for (const Json& s : b["spouses"].Array()) spouses_b.push_back(s.Text());
+  for (const std::string& family : g_partner_families[a["n"].Text()])
+    if (std::find(spouses_a.begin(), spouses_a.end(), family) == spouses_a.end() &&
+        std::find(spouses_b.begin(), spouses_b.end(), family) != spouses_b.end())
+      spouses_a.push_back(family);
   std::sort(spouses_a.begin(), spouses_a.end());
   std::sort(spouses_b.begin(), spouses_b.end());
   if (spouses_a != spouses_b)
@@ -316,7 +332,7 @@ void CompareSource(Differences& d, const std::string& where, const Json& a, cons
     d.Check(where + field, a[field].Text(), b[field].Text());
   for (const char* field : {"note", "text"})
     d.Check(where + field, WithoutEmptyLines(a[field].Text()), b[field].Text());
-  if (a["summary"].Text().empty()) return;  // summarised otherwise (see OriginalSummaries)
+  if (a["summary"].Text().empty() || g_own_summaries) return;  // summarised otherwise (see OriginalSummaries)
   std::string summary = WithoutCallNumbers(a["summary"].Text());
   // A summary of a call number alone, or one that starts with it.
   const std::string call = FlattenLines(a["call"].Text());
@@ -336,12 +352,20 @@ void CompareSubmitter(Differences& d, const Json& a, const Json& b, bool web_sit
 
 }  // namespace
 
-std::vector<std::string> CompareDumps(WABSCollection& original, WABSCollection& read_back) {
+std::vector<std::string> CompareDumps(WABSCollection& original, WABSCollection& read_back,
+                                      bool own_summaries) {
   std::vector<std::string> out;
   Differences d(out);
   WModelDump da(original), db(read_back);
   g_call_numbers.clear();
   g_summaries.clear();
+  g_own_summaries = own_summaries;
+  g_partner_families.clear();
+  for (RecNo n = 1; n <= original.FamilyCount(); ++n) {
+    const Json family = ParseLine(da.FamilyLine(n));
+    for (const char* partner : {"husband", "wife"})
+      g_partner_families[family[partner].Text()].insert(std::to_string(n));
+  }
   for (RecNo n = 1; n <= original.SourceCount(); ++n) {
     const Json source = ParseLine(da.SourceLine(n));
     if (const std::string call = FlattenLines(source["call"].Text()); !call.empty())
@@ -349,7 +373,7 @@ std::vector<std::string> CompareDumps(WABSCollection& original, WABSCollection& 
     const std::string summary = source["summary"].Text();
     const std::string back =
         n <= read_back.SourceCount() ? ParseLine(db.SourceLine(n))["summary"].Text() : summary;
-    if (summary.empty() && !back.empty()) g_summaries.emplace_back(back, summary);
+    if ((summary.empty() || own_summaries) && back != summary) g_summaries.emplace_back(back, summary);
   }
   d.Check("individual count", std::to_string(original.IndividualCount()),
           std::to_string(read_back.IndividualCount()));

@@ -26,8 +26,13 @@
 // - A submitter without a name is written as "Unknown" (GEDCOM wants a name); a file without a
 //   submitter gets one; a web site in the submitter's country row goes to WWW.
 // - Empty lines of notes: our reader keeps none; an empty note is not written.
-// - A source a reader summarises its own way (RootsMagic: not at all) summarises by the common
-//   rule when read back, in the citations too.
+// - A source a reader summarises its own way (RootsMagic: not at all; TMG: by its footnote
+//   template) summarises by the common rule when read back, in the citations too; its fields
+//   (title, author, publication, abbreviation) are compared instead.
+// - A family a reader leaves out of its partners' lists (TMG: a couple known only by an
+//   engagement) is listed by them when read back, from the family's HUSB and WIFE.
+// - Blanks that begin a line of a note after the first, and a line break that ends a note: our
+//   reader keeps neither.
 // - Note records: the model gives a record's note as its text, so notes are written inline where
 //   they are used, and the file read back has no note records (its note count is 0).
 // - Values our reader takes from one line only (PAGE, PLAC, event values, CAUS) lose what goes
@@ -39,5 +44,7 @@
 class WABSCollection;
 
 // The differences of the two collections, one line each ("individual 12 events[0].date: ...");
-// empty when they agree.
-std::vector<std::string> CompareDumps(WABSCollection& original, WABSCollection& read_back);
+// empty when they agree.  `own_summaries`: the original's reader summarises every source its own
+// way.
+std::vector<std::string> CompareDumps(WABSCollection& original, WABSCollection& read_back,
+                                      bool own_summaries = false);
