@@ -55,7 +55,7 @@ class WIndPanelLogic : public WABSPanelLogic {
   // The user toggled "TMG Sentence": raises OnTMGSentChange, on which the main window
   // stores the setting and refreshes the tab.
   void ToggleTMGSentence();
-  // "TMG Sentence" is offered only for projects of The Master Genealogist 4.x.
+  // "TMG Sentence" is offered only for collections that build sentences (TMG 4.x and 5.x).
   bool TMGSentenceVisible() const { return tmg_sentence_visible_; }
 
   // Builds the rows of the individual shown anew.

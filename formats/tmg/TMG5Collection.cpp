@@ -94,10 +94,7 @@ std::string WTMG5Collection::TablePrefix(const std::string& path) {
 
 WTMGTable::Opened WTMG5Collection::OpenTable(const std::string& letter, std::string_view key, bool index,
                                              bool memo) {
-  auto table = std::make_unique<WTMG5DBF>(directory_, letter, prefix_);
-  if (index && !table->BuildIndex(key)) cancelled_ = true;
-  return WTMGTable::Adopt(std::move(table),
-                          memo ? std::make_unique<WTMGFPT>(directory_, letter, prefix_) : nullptr);
+  return OpenTableAs<WTMG5DBF>(letter, key, index, memo);
 }
 
 std::unique_ptr<WTMGTab_> WTMG5Collection::MakePeopleTable(WTMGTable::Opened opened) {

@@ -1,6 +1,7 @@
 #include "formats/tmg/TMG5PartLookup.h"
 
 #include <algorithm>
+#include <cstring>
 #include <string>
 #include <vector>
 

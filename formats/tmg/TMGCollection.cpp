@@ -89,10 +89,11 @@ const WReaderInfo& WTMGCollection::ReaderInfo() {
 
 WTMGTable::Opened WTMGCollection::OpenTable(const std::string& letter, std::string_view key, bool index,
                                             bool memo) {
-  auto table = std::make_unique<WTMGDBF>(directory_, letter, prefix_);
-  if (index && !table->BuildIndex(key)) cancelled_ = true;
-  return WTMGTable::Adopt(std::move(table),
-                          memo ? std::make_unique<WTMGFPT>(directory_, letter, prefix_) : nullptr);
+  return OpenTableAs<WTMGDBF>(letter, key, index, memo);
+}
+
+std::unique_ptr<WFPTFile> WTMGCollection::OpenMemo(const std::string& letter) {
+  return std::make_unique<WTMGFPT>(directory_, letter, prefix_);
 }
 
 std::unique_ptr<WTMGTab_> WTMGCollection::MakePeopleTable(WTMGTable::Opened opened) {

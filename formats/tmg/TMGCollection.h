@@ -147,6 +147,15 @@ class WTMGCollection : public WABSCollection {
   // key; no index at all when `index` is false), with the memo file when `memo` is set.
   // Raises the open error when the table is missing.
   virtual WTMGTable::Opened OpenTable(const std::string& letter, std::string_view key, bool index, bool memo);
+  // OpenTable over `Table`, the keyed dBase table class of a version.
+  template <class Table>
+  WTMGTable::Opened OpenTableAs(const std::string& letter, std::string_view key, bool index, bool memo) {
+    auto table = std::make_unique<Table>(directory_, letter, prefix_);
+    if (index && !table->BuildIndex(key)) cancelled_ = true;
+    return WTMGTable::Adopt(std::move(table), memo ? OpenMemo(letter) : nullptr);
+  }
+  // The memo file of a letter's table.
+  std::unique_ptr<WFPTFile> OpenMemo(const std::string& letter);
   // The people table over the opened "$" table.
   virtual std::unique_ptr<WTMGTab_> MakePeopleTable(WTMGTable::Opened opened);
   // Opens the tables a version keeps beside the names ("N") and the places ("P") table, right

@@ -5,19 +5,13 @@
 #include <fstream>
 
 #include "support/DBFWriter.h"
+#include "support/TMGCells.h"
 
 namespace {
 
-using Cell = DBFWriter::Cell;
-
-std::string Number(int value) { return std::to_string(value); }
-
-std::string Flag(bool value) { return value ? "T" : "F"; }
-
-Cell Memo(const std::string& text) {
-  if (text == TMGWriter::kEmptyMemo) return Cell::Block(1);
-  return Cell(text);
-}
+using tmg_cells::Flag;
+using tmg_cells::Memo;
+using tmg_cells::Number;
 
 // The parts of a memo split at "$!&", empty ones kept.
 std::vector<std::string> Parts(const std::string& memo) {

@@ -5,23 +5,15 @@
 #include <fstream>
 
 #include "support/DBFWriter.h"
+#include "support/TMGCells.h"
 
 const char* const TMGWriter::kEmptyMemo = "\x01<empty memo>";
 
 namespace {
 
-using Cell = DBFWriter::Cell;
-
-std::string Number(int value) { return std::to_string(value); }
-
-std::string Flag(bool value) { return value ? "T" : "F"; }
-
-// A memo cell: no memo for an empty text; block 1 (inside the memo file's header, which holds
-// no text) for an empty memo that exists.
-Cell Memo(const std::string& text) {
-  if (text == TMGWriter::kEmptyMemo) return Cell::Block(1);
-  return Cell(text);
-}
+using tmg_cells::Flag;
+using tmg_cells::Memo;
+using tmg_cells::Number;
 
 }  // namespace
 

@@ -113,6 +113,10 @@ TEST(TMG5Project, PeopleAreKnownByDataSetAndNumber) {
   EXPECT_EQ(c.GetIndividual(quinn)->GetID(), "2:15");
   EXPECT_EQ(c.FindIndividual("2:15"), quinn);
   EXPECT_EQ(c.FindIndividual(" 2 : 15 "), quinn);
+  // The plain PER_NO finds the person too, and a deleted row's number finds nobody.
+  EXPECT_EQ(c.FindIndividual("35"), quinn);
+  EXPECT_EQ(c.FindIndividual(" 35 "), quinn);
+  EXPECT_EQ(c.FindIndividual("11"), 0);
   EXPECT_EQ(c.FindIndividual("1:3"), 3);
   EXPECT_EQ(c.FindIndividual("1:12"), PositionOf(12));
   EXPECT_EQ(c.FindIndividual("1:11"), 0);
