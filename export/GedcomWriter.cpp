@@ -32,12 +32,17 @@ const Utf8Table& Utf8Of() {
 void AppendModelText(std::string& out, std::string_view model_text) {
   const Utf8Table& table = Utf8Of();
   if (!model_text.empty() && model_text.front() == '@') out += '@';
-  for (char ch : model_text) {
-    const unsigned char c = static_cast<unsigned char>(ch);
-    if (c < 0x80 && c >= 0x20 && c != 0x7F)
-      out += ch;
-    else
-      out.append(table.bytes[c], table.length[c]);
+  auto plain = [](char ch) { return ch >= 0x20 && ch < 0x7F; };
+  size_t i = 0;
+  while (i < model_text.size()) {
+    // A run of printable ASCII is copied whole.
+    size_t run = i;
+    while (run < model_text.size() && plain(model_text[run])) ++run;
+    out.append(model_text.data() + i, run - i);
+    if (run >= model_text.size()) break;
+    const unsigned char c = static_cast<unsigned char>(model_text[run]);
+    out.append(table.bytes[c], table.length[c]);
+    i = run + 1;
   }
 }
 

@@ -137,7 +137,7 @@ std::string WGEDIndividual::GetID() { return text_.GetXRef(text_.ColumnAt(record
 
 std::string WGEDIndividual::GetReferenceNumber() {
   for (const char* p = text_.NextLine(record_); p && p < RecordEnd(); p = text_.NextLine(p)) {
-    if (*p == '1' && text_.TagAt(p) == GEDTag("REFN")) return text_.ConvertText(text_.LineValueAt(p, 6));
+    if (*p == '1' && text_.TagAt(p) == GEDTag("REFN")) return text_.ConvertText(text_.LineValueViewAt(p, 6));
   }
   return std::string();
 }
@@ -145,7 +145,7 @@ std::string WGEDIndividual::GetReferenceNumber() {
 std::string WGEDIndividual::GetAFN() {
   const char* value = CachedLine(cache_->afn_value);
   if (!value) return std::string();
-  return text_.ConvertText(text_.LineValueAt(value - 6, 6));
+  return text_.ConvertText(text_.LineValueViewAt(value - 6, 6));
 }
 
 char WGEDIndividual::GetSex() { return cache_->sex; }
@@ -158,7 +158,7 @@ const WDate* WGEDIndividual::GetChangeDate() {
   int level = text_.LineLevel(change);
   for (const char* p = text_.NextLine(change); p && text_.LineLevel(p) > level; p = text_.NextLine(p)) {
     if (text_.TagAt(p) == GEDTag("DATE")) {
-      change_date_ = std::make_unique<WDate>(text_.LineValueAt(p, 6));
+      change_date_ = std::make_unique<WDate>(text_.LineValueViewAt(p, 6));
       break;
     }
   }

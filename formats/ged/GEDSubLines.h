@@ -91,6 +91,6 @@ class WGEDSubLines {
 
   // The converted line value at a column; empty without a line.
   static std::string ConvertedAt(const WGEDTextMMF& text, const char* line, size_t column) {
-    return line ? text.ConvertText(text.LineValueAt(line, column)) : std::string();
+    return line ? text.ConvertText(text.LineValueViewAt(line, column)) : std::string();
   }
 };

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstring>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #if defined(__SSE2__)
@@ -69,9 +70,12 @@ class WGEDTextMMF : public WTextMMF {
   // From p: spaces skipped, the bytes up to the line's end, trailing spaces and CRs
   // dropped.  Empty for none.
   std::string LineValue(const char* p) const;
+  // The same in place: a view of the mapped text.
+  std::string_view LineValueView(const char* p) const;
   // The line value at a column of the line starting at `line`; empty when the line ends
   // before that column, so that a value never runs on into the next line.
   std::string LineValueAt(const char* line, size_t column) const;
+  std::string_view LineValueViewAt(const char* line, size_t column) const;
   // The value after the level and the tag words of the line.
   std::string WordValue(const char* line) const;
   // The level read as a decimal number up to the first space; 0 when it is no number.
@@ -102,8 +106,10 @@ class WGEDTextMMF : public WTextMMF {
   // The character set the texts are converted from: 0 plain, 1 ANSEL, 2 UTF-8.
   void SetCharSet(int char_set) { char_set_ = char_set; }
   int CharSet() const { return char_set_; }
-  // A text of the file in Windows-1252, converted as the character set says.
-  std::string ConvertText(const std::string& text) const;
+  // A text of the file in Windows-1252, converted as the character set says.  A text that
+  // needs no conversion (plain ASCII, the common case) is handed back as it is.
+  std::string ConvertText(std::string_view text) const;
+  std::string ConvertText(std::string&& text) const;
 
   // The first CR or LF at or after p, or `end` when there is none.
   static const char* FindLineBreak(const char* p, const char* end) {

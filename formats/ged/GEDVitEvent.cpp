@@ -106,7 +106,7 @@ WGEDVitEvent::WGEDVitEvent(WGEDCollection& collection, const char* line)
 
 void WGEDVitEvent::LoadDate() {
   if (date_ || !lines_.date) return;
-  date_ = std::make_unique<WDate>(text_.LineValueAt(lines_.date, 6));
+  date_ = std::make_unique<WDate>(text_.LineValueViewAt(lines_.date, 6));
 }
 
 std::string WGEDVitEvent::GetDescription() {
@@ -118,7 +118,7 @@ std::string WGEDVitEvent::GetDescription() {
       result += cause;
     }
   }
-  return text_.ConvertText(result);
+  return text_.ConvertText(std::move(result));
 }
 
 std::unique_ptr<WABSPlace> WGEDVitEvent::GetPlace() {
