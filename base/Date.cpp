@@ -1,7 +1,6 @@
 #include "base/Date.h"
 
 #include <algorithm>
-#include <array>
 #include <ctime>
 #include <iterator>
 
@@ -16,27 +15,6 @@ const char* const kMonthNames[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
 constexpr size_t kMaxTokens = 15;
 constexpr size_t kTokenChars = 7;
 
-// A token is a piece of the stored text (or a constant month name); dates are parsed by the
-// million, so the tokens are views in a fixed array and cost no allocation.
-struct Token {
-  std::string_view s;
-  bool digits = false;
-};
-
-class Tokens {
- public:
-  void push_back(const Token& token) {
-    if (count_ < kMaxTokens) items_[count_++] = token;
-  }
-  size_t size() const { return count_; }
-  bool empty() const { return count_ == 0; }
-  const Token& operator[](size_t i) const { return items_[i]; }
-
- private:
-  std::array<Token, kMaxTokens> items_;
-  size_t count_ = 0;
-};
-
 bool AllDigits(std::string_view s) {
   if (s.empty()) return false;
   for (char c : s)
@@ -44,7 +22,7 @@ bool AllDigits(std::string_view s) {
   return true;
 }
 
-// The value of a token of digits (at most seven of them).
+// The value of a text of digits (at most seven of them).
 int NumberOf(std::string_view digits) {
   int n = 0;
   for (char c : digits) n = n * 10 + (c - '0');
@@ -62,9 +40,36 @@ constexpr uint32_t Word4(std::string_view s) {
 
 bool StartsWith(std::string_view s, std::string_view prefix) { return s.substr(0, prefix.size()) == prefix; }
 
+// A token: a piece of the stored text (or a constant month name), with what the parser asks
+// of it worked out once.  Dates are parsed by the million, so tokens live in a fixed array and
+// cost no allocation.
+struct Token {
+  std::string_view s;
+  uint32_t word;  // Word4(s)
+  int number;     // the value when s is all digits, otherwise -1
+  bool digits;    // counts as a number for the numeric shortcuts
+};
+
+class Tokens {
+ public:
+  // Appends a token unless kMaxTokens are there; `digits` only where the text is all digits.
+  void push_back(std::string_view s, bool digits) {
+    if (count_ >= kMaxTokens) return;
+    const bool all_digits = AllDigits(s);
+    items_[count_++] = Token{s, Word4(s), all_digits ? NumberOf(s) : -1, digits && all_digits};
+  }
+  size_t size() const { return count_; }
+  bool empty() const { return count_ == 0; }
+  const Token& operator[](size_t i) const { return items_[i]; }
+
+ private:
+  Token items_[kMaxTokens];  // only the first count_ are set
+  size_t count_ = 0;
+};
+
 // The qualifier code of a word; 0 when the token is not a qualifier word.
-int QualifierOf(std::string_view token) {
-  switch (Word4(token)) {
+int QualifierOf(const Token& token) {
+  switch (token.word) {
     case Word4("TO"):
       return kQualTo;
     case Word4("AND"):
@@ -151,14 +156,14 @@ int GregorianMonthOf(uint32_t word) {
 }
 
 // The month number of a month name in the given calendar; 0 when it is none.
-int MonthOf(std::string_view token, int calendar) {
+int MonthOf(const Token& token, int calendar) {
   static constexpr uint32_t kHebrew[] = {Word4("TSH"), Word4("CSH"), Word4("KSL"), Word4("TVT"), Word4("SHV"),
                                          Word4("ADR"), Word4("ADS"), Word4("NSN"), Word4("IYR"), Word4("SVN"),
                                          Word4("TMZ"), Word4("AAV"), Word4("ELL")};
   static constexpr uint32_t kFrench[] = {
       Word4("VEND"), Word4("BRUM"), Word4("FRIM"), Word4("NIVO"), Word4("PLUV"), Word4("VENT"), Word4("GERM"),
       Word4("FLOR"), Word4("PRAI"), Word4("MESS"), Word4("THER"), Word4("FRUC"), Word4("COMP")};
-  const uint32_t word = Word4(token);
+  const uint32_t word = token.word;
   switch (calendar) {
     case kCalGregorian:
     case kCalJulian:
@@ -219,7 +224,7 @@ bool SplitFixedForm(std::string_view s, Tokens& tokens) {
   } else {
     return false;
   }
-  for (size_t k = 0; k < count; ++k) tokens.push_back({parts[k], k == 0 && AllDigits(parts[k])});
+  for (size_t k = 0; k < count; ++k) tokens.push_back(parts[k], k == 0);
   return true;
 }
 
@@ -235,7 +240,7 @@ void SplitGeneral(std::string_view s, Tokens& tokens) {
     // Tokens beyond the fifteenth are dropped.
     if (tokens.size() >= kMaxTokens) break;
     std::string_view t = s.substr(start, std::min(i - start, kTokenChars));
-    tokens.push_back({t, AllDigits(t)});
+    tokens.push_back(t, true);
   }
 }
 
@@ -277,7 +282,7 @@ void ReadDate(const Tokens& tokens, size_t& i, DateRec& d, bool& nonStandard) {
     }
   }
 
-  auto value = [&tokens](size_t k) { return NumberOf(tokens[k].s); };  // all digits, at most 7
+  auto value = [&tokens](size_t k) { return tokens[k].number; };
   if (n - i >= 3 && tokens[i].digits && tokens[i + 1].digits && tokens[i + 2].digits) {
     // Month, day and year: "12 31 1850".
     int m = value(i), dd = value(i + 1), y = value(i + 2);
@@ -302,13 +307,13 @@ void ReadDate(const Tokens& tokens, size_t& i, DateRec& d, bool& nonStandard) {
     return;
   }
 
-  for (; i < n && QualifierOf(tokens[i].s) == 0; ++i) {
+  for (; i < n && QualifierOf(tokens[i]) == 0; ++i) {
     const Token& t = tokens[i];
     d.hasDate = true;
     // A number is judged by its characters: the tokens of the fixed forms carry no
     // all-digits flag beyond the first.
-    if (AllDigits(t.s) && NumberOf(t.s) < 3000) {
-      auto v = static_cast<std::uint16_t>(NumberOf(t.s));
+    if (t.number >= 0 && t.number < 3000) {
+      auto v = static_cast<std::uint16_t>(t.number);
       if (v >= 32) {
         if (d.year != 0) return;
         d.year = v;
@@ -325,7 +330,7 @@ void ReadDate(const Tokens& tokens, size_t& i, DateRec& d, bool& nonStandard) {
       }
     } else {
       if (d.month != 0) return;
-      int m = MonthOf(t.s, d.calendar);
+      int m = MonthOf(t, d.calendar);
       if (m == 0) {
         nonStandard = true;
         return;
@@ -379,14 +384,14 @@ void WDate::SetText(std::string_view t) {
 
   size_t i = 0;
   if (!tokens.empty()) {
-    if (int q = QualifierOf(tokens[0].s)) {
+    if (int q = QualifierOf(tokens[0])) {
       qualifier = static_cast<std::uint8_t>(q);
       i = 1;
     }
   }
   ReadDate(tokens, i, firstDate, nonStandard);
   if (i < tokens.size()) {
-    if (int q = QualifierOf(tokens[i].s)) {
+    if (int q = QualifierOf(tokens[i])) {
       secondQualifier = static_cast<std::uint8_t>(q);
       ++i;
     }
