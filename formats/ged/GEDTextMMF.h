@@ -64,6 +64,11 @@ class WGEDTextMMF : public WTextMMF {
   bool GetXRef(const char* p, std::string& id) const;
   // The same, empty when there is none.
   std::string GetXRef(const char* p) const;
+  // True when p, the start of a line, is a record line: a "0" right after a line break, as
+  // NextRecord finds them.  Walking lines with NextLine reaches the next record line exactly.
+  bool IsRecordLine(const char* p) const {
+    return p > Start() && *p == '0' && (p[-1] == '\r' || p[-1] == '\n');
+  }
   // Every byte from the record line at p up to the next record line; empty when no record
   // line follows or p is none.
   std::string RecordTextAt(const char* p) const;
