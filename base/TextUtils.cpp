@@ -377,11 +377,13 @@ std::int32_t SwapBytes32(std::int32_t value) {
   return static_cast<std::int32_t>(v);
 }
 
-std::string TrimText(std::string_view text) {
+std::string TrimText(std::string_view text) { return std::string(TrimView(text)); }
+
+std::string_view TrimView(std::string_view text) {
   size_t begin = 0, end = text.size();
   while (begin < end && static_cast<unsigned char>(text[begin]) <= ' ') ++begin;
   while (end > begin && static_cast<unsigned char>(text[end - 1]) <= ' ') --end;
-  return std::string(text.substr(begin, end - begin));
+  return text.substr(begin, end - begin);
 }
 
 void SplitAtComma(std::string_view text, std::string& first, std::string& second) {

@@ -154,6 +154,8 @@ void SplitAtComma(std::string_view text, std::string& first, std::string& second
 
 // Trims characters up to and including the blank from both ends.
 std::string TrimText(std::string_view text);
+// The same without a copy: the trimmed part of the text.
+std::string_view TrimView(std::string_view text);
 
 // Creates a new, empty file with a unique, unpredictable name beginning "brm" in
 // $TMPDIR (default /tmp), readable and writable by the owner only, and returns its

@@ -9,12 +9,12 @@ namespace {
 
 using Words = std::vector<std::string_view>;
 
-constexpr const char* kGregorianMonths[12] = {"JAN", "FEB", "MAR", "APR", "MAY", "JUN",
-                                              "JUL", "AUG", "SEP", "OCT", "NOV", "DEC"};
-constexpr const char* kHebrewMonths[13] = {"TSH", "CSH", "KSL", "TVT", "SHV", "ADR", "ADS",
-                                           "NSN", "IYR", "SVN", "TMZ", "AAV", "ELL"};
-constexpr const char* kFrenchMonths[13] = {"VEND", "BRUM", "FRIM", "NIVO", "PLUV", "VENT", "GERM",
-                                           "FLOR", "PRAI", "MESS", "THER", "FRUC", "COMP"};
+constexpr std::string_view kGregorianMonths[12] = {"JAN", "FEB", "MAR", "APR", "MAY", "JUN",
+                                                   "JUL", "AUG", "SEP", "OCT", "NOV", "DEC"};
+constexpr std::string_view kHebrewMonths[13] = {"TSH", "CSH", "KSL", "TVT", "SHV", "ADR", "ADS",
+                                                "NSN", "IYR", "SVN", "TMZ", "AAV", "ELL"};
+constexpr std::string_view kFrenchMonths[13] = {"VEND", "BRUM", "FRIM", "NIVO", "PLUV", "VENT", "GERM",
+                                                "FLOR", "PRAI", "MESS", "THER", "FRUC", "COMP"};
 
 // The words of a text, split at runs of blanks, into `words` (cleared first).
 void SplitWordsInto(std::string_view text, Words& words) {
@@ -49,7 +49,7 @@ int NumberOf(std::string_view digits) {
 
 // 1-based month of a GEDCOM month code in a calendar; 0 when it is none.
 int MonthCode(std::string_view word, int calendar) {
-  const char* const* names = kGregorianMonths;
+  const std::string_view* names = kGregorianMonths;
   int count = 12;
   if (calendar == kCalHebrew) {
     names = kHebrewMonths;
@@ -136,7 +136,7 @@ std::string ShortDualYear(std::string_view word) {
 std::optional<std::string> CalendarDate(const DateRec& d, int second_year) {
   std::string s;
   int months = 12;
-  const char* const* names = kGregorianMonths;
+  const std::string_view* names = kGregorianMonths;
   switch (d.calendar) {
     case kCalGregorian:
       break;

@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -81,7 +82,7 @@ class WGedcomExport {
 
   void WriteName(WABSName& name);
   // An event of a person (vital or other) under its tag.
-  void WriteEvent(int level, const std::string& tag, bool vital, WABSEvent& event, const std::string& type);
+  void WriteEvent(int level, std::string_view tag, bool vital, WABSEvent& event, std::string_view type);
   void WriteOrdinance(int level, const char* tag, WABSLDSEvent& ordinance, RecNo sealing_family);
   void WriteDate(int level, WABSEvent& event);
   void WritePlace(int level, WABSEvent& event, bool with_details);

@@ -63,6 +63,13 @@ void WGedcomWriter::Flush() {
 
 void WGedcomWriter::Append(std::string_view text) { buffer_.append(text); }
 
+void WGedcomWriter::AppendLevel(int level) {
+  if (level >= 0 && level <= 9)
+    buffer_ += static_cast<char>('0' + level);
+  else
+    buffer_.append(std::to_string(level));
+}
+
 void WGedcomWriter::EndLine() {
   buffer_.append(kLineBreak);
   if (buffer_.size() >= flush_at_) Flush();
@@ -80,7 +87,7 @@ void WGedcomWriter::Record(std::string_view xref, std::string_view tag) {
 }
 
 void WGedcomWriter::Pointer(int level, std::string_view tag, std::string_view xref) {
-  Append(std::to_string(level));
+  AppendLevel(level);
   Append(" ");
   Append(tag);
   Append(" @");
@@ -101,7 +108,7 @@ void WGedcomWriter::ModelValue(int level, std::string_view tag, std::string_view
   // Most values fit on their line: they are converted straight into the buffer, and only a
   // value that turns out too long is taken back and cut into CONC lines.
   const size_t line_start = buffer_.size();
-  buffer_.append(std::to_string(level));
+  AppendLevel(level);
   buffer_ += ' ';
   buffer_.append(tag);
   if (model_text.empty()) {
@@ -138,21 +145,25 @@ void WGedcomWriter::Text(int level, std::string_view tag, std::string_view text)
 }
 
 void WGedcomWriter::WriteValue(int level, std::string_view tag, std::string_view value, int conc_level) {
-  std::string prefix = std::to_string(level) + " " + std::string(tag);
-  Append(prefix);
+  const size_t line_start = buffer_.size();
+  AppendLevel(level);
+  buffer_ += ' ';
+  Append(tag);
+  const size_t prefix_size = buffer_.size() - line_start;
   if (value.empty()) {
     EndLine();
     return;
   }
   Append(" ");
-  size_t room = kMaxLineBytes - kLineBreak.size() - prefix.size() - 1;
-  const std::string conc = std::to_string(conc_level < 0 ? level + 1 : conc_level) + " CONC ";
+  size_t room = kMaxLineBytes - kLineBreak.size() - prefix_size - 1;
+  std::string conc;  // made when a value goes on
   while (true) {
     size_t cut = value.size() <= room ? value.size() : CutPoint(value, room);
     Append(value.substr(0, cut));
     EndLine();
     value.remove_prefix(cut);
     if (value.empty()) return;
+    if (conc.empty()) conc = std::to_string(conc_level < 0 ? level + 1 : conc_level) + " CONC ";
     Append(conc);
     room = kMaxLineBytes - kLineBreak.size() - conc.size();
   }

@@ -55,6 +55,8 @@ class WGedcomWriter {
   // Writes the prefix and the UTF-8 value, going on in CONC lines when it is too long.
   void WriteValue(int level, std::string_view tag, std::string_view value, int conc_level = -1);
   void Append(std::string_view text);
+  // The level number.
+  void AppendLevel(int level);
   void EndLine();
 
   Sink sink_;
