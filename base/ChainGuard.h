@@ -28,13 +28,20 @@ class WChainGuard {
   uint64_t Steps() const { return steps_; }
 
  private:
-  // Short walks keep their links in a small list; longer ones move to a hash set.
+  // Short walks keep their links in a small list; longer ones move to a bitmap over the range
+  // when the range is at most kBitmapRange links, otherwise to a hash set.
   static constexpr size_t kSmall = 32;
+  static constexpr uint64_t kBitmapRange = uint64_t{1} << 30;
+
+  bool Met(int64_t link) const;
+  void Mark(int64_t link);
 
   int64_t first_, last_;
   uint64_t max_steps_;
   uint64_t steps_ = 0;
   StopReason stop_ = StopReason::None;
   std::vector<int64_t> small_;
+  std::vector<uint64_t> bitmap_;
   std::unordered_set<int64_t> large_;
+  bool grown_ = false;
 };

@@ -5,6 +5,7 @@
 #include "formats/legacy/LEGCollection.h"
 #include "formats/paf/PAFCollection.h"
 #include "formats/rm3/RM3Collection.h"
+#include "formats/tmg/TMG5Collection.h"
 #include "formats/tmg/TMGCollection.h"
 
 const std::vector<const WReaderInfo*>& RegisteredReaders() {
@@ -12,6 +13,7 @@ const std::vector<const WReaderInfo*>& RegisteredReaders() {
       &WGEDCollection::ReaderInfo(),
       &WPAFCollection::ReaderInfo(),
       &WTMGCollection::ReaderInfo(),
+      &WTMG5Collection::ReaderInfo(),
       &WLEGCollection::ReaderInfo(),
       &WFTWCollection::ReaderInfo(),
       &WRM3Collection::ReaderInfo(),

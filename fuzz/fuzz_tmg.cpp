@@ -1,6 +1,6 @@
-// Feeds a TMG 4.x project made from the input bytes (the project file, tables and memo files
-// packed as in tests/support/TMGBundle.h) to the TMG reader, then reads every record with
-// sentences shown.
+// Feeds a TMG project made from the input bytes (the project file, tables and memo files
+// packed as in tests/support/TMGBundle.h) to the TMG reader of its version (4.x for "p.tmg",
+// 5.x for "p_.pjc"), then reads every record with sentences shown.
 
 #include <unistd.h>
 
@@ -11,6 +11,7 @@
 
 #include "FuzzReader.h"
 #include "base/Settings.h"
+#include "formats/tmg/TMG5Collection.h"
 #include "formats/tmg/TMGCollection.h"
 #include "support/TMGBundle.h"
 
@@ -41,7 +42,8 @@ const std::string& ProjectDir() {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   ImportCancelled = false;
   const std::string project = tmg_bundle::Unpack(data, size, ProjectDir());
-  const WReaderInfo& reader = WTMGCollection::ReaderInfo();
+  const bool version5 = project.size() > 4 && project.compare(project.size() - 4, 4, ".pjc") == 0;
+  const WReaderInfo& reader = version5 ? WTMG5Collection::ReaderInfo() : WTMGCollection::ReaderInfo();
   // Half the inputs also build families with engagements.
   Settings().SetBool(WSettings::TMGEngage, size % 2 == 1);
   try {

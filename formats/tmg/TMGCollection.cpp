@@ -95,10 +95,15 @@ WTMGTable::Opened WTMGCollection::OpenTable(const std::string& letter, std::stri
                           memo ? std::make_unique<WTMGFPT>(directory_, letter, prefix_) : nullptr);
 }
 
+std::unique_ptr<WTMGTab_> WTMGCollection::MakePeopleTable(WTMGTable::Opened opened) {
+  return std::make_unique<WTMGTab_>(std::move(opened));
+}
+
 bool WTMGCollection::OpenTables() {
   auto go_on = [this] { return !cancelled_ && !ImportCancelled.load(std::memory_order_relaxed); };
-  if (go_on()) people_ = std::make_unique<WTMGTab_>(OpenTable("$", "PER_NO", true, false));
+  if (go_on()) people_ = MakePeopleTable(OpenTable("$", "PER_NO", true, false));
   if (go_on()) names_ = std::make_unique<WTMGTabN>(OpenTable("N", "NPER", true, true));
+  if (go_on()) OpenCompanionTables("N");
   if (go_on()) relationships_ = std::make_unique<WTMGTabF>(OpenTable("F", "", true, true));
   if (go_on()) {
     events_ = std::make_unique<WTMGTabG>(OpenTable("G", "RECNO", true, true));
@@ -107,6 +112,7 @@ bool WTMGCollection::OpenTables() {
   if (go_on()) citations_ = std::make_unique<WTMGTabS>(OpenTable("S", "", true, true));
   if (go_on()) sources_ = std::make_unique<WTMGTabM>(OpenTable("M", "MAJNUM", true, true));
   if (go_on()) places_ = std::make_unique<WTMGTabP>(OpenTable("P", "RECNO", true, true));
+  if (go_on()) OpenCompanionTables("P");
   if (go_on()) witnesses_ = std::make_unique<WTMGTabE>(OpenTable("E", "EPER", true, true));
   if (go_on()) tag_types_ = std::make_unique<WTMGTabT>(OpenTable("T", "ETYPENUM", true, true));
   if (go_on()) source_types_ = std::make_unique<WTMGTabA>(OpenTable("A", "", true, true));
@@ -143,7 +149,11 @@ int WTMGCollection::SourceCount() { return sources_ ? sources_->LiveCount() : 0;
 
 std::unique_ptr<WABSIndividual> WTMGCollection::GetIndividual(RecNo rec_no) {
   if (rec_no < 1 || rec_no > IndividualCount() || !prime_) return nullptr;
-  return std::make_unique<WTMGIndividual>(*this, rec_no);
+  return MakeIndividual(rec_no);
+}
+
+std::unique_ptr<WABSIndividual> WTMGCollection::MakeIndividual(RecNo p) {
+  return std::make_unique<WTMGIndividual>(*this, p);
 }
 
 std::unique_ptr<WABSMarriage> WTMGCollection::GetFamily(RecNo rec_no) {

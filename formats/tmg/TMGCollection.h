@@ -111,6 +111,8 @@ class WTMGCollection : public WABSCollection {
 
   // --- Version hooks.
 
+  // The individual at position p (in range, after the import).
+  virtual std::unique_ptr<WABSIndividual> MakeIndividual(RecNo p);
   // The name record at position n of the names table.
   virtual std::unique_ptr<WTMGName> MakeName(int name_pos);
   // The place of a place identifier; none for an identifier below 1.
@@ -145,6 +147,11 @@ class WTMGCollection : public WABSCollection {
   // key; no index at all when `index` is false), with the memo file when `memo` is set.
   // Raises the open error when the table is missing.
   virtual WTMGTable::Opened OpenTable(const std::string& letter, std::string_view key, bool index, bool memo);
+  // The people table over the opened "$" table.
+  virtual std::unique_ptr<WTMGTab_> MakePeopleTable(WTMGTable::Opened opened);
+  // Opens the tables a version keeps beside the names ("N") and the places ("P") table, right
+  // after that table.
+  virtual void OpenCompanionTables(const std::string& /*letter*/) {}
 
   // The import's steps, for a derived version to extend.
   bool OpenTables();

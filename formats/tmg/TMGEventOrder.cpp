@@ -53,6 +53,11 @@ bool WTMGEventOrder::Build(int32_t count, const KeysOf& keys_of) {
     std::string text;
     const size_t at = static_cast<size_t>(pos - 1);
     per1[at] = keys.per1;
+    // Events of no person are never looked up by date: their dates are not decoded.
+    if (keys.per1 < 1) {
+      items[at] = OrderItem{0, keys.per2, pos};
+      continue;
+    }
     items[at] = OrderItem{WTMGDate::SortKeyOf(keys.sort_date, &text), keys.per2, pos};
     if (WTMGDate::IsFreeTextKey(items[at].date_key)) free_texts.emplace_back(std::move(text), pos);
   }
@@ -82,7 +87,7 @@ bool WTMGEventOrder::Build(int32_t count, const KeysOf& keys_of) {
     for (size_t i = 0; i < n; ++i)
       order[next[static_cast<size_t>(per1[i] - *low)]++] = static_cast<uint32_t>(i);
     for (size_t k = 0; k + 1 < start.size(); ++k) {
-      if (start[k + 1] - start[k] > 1)
+      if (start[k + 1] - start[k] > 1 && *low + static_cast<int64_t>(k) >= 1)
         std::sort(order.begin() + static_cast<std::ptrdiff_t>(start[k]),
                   order.begin() + static_cast<std::ptrdiff_t>(start[k + 1]),
                   [&](uint32_t a, uint32_t b) { return Before(items[a], items[b]); });

@@ -13,7 +13,8 @@
 // where the date comparison is not (an invalid date sorts before every valid one).
 //
 // Sorted index i (1-based) gives the event position and its first principal; FirstOf finds
-// the run of one person's events.
+// the run of one person's events.  Events whose first principal is below 1 (no person) are
+// only grouped, in position order: no one looks them up.
 class WTMGEventOrder {
  public:
   // What the order needs of one event.

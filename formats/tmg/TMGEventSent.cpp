@@ -68,20 +68,28 @@ WTMGEventSent::WTMGEventSent(WTMGCollection& collection, std::unique_ptr<WABSInd
 
 WTMGEventSent::~WTMGEventSent() = default;
 
-std::string WTMGEventSent::ChooseTemplate() {
+int WTMGEventSent::PrincipalWitnessRow() const {
   const WTMGTabG& events = collection_.Events();
   const WTMGTabE& witnesses = collection_.Witnesses();
   const int per1 = events.Per1(event_pos_);
   const int recno = events.RecNo(event_pos_);
-  if (per1 > 0) {
-    for (int k = witnesses.FirstEntry(per1); k > 0 && witnesses.EntryId(k) == per1; ++k) {
-      const int row = witnesses.EntryPos(k);
-      if (witnesses.Event(row) != recno || witnesses.IsPrimary(row)) continue;
-      if (witnesses.SentenceBlock(row) > 0) return witnesses.SentenceMemo(row);
-      break;
-    }
+  if (per1 < 1) return 0;
+  for (int k = witnesses.FirstEntry(per1); k > 0 && witnesses.EntryId(k) == per1; ++k) {
+    const int row = witnesses.EntryPos(k);
+    if (witnesses.Event(row) == recno && !witnesses.IsPrimary(row)) return row;
   }
+  return 0;
+}
+
+std::string WTMGEventSent::TagTemplate() const {
   return type_ > 0 ? collection_.TagTypes().TagSentence(type_) : std::string();
+}
+
+std::string WTMGEventSent::ChooseTemplate() {
+  const WTMGTabE& witnesses = collection_.Witnesses();
+  const int row = PrincipalWitnessRow();
+  if (row > 0 && witnesses.SentenceBlock(row) > 0) return witnesses.SentenceMemo(row);
+  return TagTemplate();
 }
 
 void WTMGEventSent::Prepare() {

@@ -38,6 +38,11 @@ class WTMGEventSent : public WTMGSentence {
   // The template: the principal's witness sentence for the event when it has one, otherwise
   // the tag type's.
   virtual std::string ChooseTemplate();
+  // The principal's own row of the witness table for the event (the first one not flagged
+  // primary whose event is this one); 0 when none.
+  int PrincipalWitnessRow() const;
+  // The tag type's template; empty for a type below 1.
+  std::string TagTemplate() const;
   // The number (1..9) of the place part a variable key names; 0 for none.
   virtual int PlacePartNumber(const std::string& key);
   // The value of [L]: "in " and the event's place; empty when it has none.

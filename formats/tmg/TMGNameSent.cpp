@@ -4,7 +4,6 @@
 #include "formats/tmg/TMGDate.h"
 #include "formats/tmg/TMGName.h"
 #include "formats/tmg/TMGTabN.h"
-#include "formats/tmg/TMGTabT.h"
 #include "model/ABSIndividual.h"
 
 namespace {
@@ -26,7 +25,7 @@ WTMGNameSent::WTMGNameSent(WTMGCollection& collection, int name_pos, int type, R
 std::string WTMGNameSent::ChooseTemplate() {
   const WTMGTabN& names = collection_.Names();
   if (names.SentenceBlock(name_pos_) > 0) return names.SentenceMemo(name_pos_);
-  return type_ > 0 ? collection_.TagTypes().TagSentence(type_) : std::string();
+  return TagTemplate();
 }
 
 std::string WTMGNameSent::ExpandVariable(const std::string& name, bool in_condition, bool alone) {

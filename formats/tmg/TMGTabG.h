@@ -23,6 +23,8 @@ class WTMGTabG : public WTMGTable {
   // The 30-character dates as stored.
   std::string DateText(int pos) const { return PosText(pos, edate_); }
   std::string SortDateText(int pos) const { return PosText(pos, srtdate_); }
+  // The sort date's bytes in the table (valid while the table is open).
+  std::string_view SortDateBytes(int pos) const { return PosBytes(pos, srtdate_); }
   int RecNo(int pos) const { return PosInt(pos, recno_); }
   int PlaceNum(int pos) const { return PosInt(pos, placenum_); }
   int FootBlock(int pos) const { return PosInt(pos, efoot_); }

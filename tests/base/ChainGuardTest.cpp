@@ -56,3 +56,18 @@ TEST(ChainGuard, LinksOutOfRangeAndTheStepLimit) {
 }
 
 }  // namespace
+
+namespace {
+
+// Long walks over a wide range move from the small list to a bitmap, over a huge range to a
+// hash set; both keep telling repeated links.
+TEST(ChainGuard, LongWalksOverSmallAndHugeRanges) {
+  for (int64_t last : {int64_t{5000}, int64_t{1} << 40}) {
+    WChainGuard guard(1, last);
+    for (int64_t link = 1; link <= 3000; ++link) ASSERT_TRUE(guard.Step(link * (last / 5000)));
+    EXPECT_FALSE(guard.Step(1000 * (last / 5000)));
+    EXPECT_EQ(guard.Stop(), WChainGuard::StopReason::Repeated);
+  }
+}
+
+}  // namespace

@@ -13,15 +13,19 @@
 
 namespace tmg_bundle {
 
-// The project file, then the tables and memo files of the project "p.tmg".
+// The project file, then the tables and memo files of the project "p.tmg"; then the project
+// file of the 5.x project "p_.pjc" (whose tables are named the same) and the tables only 5.x
+// projects have.
 inline const char* const kFiles[] = {
-    "p.tmg",  "p$.dbf", "pN.dbf", "pN.fpt", "pF.dbf", "pF.fpt", "pG.dbf", "pG.fpt",
-    "pS.dbf", "pS.fpt", "pM.dbf", "pM.fpt", "pP.dbf", "pP.fpt", "pE.dbf", "pE.fpt",
-    "pT.dbf", "pT.fpt", "pA.dbf", "pA.fpt", "pU.dbf", "pR.dbf", "pR.fpt", "pW.dbf",
+    "p.tmg",  "p$.dbf",  "pN.dbf",  "pN.fpt",   "pF.dbf",  "pF.fpt",  "pG.dbf",   "pG.fpt",
+    "pS.dbf", "pS.fpt",  "pM.dbf",  "pM.fpt",   "pP.dbf",  "pP.fpt",  "pE.dbf",   "pE.fpt",
+    "pT.dbf", "pT.fpt",  "pA.dbf",  "pA.fpt",   "pU.dbf",  "pR.dbf",  "pR.fpt",   "pW.dbf",
+    "p_.pjc", "pND.dbf", "pND.fpt", "pNPV.dbf", "pPD.dbf", "pPD.fpt", "pPPV.dbf",
 };
 inline constexpr size_t kFileCount = sizeof(kFiles) / sizeof(kFiles[0]);
 
-// Packs the files of the project `prefix` + ".tmg" in dir (tables named prefix + letter).
+// Packs the files of the project `prefix` + ".tmg" or `prefix` + "_.pjc" in dir (tables named
+// prefix + letter).
 inline std::string Pack(const std::string& dir, const std::string& prefix) {
   std::string out;
   for (size_t i = 0; i < kFileCount; ++i) {
@@ -37,7 +41,8 @@ inline std::string Pack(const std::string& dir, const std::string& prefix) {
   return out;
 }
 
-// Writes the files of a bundle into dir (emptied first); the project file's path.
+// Writes the files of a bundle into dir (emptied first); the project file's path: the 4.x one
+// unless the bundle holds only the 5.x one.
 inline std::string Unpack(const uint8_t* data, size_t size, const std::string& dir) {
   std::error_code ec;
   for (const auto& entry : std::filesystem::directory_iterator(dir, ec))
@@ -52,6 +57,8 @@ inline std::string Unpack(const uint8_t* data, size_t size, const std::string& d
         .write(reinterpret_cast<const char*>(data + at), static_cast<std::streamsize>(take));
     at += take;
   }
+  if (!std::filesystem::exists(dir + "/p.tmg") && std::filesystem::exists(dir + "/p_.pjc"))
+    return dir + "/p_.pjc";
   return dir + "/p.tmg";
 }
 
