@@ -93,6 +93,17 @@ bool IsAsciiAlnum(char c) {
   return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
 }
 
+// True when `id` is "I<n>", the xref made for individual n.
+bool IsMadeXref(std::string_view id, RecNo n) {
+  if (id.size() < 2 || id[0] != 'I' || id[1] == '0' || n <= 0) return false;
+  int64_t value = 0;
+  for (char c : id.substr(1)) {
+    if (c < '0' || c > '9' || value > n) return false;
+    value = value * 10 + (c - '0');
+  }
+  return value == n;
+}
+
 bool AllDigits(std::string_view s) {
   if (s.empty()) return false;
   for (char c : s)
@@ -367,7 +378,9 @@ std::string WGedcomExport::XrefOf(RecNo n, const std::string& id) {
     if (n >= 0 && static_cast<size_t>(n) < xref_kinds_.size()) xref_kinds_[n] = kind;
   };
   if (IsKeptIdentifier(n, id)) {
-    remember(kXrefKept);
+    // An identifier that is the made xref itself ("I12" for individual 12, as most files
+    // number them) lets the families write it without fetching the individual again.
+    remember(IsMadeXref(id, n) ? kXrefMade : kXrefKept);
     return id;
   }
   // A made xref must not be another individual's kept identifier.

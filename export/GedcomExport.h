@@ -107,7 +107,8 @@ class WGedcomExport {
   Counts counts_;
   bool keep_ids_ = false;  // GEDCOM: individuals keep their identifiers as xrefs where they can
   // What the individuals' xrefs turned out to be, so that the families need not find out again:
-  // one byte an individual, only for files that keep their identifiers.
+  // one byte an individual, only for files that keep their identifiers.  kXrefMade: the xref is
+  // "I<n>" (made, or an identifier that reads so); kXrefKept: the identifier, fetched again.
   enum XrefKind : uint8_t { kXrefUnknown, kXrefKept, kXrefMade };
   std::vector<XrefKind> xref_kinds_;
   bool sources_indexed_ = false;
