@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 
@@ -307,6 +308,10 @@ std::string Utf8ToAnsi(std::string_view text) {
   while (pos < text.size()) {
     // A run of ASCII is copied whole.
     size_t run = pos;
+    for (uint64_t w; text.size() - run >= 8; run += 8) {
+      std::memcpy(&w, text.data() + run, 8);
+      if (w & 0x8080808080808080ull) break;
+    }
     while (run < text.size() && static_cast<unsigned char>(text[run]) < 0x80) ++run;
     out.append(text.data() + pos, run - pos);
     pos = run;

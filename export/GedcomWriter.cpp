@@ -1,5 +1,8 @@
 #include "export/GedcomWriter.h"
 
+#include <cstdint>
+#include <cstring>
+
 #include "base/TextUtils.h"
 
 namespace {
@@ -27,17 +30,33 @@ const Utf8Table& Utf8Of() {
   return table;
 }
 
+// The end of the run of printable ASCII (0x20..0x7E) that starts at `from`: eight bytes at a
+// time while none of them is a control, DEL or above 0x7F, then byte by byte.
+size_t PlainRunEnd(std::string_view text, size_t from) {
+  constexpr uint64_t kOnes = 0x0101010101010101ull, kHigh = 0x8080808080808080ull;
+  size_t i = from;
+  while (text.size() - i >= 8) {
+    uint64_t w;
+    std::memcpy(&w, text.data() + i, 8);
+    const uint64_t below_blank = (w - 0x20 * kOnes) & ~w & kHigh;
+    const uint64_t del = w ^ (0x7F * kOnes);
+    const uint64_t is_del = (del - kOnes) & ~del & kHigh;
+    if ((w & kHigh) | below_blank | is_del) break;
+    i += 8;
+  }
+  while (i < text.size() && text[i] >= 0x20 && text[i] < 0x7F) ++i;
+  return i;
+}
+
 // Appends the model text converted to UTF-8, controls (line breaks too) as blanks, with a
 // leading "@" doubled.
 void AppendModelText(std::string& out, std::string_view model_text) {
   const Utf8Table& table = Utf8Of();
   if (!model_text.empty() && model_text.front() == '@') out += '@';
-  auto plain = [](char ch) { return ch >= 0x20 && ch < 0x7F; };
   size_t i = 0;
   while (i < model_text.size()) {
     // A run of printable ASCII is copied whole.
-    size_t run = i;
-    while (run < model_text.size() && plain(model_text[run])) ++run;
+    const size_t run = PlainRunEnd(model_text, i);
     out.append(model_text.data() + i, run - i);
     if (run >= model_text.size()) break;
     const unsigned char c = static_cast<unsigned char>(model_text[run]);
@@ -132,8 +151,9 @@ void WGedcomWriter::Text(int level, std::string_view tag, std::string_view text)
   bool first = true;
   size_t i = 0;
   do {
-    size_t end = text.find_first_of("\r\n", i);
-    if (end == std::string_view::npos) end = text.size();
+    // (find_first_of would look each byte up in the set of two.)
+    size_t end = i;
+    while (end < text.size() && text[end] != '\r' && text[end] != '\n') ++end;
     if (first)
       ModelValue(level, tag, text.substr(i, end - i));
     else

@@ -137,6 +137,18 @@ TEST(Utf8ToAnsi, ConvertsWhatTheCodePageHas) {
   EXPECT_EQ(Utf8ToAnsi(""), "");
 }
 
+// ASCII is copied several bytes at a time: a character is found wherever it stands.
+TEST(Utf8ToAnsi, FindsACharacterAtEveryPlaceOfALongText) {
+  const std::string filler = "abcdefghijklmnopq";
+  for (size_t at = 0; at <= filler.size(); ++at) {
+    std::string text = filler;
+    text.insert(at, "\xC3\xBC");
+    std::string expected = filler;
+    expected.insert(at, "\xFC");
+    ASSERT_EQ(Utf8ToAnsi(text), expected) << "at " << at;
+  }
+}
+
 TEST(Utf8ToAnsi, MalformedInputBecomesQuestionMarksWithoutOverrun) {
   // A truncated sequence at the very end: the decoder must not look beyond it.
   std::string buf = "ab\xE2\x82";
