@@ -1,5 +1,6 @@
 #include "export/GedcomDate.h"
 
+#include <cstdint>
 #include <optional>
 #include <vector>
 
@@ -47,19 +48,41 @@ int NumberOf(std::string_view digits) {
   return n;
 }
 
+// A word of at most four bytes as one number, to compare month codes in one step.
+constexpr uint32_t Packed(std::string_view word) {
+  uint32_t w = 0;
+  for (size_t k = 0; k < word.size() && k < 4; ++k) w = (w << 8) | static_cast<unsigned char>(word[k]);
+  return w;
+}
+
+template <size_t N>
+struct PackedNames {
+  constexpr explicit PackedNames(const std::string_view (&names)[N]) {
+    for (size_t m = 0; m < N; ++m) packed[m] = Packed(names[m]);
+  }
+  uint32_t packed[N] = {};
+};
+
 // 1-based month of a GEDCOM month code in a calendar; 0 when it is none.
 int MonthCode(std::string_view word, int calendar) {
-  const std::string_view* names = kGregorianMonths;
+  static constexpr PackedNames<12> kGregorian(kGregorianMonths);
+  static constexpr PackedNames<13> kHebrew(kHebrewMonths);
+  static constexpr PackedNames<13> kFrench(kFrenchMonths);
+  const uint32_t* codes = kGregorian.packed;
   int count = 12;
+  size_t length = 3;
   if (calendar == kCalHebrew) {
-    names = kHebrewMonths;
+    codes = kHebrew.packed;
     count = 13;
   } else if (calendar == kCalFrench) {
-    names = kFrenchMonths;
+    codes = kFrench.packed;
     count = 13;
+    length = 4;
   }
+  if (word.size() != length) return 0;
+  const uint32_t packed = Packed(word);
   for (int m = 0; m < count; ++m)
-    if (word == names[m]) return m + 1;
+    if (packed == codes[m]) return m + 1;
   return 0;
 }
 

@@ -155,4 +155,31 @@ TEST(GedcomDate, TheGrammarRefusesWhatGedcomDoesNotKnow) {
     EXPECT_FALSE(WGedcomDate::IsGedcomDate(text)) << text;
 }
 
+// Each calendar knows its own month codes, whole words only.
+TEST(GedcomDate, EveryMonthCodeOfEachCalendarAndNoOther) {
+  const struct {
+    const char* escape;
+    std::vector<std::string> months;
+  } calendars[] = {
+      {"", {"JAN", "FEB", "MAR", "APR", "MAY", "JUN", "JUL", "AUG", "SEP", "OCT", "NOV", "DEC"}},
+      {"@#DJULIAN@ ", {"JAN", "FEB", "MAR", "APR", "MAY", "JUN", "JUL", "AUG", "SEP", "OCT", "NOV", "DEC"}},
+      {"@#DHEBREW@ ",
+       {"TSH", "CSH", "KSL", "TVT", "SHV", "ADR", "ADS", "NSN", "IYR", "SVN", "TMZ", "AAV", "ELL"}},
+      {"@#DFRENCH R@ ",
+       {"VEND", "BRUM", "FRIM", "NIVO", "PLUV", "VENT", "GERM", "FLOR", "PRAI", "MESS", "THER", "FRUC",
+        "COMP"}},
+  };
+  for (const auto& calendar : calendars) {
+    for (const std::string& month : calendar.months) {
+      const std::string prefix = calendar.escape;
+      EXPECT_TRUE(WGedcomDate::IsGedcomDate(prefix + "2 " + month + " 12")) << prefix << month;
+      EXPECT_FALSE(WGedcomDate::IsGedcomDate(prefix + "2 " + month + "X 12")) << prefix << month;
+      EXPECT_FALSE(WGedcomDate::IsGedcomDate(prefix + "2 " + month.substr(0, month.size() - 1) + " 12"))
+          << prefix << month;
+    }
+  }
+  EXPECT_FALSE(WGedcomDate::IsGedcomDate("@#DFRENCH R@ 2 JAN 12"));
+  EXPECT_FALSE(WGedcomDate::IsGedcomDate("2 jan 1850"));
+}
+
 }  // namespace
