@@ -340,6 +340,81 @@ void ReadDate(const Tokens& tokens, size_t& i, DateRec& d, bool& nonStandard) {
   }
 }
 
+// The value of one to four digits, or -1.
+int SmallNumber(std::string_view s) {
+  if (s.empty() || s.size() > 4) return -1;
+  int n = 0;
+  for (char c : s) {
+    if (c < '0' || c > '9') return -1;
+    n = n * 10 + (c - '0');
+  }
+  return n;
+}
+
+// The forms nearly every date has, in capitals with single blanks: "[Q ]DAY MON YEAR",
+// "[Q ]MON YEAR" and "[Q ]YEAR", Q one of ABT, BEF, AFT, EST and CAL, DAY 1 to 31, MON a
+// month's three letters, YEAR 32 to 2999.  Read without tokens into the parts the general
+// parser gives them; false (and nothing set) for every other text.
+bool ReadCommonForm(std::string_view text, std::uint8_t& qualifier, DateRec& date) {
+  std::string_view words[4];
+  size_t count = 0, i = 0;
+  while (i < text.size()) {
+    if (count == 4) return false;
+    const size_t start = i;
+    while (i < text.size() && text[i] != ' ') ++i;
+    if (i == start) return false;  // a blank at the start or two together
+    words[count++] = text.substr(start, i - start);
+    if (i < text.size() && ++i == text.size()) return false;  // a blank at the end
+  }
+  size_t first = 0;
+  std::uint8_t q = kQualExact;
+  if (count >= 2 && words[0].size() == 3) {
+    switch (Word4(words[0])) {
+      case Word4("ABT"):
+        q = kQualAbout;
+        break;
+      case Word4("BEF"):
+        q = kQualBefore;
+        break;
+      case Word4("AFT"):
+        q = kQualAfter;
+        break;
+      case Word4("EST"):
+        q = kQualEstimated;
+        break;
+      case Word4("CAL"):
+        q = kQualCalculated;
+        break;
+      default:
+        break;
+    }
+    if (q != kQualExact) first = 1;
+  }
+  const size_t parts = count - first;
+  if (parts < 1 || parts > 3) return false;
+  const int year = SmallNumber(words[count - 1]);
+  if (year < 32 || year > 2999) return false;
+  int month = 0, day = 0;
+  if (parts >= 2) {
+    const std::string_view name = words[count - 2];
+    if (name.size() != 3) return false;
+    month = GregorianMonthOf(Word4(name));
+    if (month == 0) return false;
+  }
+  if (parts == 3) {
+    const std::string_view digits = words[first];
+    day = digits.size() <= 2 ? SmallNumber(digits) : -1;
+    if (day < 1 || day > 31) return false;
+  }
+  qualifier = q;
+  date.calendar = kCalGregorian;
+  date.day = static_cast<std::uint16_t>(day);
+  date.month = static_cast<std::uint16_t>(month);
+  date.year = static_cast<std::uint16_t>(year);
+  date.hasDate = true;
+  return true;
+}
+
 }  // namespace
 
 WDate::WDate(std::string_view text) { SetText(text); }
@@ -377,6 +452,8 @@ void WDate::SetText(std::string_view t) {
     plain = plain && b != 0 && b < 0xA2;
   }
   if (!plain) text = AnselToAnsi(text);
+
+  if (ReadCommonForm(text, qualifier, firstDate)) return;
 
   // The tokens are views of `text`, which stays as it is from here on.
   Tokens tokens;
