@@ -128,6 +128,37 @@ bool ParseOneDate(const Words& w, size_t& i) {
   return true;
 }
 
+// The forms nearly every date has, "[KW ]DAY MON YEAR", "[KW ]MON YEAR" and "[KW ]YEAR" with
+// single blanks, KW one of TO, BEF, AFT, ABT, CAL and EST: dates of the grammar, found so
+// without splitting the text into a word list.  False says nothing: the grammar decides.
+bool IsCommonGedcomDate(std::string_view text) {
+  std::string_view words[4];
+  size_t count = 0, i = 0;
+  while (i < text.size()) {
+    if (count == 4) return false;
+    const size_t start = i;
+    while (i < text.size() && text[i] != ' ') ++i;
+    if (i == start) return false;
+    words[count++] = text.substr(start, i - start);
+    if (i < text.size() && ++i == text.size()) return false;
+  }
+  size_t first = 0;
+  if (count >= 2) {
+    const std::string_view w = words[0];
+    if (w == "TO" || w == "BEF" || w == "AFT" || w == "ABT" || w == "CAL" || w == "EST") first = 1;
+  }
+  const size_t parts = count - first;
+  if (parts < 1 || parts > 3) return false;
+  const std::string_view year = words[count - 1];
+  if (!IsDigits(year, 1, 4) || NumberOf(year) == 0) return false;
+  if (parts >= 2 && MonthCode(words[count - 2], kCalGregorian) == 0) return false;
+  if (parts == 3) {
+    const std::string_view day = words[first];
+    if (!IsDigits(day, 1, 2) || NumberOf(day) < 1 || NumberOf(day) > 31) return false;
+  }
+  return true;
+}
+
 bool IsPhrase(std::string_view text) { return text.size() >= 2 && text.front() == '(' && text.back() == ')'; }
 
 // The text of the words from `from` on, joined by single blanks.
@@ -256,7 +287,7 @@ std::optional<std::string> DateFromParts(const WDate& date) {
 }  // namespace
 
 bool WGedcomDate::IsGedcomDate(std::string_view text) {
-  if (IsPhrase(text)) return true;
+  if (IsPhrase(text) || IsCommonGedcomDate(text)) return true;
   // Dates are checked by the million: the word list keeps its room from one call to the next.
   static thread_local Words w;
   SplitWordsInto(text, w);
