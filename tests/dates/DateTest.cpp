@@ -163,6 +163,19 @@ TEST(DateParse, TheShortcutForCommonFormsReadsWhatTheParserReads) {
   }
 }
 
+// A date parsed again from a piece of its own stored text.
+TEST(DateParse, ParsingAPieceOfItsOwnTextAgain) {
+  WDate d("ABT 3 MAR 1850 AND SOME WORDS");
+  d.SetText(std::string_view(d.GetText()).substr(4, 10));
+  EXPECT_EQ(d.GetText(), "3 MAR 1850");
+  EXPECT_EQ(d.Qualifier(), kQualExact);
+  EXPECT_EQ(d.Year(), 1850);
+  EXPECT_EQ(d.Day(), 3);
+  d.SetText(d.GetText());
+  EXPECT_EQ(d.GetText(), "3 MAR 1850");
+  EXPECT_EQ(d.Month(), 3);
+}
+
 TEST(DateParse, EmptyTextIsInvalidAndEveryAccessorAnswersZero) {
   WDate d("");
   EXPECT_FALSE(d.IsValid());
