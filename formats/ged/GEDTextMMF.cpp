@@ -122,7 +122,7 @@ std::string WGEDTextMMF::WordValue(const char* line) const {
   return LineValue(p);
 }
 
-int WGEDTextMMF::LineLevel(const char* line) const {
+int WGEDTextMMF::AnyLineLevel(const char* line) const {
   if (line == nullptr) return 0;
   const char* end = End();
   const char* p = line;

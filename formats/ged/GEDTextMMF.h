@@ -84,7 +84,12 @@ class WGEDTextMMF : public WTextMMF {
   // The value after the level and the tag words of the line.
   std::string WordValue(const char* line) const;
   // The level read as a decimal number up to the first space; 0 when it is no number.
-  int LineLevel(const char* line) const;
+  int LineLevel(const char* line) const {
+    // Nearly every line starts with one digit and a blank.
+    if (line != nullptr && End() - line >= 2 && line[1] == ' ' && line[0] >= '0' && line[0] <= '9')
+      return line[0] - '0';
+    return AnyLineLevel(line);
+  }
   // The kind of the record whose line starts at `line`; gkNone without a complete
   // identifier.
   GEDRecordKind RecordKind(const char* line) const;
@@ -159,6 +164,8 @@ class WGEDTextMMF : public WTextMMF {
   static const char* ParseXRef(const char* p, const char* end, const char** id, size_t* length);
 
  private:
+  // LineLevel for any line.
+  int AnyLineLevel(const char* line) const;
   ptrdiff_t end_minus(const char* p) const { return End() - p; }
   uint32_t PaddedTag(const char* line) const;
 
