@@ -357,15 +357,8 @@ int SmallNumber(std::string_view s) {
 // parser gives them; false (and nothing set) for every other text.
 bool ReadCommonForm(std::string_view text, std::uint8_t& qualifier, DateRec& date) {
   std::string_view words[4];
-  size_t count = 0, i = 0;
-  while (i < text.size()) {
-    if (count == 4) return false;
-    const size_t start = i;
-    while (i < text.size() && text[i] != ' ') ++i;
-    if (i == start) return false;  // a blank at the start or two together
-    words[count++] = text.substr(start, i - start);
-    if (i < text.size() && ++i == text.size()) return false;  // a blank at the end
-  }
+  size_t count = 0;
+  if (!SplitSingleBlanks(text, words, 4, count)) return false;
   size_t first = 0;
   std::uint8_t q = kQualExact;
   if (count >= 2 && words[0].size() == 3) {

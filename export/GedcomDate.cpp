@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "base/Date.h"
+#include "base/TextUtils.h"
 
 namespace {
 
@@ -133,15 +134,8 @@ bool ParseOneDate(const Words& w, size_t& i) {
 // without splitting the text into a word list.  False says nothing: the grammar decides.
 bool IsCommonGedcomDate(std::string_view text) {
   std::string_view words[4];
-  size_t count = 0, i = 0;
-  while (i < text.size()) {
-    if (count == 4) return false;
-    const size_t start = i;
-    while (i < text.size() && text[i] != ' ') ++i;
-    if (i == start) return false;
-    words[count++] = text.substr(start, i - start);
-    if (i < text.size() && ++i == text.size()) return false;
-  }
+  size_t count = 0;
+  if (!SplitSingleBlanks(text, words, 4, count)) return false;
   size_t first = 0;
   if (count >= 2) {
     const std::string_view w = words[0];

@@ -137,6 +137,21 @@ TEST(Utf8ToAnsi, ConvertsWhatTheCodePageHas) {
   EXPECT_EQ(Utf8ToAnsi(""), "");
 }
 
+TEST(SplitSingleBlanks, TakesWordsBetweenSingleBlanksOnly) {
+  std::string_view words[3];
+  size_t count = 9;
+  ASSERT_TRUE(SplitSingleBlanks("ABT 3 MAR", words, 3, count));
+  ASSERT_EQ(count, 3u);
+  EXPECT_EQ(words[0], "ABT");
+  EXPECT_EQ(words[2], "MAR");
+  EXPECT_TRUE(SplitSingleBlanks("", words, 3, count));
+  EXPECT_EQ(count, 0u);
+  EXPECT_TRUE(SplitSingleBlanks("1850", words, 1, count));
+  EXPECT_EQ(count, 1u);
+  for (const char* refused : {"A B C D", " A", "A ", "A  B", " ", "A B "})
+    EXPECT_FALSE(SplitSingleBlanks(refused, words, 3, count)) << refused;
+}
+
 // ASCII is copied several bytes at a time: a character is found wherever it stands.
 TEST(Utf8ToAnsi, FindsACharacterAtEveryPlaceOfALongText) {
   const std::string filler = "abcdefghijklmnopq";
