@@ -5,8 +5,9 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <climits>
 #include <cstdlib>
+
+#include "base/Settings.h"
 
 namespace {
 
@@ -107,21 +108,7 @@ WIniFile::WIniFile(std::string path) : path_(std::move(path)) {
 }
 
 bool WIniFile::ParseInteger(std::string_view text, int* value) {
-  size_t i = 0;
-  bool negative = false;
-  if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
-  if (i == text.size()) return false;
-  long long n = 0;
-  for (; i < text.size(); ++i) {
-    char c = text[i];
-    if (c < '0' || c > '9') return false;
-    n = n * 10 + (c - '0');
-    if (n > static_cast<long long>(INT_MAX) + 1) return false;
-  }
-  if (negative) n = -n;
-  if (n > INT_MAX || n < INT_MIN) return false;
-  *value = static_cast<int>(n);
-  return true;
+  return WSettings::ParseInteger(text, value);
 }
 
 std::string WIniFile::LookupKey(std::string_view section, std::string_view key) {

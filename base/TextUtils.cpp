@@ -78,19 +78,6 @@ bool DecodeUtf8(std::string_view text, size_t& pos, char32_t& cp) {
   return true;
 }
 
-void AppendUtf8(std::string& out, char32_t cp) {
-  if (cp < 0x80) {
-    out += static_cast<char>(cp);
-  } else if (cp < 0x800) {
-    out += static_cast<char>(0xC0 | (cp >> 6));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else {
-    out += static_cast<char>(0xE0 | (cp >> 12));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  }
-}
-
 // ANSEL diacritic followed by a letter -> Windows-1252 byte; 0 when the pair is unknown.
 unsigned char AnselPair(unsigned char mark, unsigned char letter) {
   struct Pair {
@@ -214,6 +201,33 @@ std::string SeparatorToAnsi(const char* sep, const char* codeset) {
 }
 
 }  // namespace
+
+int64_t TypedNumber(std::string_view text) {
+  int64_t value = 0;
+  for (char c : text) {
+    if (c < '0' || c > '9') return 0;
+    if (value < (int64_t{1} << 40)) value = value * 10 + (c - '0');
+  }
+  return value;
+}
+
+void AppendUtf8(std::string& out, char32_t cp) {
+  if (cp < 0x80) {
+    out += static_cast<char>(cp);
+  } else if (cp < 0x800) {
+    out += static_cast<char>(0xC0 | (cp >> 6));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else if (cp < 0x10000) {
+    out += static_cast<char>(0xE0 | (cp >> 12));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (cp >> 18));
+    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  }
+}
 
 std::string UpperCaseText(std::string_view text) { return MapBytes(text, UpperCaseTable); }
 std::string LowerCaseText(std::string_view text) { return MapBytes(text, LowerCaseTable); }

@@ -108,6 +108,13 @@ std::string FormatCount(int value, std::string_view separator);
 // text; "," when the locale defines none or cannot be loaded.
 std::string ThousandsSeparator(const char* localeName);
 
+// A number typed into a box: digits only, saturating far above any count; 0 when empty or when
+// anything but a digit is in it.
+int64_t TypedNumber(std::string_view text);
+
+// Appends the UTF-8 encoding of a code point (up to U+10FFFF).
+void AppendUtf8(std::string& out, char32_t cp);
+
 // ANSEL (the GEDCOM character set) to Windows-1252.  Combining diacritics precede the
 // letter they mark; known pairs become one accented letter.  A NUL ends the text.
 std::string AnselToAnsi(std::string_view text);

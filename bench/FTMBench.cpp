@@ -28,8 +28,6 @@
 #include "search/Attrib.h"
 #include "search/ColSortIterator.h"
 #include "support/FTWWriter.h"
-#include "views/IndPanelLogic.h"
-#include "views/IndScrollLogic.h"
 
 using Clock = std::chrono::steady_clock;
 
@@ -246,29 +244,9 @@ int main(int argc, char** argv) {
   const double sort_seconds = SortSeconds(*collection);
   std::printf("\"Surname, Given\" order: %.2f s\n", sort_seconds);
 
-  WIndScrollLogic scroller;
-  WIndPanelLogic panel;
-  panel.SetCollection(collection.get());
-  size_t rows = 0;
-  scroller.OnChange = [&] {
-    panel.SetIndividual(scroller.CurrentIndividual());
-    rows += panel.Rows().size();
-  };
-  scroller.SetCollection(collection.get());
-  const int positions = collection->DisplayCount();
-  int start = positions / 4;
-  if (start + steps > positions) start = std::max(1, positions - steps);
-  scroller.UserScroll(start, false);
-  double slowest = 0;
-  started = Clock::now();
-  for (int i = 1; i <= steps; ++i) {
-    const auto step_started = Clock::now();
-    scroller.UserScroll(start + i, false);
-    slowest = std::max(slowest, Seconds(step_started));
-  }
-  const double step_seconds = Seconds(started);
-  std::printf("%d steps: %.3f ms per step, slowest %.3f ms\n", steps, step_seconds * 1000 / steps,
-              slowest * 1000);
+  const StepTiming timing = TimeSteps(*collection, steps);
+  std::printf("%d steps: %.3f ms per step, slowest %.3f ms\n", timing.steps, timing.MsPerStep(),
+              timing.slowest * 1000);
 
   const Resident after = ResidentMemory(path);
   auto per_person = [count](long kb) { return count > 0 ? static_cast<double>(kb) * 1024 / count : 0.0; };

@@ -8,23 +8,28 @@
 #include <filesystem>
 #include <memory>
 
-namespace {
+namespace generated {
 
-const char* const kMen[] = {"John", "William", "Thomas", "James"};
-const char* const kWomen[] = {"Mary", "Elizabeth", "Sarah", "Anne"};
-const char* const kSurnames[] = {"Smith", "Taylor", "Brown", "Walker", "Wright", "Hughes", "Green", "Hall"};
-const char* const kMonths[] = {"JAN", "FEB", "MAR", "APR", "MAY", "JUN",
-                               "JUL", "AUG", "SEP", "OCT", "NOV", "DEC"};
-const char* const kPlaces[] = {"Whitby, Yorkshire, England", "Boston, Suffolk, Massachusetts",
-                               "Leeds, Yorkshire, England", "Halifax, Nova Scotia, Canada"};
+const char* const kMen[4] = {"John", "William", "Thomas", "James"};
+const char* const kWomen[4] = {"Mary", "Elizabeth", "Sarah", "Anne"};
+const char* const kSurnames[8] = {"Smith", "Taylor", "Brown", "Walker", "Wright", "Hughes", "Green", "Hall"};
+const char* const kPlaces[4] = {"Whitby, Yorkshire, England", "Boston, Suffolk, Massachusetts",
+                                "Leeds, Yorkshire, England", "Halifax, Nova Scotia, Canada"};
 
-// A family's children found families 2k and 2k+1: the generation is the number of halvings
-// down to family 1.
 int Generation(int family) {
   int generation = 0;
   for (int k = family; k > 1; k /= 2) ++generation;
   return generation;
 }
+
+}  // namespace generated
+
+namespace {
+
+using namespace generated;
+
+const char* const kMonths[] = {"JAN", "FEB", "MAR", "APR", "MAY", "JUN",
+                               "JUL", "AUG", "SEP", "OCT", "NOV", "DEC"};
 
 }  // namespace
 

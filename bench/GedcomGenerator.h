@@ -4,7 +4,20 @@
 #include <memory>
 #include <string>
 
+#include "StepTiming.h"
+
 class WABSCollection;
+
+// The pools the generated people take their names and places from, and the generation of a
+// family (family k's children found families 2k and 2k+1: the number of halvings down to family 1),
+// for the benches that write the same people in another format.
+namespace generated {
+extern const char* const kMen[4];
+extern const char* const kWomen[4];
+extern const char* const kSurnames[8];
+extern const char* const kPlaces[4];
+int Generation(int family);
+}  // namespace generated
 
 // Writes a GEDCOM file of `persons` individuals (rounded up to an even number) for timing
 // runs: every individual has a name, sex, birth, death, an occupation and a note, and
@@ -22,8 +35,3 @@ std::string GeneratedGedcomPath(int persons, const char* program);
 // not.
 std::unique_ptr<WABSCollection> OpenBenchFile(std::string path, int persons, const char* program,
                                               double* import_seconds);
-
-// Seconds since a point of the steady clock.
-inline double Seconds(std::chrono::steady_clock::time_point since) {
-  return std::chrono::duration<double>(std::chrono::steady_clock::now() - since).count();
-}

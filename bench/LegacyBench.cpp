@@ -20,37 +20,19 @@
 #include <random>
 #include <string>
 
+#include "StepTiming.h"
 #include "base/UIHooks.h"
 #include "legacy/LegacyFixture.h"
 #include "model/ABSCollection.h"
 #include "model/ABSIndividual.h"
 #include "search/Attrib.h"
 #include "search/ColSortIterator.h"
-#include "views/IndPanelLogic.h"
-#include "views/IndScrollLogic.h"
 
 #include "formats/legacy/LEGCollection.h"
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-double Seconds(Clock::time_point since) {
-  return std::chrono::duration<double>(Clock::now() - since).count();
-}
-
-// Processor time of this process and its finished children: on a shared machine the wall clock
-// also counts the time other programs had the processor.
-double CpuSeconds() {
-  double total = 0;
-  for (int who : {RUSAGE_SELF, RUSAGE_CHILDREN}) {
-    rusage usage{};
-    getrusage(who, &usage);
-    total += usage.ru_utime.tv_sec + usage.ru_stime.tv_sec +
-             (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-  }
-  return total;
-}
 
 JetWriter::Table& TableOf(JetWriter& w, const char* name) {
   for (const auto& t : w.Tables())
@@ -225,29 +207,8 @@ int main(int argc, char** argv) {
   std::printf("\"Surname, Given\" order: %.2f s (%.2f x the open); processor %.2f s (%.2f x)\n", sort_seconds,
               sort_seconds / open_seconds, sort_cpu, sort_cpu / open_cpu);
 
-  WIndScrollLogic scroller;
-  WIndPanelLogic panel;
-  panel.SetCollection(collection.get());
-  size_t rows = 0;
-  scroller.OnChange = [&] {
-    panel.SetIndividual(scroller.CurrentIndividual());
-    rows += panel.Rows().size();
-  };
-  scroller.SetCollection(collection.get());
-  const int count = collection->DisplayCount();
-  int start = count / 4;
-  if (start + steps > count) start = std::max(1, count - steps);
-  scroller.UserScroll(start, false);
-  double slowest = 0;
-  started = Clock::now();
-  cpu = CpuSeconds();
-  for (int i = 1; i <= steps && start + i <= count; ++i) {
-    auto step_started = Clock::now();
-    scroller.UserScroll(start + i, false);
-    slowest = std::max(slowest, Seconds(step_started));
-  }
-  const double total = Seconds(started);
-  std::printf("%d scroller steps: %.3f ms per step (processor %.3f ms), slowest %.3f ms (%zu rows)\n", steps,
-              total * 1000 / steps, (CpuSeconds() - cpu) * 1000 / steps, slowest * 1000, rows);
+  const StepTiming timing = TimeSteps(*collection, steps);
+  std::printf("%d scroller steps: %.3f ms per step (processor %.3f ms), slowest %.3f ms (%zu rows)\n",
+              timing.steps, timing.MsPerStep(), timing.CpuMsPerStep(), timing.slowest * 1000, timing.rows);
   return 0;
 }

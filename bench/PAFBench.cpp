@@ -26,24 +26,12 @@
 #include "search/Attrib.h"
 #include "search/ColSortIterator.h"
 #include "support/PAFWriter.h"
-#include "views/IndPanelLogic.h"
-#include "views/IndScrollLogic.h"
 
 using Clock = std::chrono::steady_clock;
 
 namespace {
 
-const char* const kMen[] = {"John", "William", "Thomas", "James"};
-const char* const kWomen[] = {"Mary", "Elizabeth", "Sarah", "Anne"};
-const char* const kSurnames[] = {"Smith", "Taylor", "Brown", "Walker", "Wright", "Hughes", "Green", "Hall"};
-const char* const kPlaces[] = {"Whitby, Yorkshire, England", "Boston, Suffolk, Massachusetts",
-                               "Leeds, Yorkshire, England", "Halifax, Nova Scotia, Canada"};
-
-int Generation(int family) {
-  int generation = 0;
-  for (int k = family; k > 1; k /= 2) ++generation;
-  return generation;
-}
+using namespace generated;
 
 // The people of the GEDCOM generator, as a PAF book.
 PAFBook BenchBook(int persons) {
@@ -87,7 +75,8 @@ PAFBook BenchBook(int persons) {
 
 std::string GeneratedPafPath(int persons) {
   const std::string path =
-      (std::filesystem::temp_directory_path() / ("taravell-bench-" + std::to_string(persons) + ".paf")).string();
+      (std::filesystem::temp_directory_path() / ("taravell-bench-" + std::to_string(persons) + ".paf"))
+          .string();
   if (std::filesystem::exists(path)) return path;
   auto started = Clock::now();
   if (!PAFWriter::WriteFile(BenchBook(persons), path)) {
@@ -135,7 +124,8 @@ Opened OpenTimed(const std::string& path) {
   auto started = Clock::now();
   opened.collection = CreateCollectionForFile(path, error);
   if (!opened.collection || !opened.collection->Import()) {
-    std::fprintf(stderr, "bench_paf: %s: %s\n", path.c_str(), error.empty() ? "cannot be read" : error.c_str());
+    std::fprintf(stderr, "bench_paf: %s: %s\n", path.c_str(),
+                 error.empty() ? "cannot be read" : error.c_str());
     opened.collection.reset();
     return opened;
   }
@@ -160,23 +150,8 @@ double SortSeconds(WABSCollection& collection) {
 
 // Milliseconds per scroller step (and the slowest step).
 std::pair<double, double> StepMs(WABSCollection& collection, int steps) {
-  WIndScrollLogic scroller;
-  WIndPanelLogic panel;
-  panel.SetCollection(&collection);
-  scroller.OnChange = [&] { panel.SetIndividual(scroller.CurrentIndividual()); };
-  scroller.SetCollection(&collection);
-  const int count = collection.DisplayCount();
-  int start = count / 4;
-  if (start + steps > count) start = std::max(1, count - steps);
-  scroller.UserScroll(start, false);
-  double slowest = 0;
-  auto started = Clock::now();
-  for (int i = 1; i <= steps; ++i) {
-    auto step_started = Clock::now();
-    scroller.UserScroll(start + i, false);
-    slowest = std::max(slowest, Seconds(step_started));
-  }
-  return {Seconds(started) * 1000 / steps, slowest * 1000};
+  const StepTiming timing = TimeSteps(collection, steps);
+  return {timing.MsPerStep(), timing.slowest * 1000};
 }
 
 }  // namespace
@@ -204,8 +179,9 @@ int main(int argc, char** argv) {
   std::printf("PAF 5: %d individuals, %d families, %.1f MB\n", n, p.collection->FamilyCount(),
               std::filesystem::file_size(paf) / 1e6);
   std::printf("open (import + links): PAF %.3f s\n", p.seconds);
-  std::printf("memory after import beyond the mapped file: %.1f bytes per person (RSS +%ld kB, mapping %ld kB)\n",
-              (after_kb - before_kb - mapped_kb) * 1024.0 / n, after_kb - before_kb, mapped_kb);
+  std::printf(
+      "memory after import beyond the mapped file: %.1f bytes per person (RSS +%ld kB, mapping %ld kB)\n",
+      (after_kb - before_kb - mapped_kb) * 1024.0 / n, after_kb - before_kb, mapped_kb);
   Opened g = OpenTimed(ged);
   if (!g.collection) return 1;
   std::printf("open (import + links): GEDCOM %.3f s\n", g.seconds);
@@ -218,7 +194,7 @@ int main(int argc, char** argv) {
               sort_paf / sort_ged);
   const auto [paf_step, paf_slowest] = StepMs(*p.collection, steps);
   const auto [ged_step, ged_slowest] = StepMs(*g.collection, steps);
-  std::printf("%d scroller steps: PAF %.3f ms per step (slowest %.3f), GEDCOM %.3f ms (slowest %.3f)\n", steps,
-              paf_step, paf_slowest, ged_step, ged_slowest);
+  std::printf("%d scroller steps: PAF %.3f ms per step (slowest %.3f), GEDCOM %.3f ms (slowest %.3f)\n",
+              steps, paf_step, paf_slowest, ged_step, ged_slowest);
   return 0;
 }

@@ -30,8 +30,6 @@
 #include "search/Attrib.h"
 #include "search/ColSortIterator.h"
 #include "support/RM3Writer.h"
-#include "views/IndPanelLogic.h"
-#include "views/IndScrollLogic.h"
 
 namespace {
 
@@ -143,15 +141,6 @@ int64_t TableBytes(const std::string& rmg) {
   return bytes;
 }
 
-// Processor time of this process (user and system) in seconds: on a machine shared with other
-// work the wall clock says little.
-double CpuSeconds() {
-  rusage usage{};
-  getrusage(RUSAGE_SELF, &usage);
-  return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
-         static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
-
 long PeakResidentKB() {
   rusage usage{};
   getrusage(RUSAGE_SELF, &usage);
@@ -219,33 +208,11 @@ int main(int argc, char** argv) {
 
   const auto rm3_sort = SortSeconds(*collection);
 
-  WIndScrollLogic scroller;
-  WIndPanelLogic panel;
-  panel.SetCollection(collection.get());
-  size_t rows = 0;
-  scroller.OnChange = [&] {
-    panel.SetIndividual(scroller.CurrentIndividual());
-    rows += panel.Rows().size();
-  };
-  scroller.SetCollection(collection.get());
-  const int start = std::max(1, std::min(collection->DisplayCount() / 4, collection->DisplayCount() - steps));
-  scroller.UserScroll(start, false);
-  double slowest = 0;
-  started = Clock::now();
-  cpu = CpuSeconds();
-  for (int i = 1; i <= steps; ++i) {
-    auto step_started = Clock::now();
-    scroller.UserScroll(start + i, false);
-    slowest = std::max(slowest, Seconds(step_started));
-  }
-  const double step_total = Seconds(started), step_cpu = CpuSeconds() - cpu;
+  const StepTiming timing = TimeSteps(*collection, steps);
   std::printf(
       "RootsMagic %d steps: %.3f ms per step (processor %.3f ms), slowest %.3f ms, %.1f rows per "
       "individual\n",
-      steps, step_total * 1000 / steps, step_cpu * 1000 / steps, slowest * 1000,
-      steps ? static_cast<double>(rows) / steps : 0.0);
-  scroller.SetCollection(nullptr);
-  panel.SetCollection(nullptr);
+      timing.steps, timing.MsPerStep(), timing.CpuMsPerStep(), timing.slowest * 1000, timing.RowsPerStep());
   collection.reset();
 
   double ged_open = 0;

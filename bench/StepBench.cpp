@@ -17,8 +17,6 @@
 
 #include "GedcomGenerator.h"
 #include "model/ABSCollection.h"
-#include "views/IndPanelLogic.h"
-#include "views/IndScrollLogic.h"
 
 using Clock = std::chrono::steady_clock;
 
@@ -43,32 +41,8 @@ int main(int argc, char** argv) {
   std::unique_ptr<WABSCollection> collection = OpenBenchFile(path, persons, "bench_steps", &import_seconds);
   if (!collection) return 1;
 
-  WIndScrollLogic scroller;
-  WIndPanelLogic panel;
-  panel.SetCollection(collection.get());
-  size_t rows = 0;
-  scroller.OnChange = [&] {
-    panel.SetIndividual(scroller.CurrentIndividual());
-    rows += panel.Rows().size();
-  };
-  scroller.SetCollection(collection.get());
-  const int count = collection->DisplayCount();
-  // A quarter in, people have parents, a spouse and children.
-  if (start < 1) start = count / 4;
-  if (start + steps > count) start = std::max(1, count - steps);
-  scroller.UserScroll(start, false);
-
-  double slowest = 0;
-  rows = 0;
-  auto started = Clock::now();
-  for (int i = 1; i <= steps; ++i) {
-    auto step_started = Clock::now();
-    scroller.UserScroll(start + i, false);
-    slowest = std::max(slowest, Seconds(step_started));
-  }
-  const double total = Seconds(started);
+  const StepTiming timing = TimeSteps(*collection, steps, start);
   std::printf("%d steps from position %d: %.3f ms per step, slowest %.3f ms, %.1f rows per individual\n",
-              steps, start, total * 1000 / steps, slowest * 1000,
-              steps ? static_cast<double>(rows) / steps : 0.0);
+              timing.steps, timing.start, timing.MsPerStep(), timing.slowest * 1000, timing.RowsPerStep());
   return 0;
 }

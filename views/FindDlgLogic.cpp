@@ -12,21 +12,6 @@
 #include "model/ABSMarriage.h"
 #include "search/Attrib.h"
 
-namespace {
-
-// A typed number: digits only (saturating far above any count); 0 for anything else.
-int64_t TypedNumber(const std::string& text) {
-  if (text.empty()) return 0;
-  int64_t value = 0;
-  for (char c : text) {
-    if (c < '0' || c > '9') return 0;
-    if (value < (int64_t{1} << 40)) value = value * 10 + (c - '0');
-  }
-  return value;
-}
-
-}  // namespace
-
 std::string WFindDlgLogic::MarriageItem::Text() const {
   if (!spouse) return name;
   if (individual == 0) return "Spouse: <Not Entered>";

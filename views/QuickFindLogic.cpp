@@ -3,24 +3,12 @@
 #include <memory>
 
 #include "base/Errors.h"
+#include "base/TextUtils.h"
 #include "model/ABSCollection.h"
 #include "model/ABSIndividual.h"
 #include "views/IndScrollLogic.h"
 
-namespace {
-
-// The box's number: digits only (the box takes nothing else), saturating far above any
-// count; 0 when empty.
-int64_t BoxNumber(const std::string& text) {
-  int64_t value = 0;
-  for (char c : text) {
-    if (c < '0' || c > '9') return 0;
-    if (value < (int64_t{1} << 40)) value = value * 10 + (c - '0');
-  }
-  return value;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 WQuickFindLogic::WQuickFindLogic(WABSCollection* collection) : collection_(collection) {
   count_ = collection ? collection->IndividualCount() : 0;
@@ -57,7 +45,7 @@ void WQuickFindLogic::Select(RecNo n) {
 
 void WQuickFindLogic::TextEdited(const std::string& text) {
   search_text_ = text;
-  const int64_t n = BoxNumber(text);
+  const int64_t n = TypedNumber(text);
   if (n > count_) {
     Disable();
     return;
@@ -76,7 +64,7 @@ void WQuickFindLogic::Step(int delta) {
     if (delta < 0) return;
     n = 1;
   } else {
-    n = BoxNumber(search_text_) + delta;
+    n = TypedNumber(search_text_) + delta;
     if (n <= 0) return;
     if (n > count_) n = count_;
   }
