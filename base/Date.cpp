@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <ctime>
 #include <iterator>
-#include <vector>
 
 #include "base/TextUtils.h"
 
@@ -16,12 +15,6 @@ const char* const kMonthNames[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
 constexpr size_t kMaxTokens = 15;
 constexpr size_t kTokenChars = 7;
 
-struct Token {
-  std::string s;
-  bool digits = false;
-};
-using Tokens = std::vector<Token>;
-
 bool AllDigits(std::string_view s) {
   if (s.empty()) return false;
   for (char c : s)
@@ -29,68 +22,159 @@ bool AllDigits(std::string_view s) {
   return true;
 }
 
-// Compares the first four characters, the end of either text counting as a NUL.
-// Entries of three letters therefore match whole tokens only, four-letter entries
-// every token that starts with them.
-bool Match4(std::string_view token, std::string_view entry) {
-  for (size_t k = 0; k < 4; ++k) {
-    char a = k < token.size() ? token[k] : '\0';
-    char b = k < entry.size() ? entry[k] : '\0';
-    if (a != b) return false;
-  }
-  return true;
+// The value of a text of digits (at most seven of them).
+int NumberOf(std::string_view digits) {
+  int n = 0;
+  for (char c : digits) n = n * 10 + (c - '0');
+  return n;
+}
+
+// The first four characters of a text as one word, the end of the text counting as NULs.
+// Qualifier and month words are compared so: entries of three letters therefore match
+// whole tokens only, four-letter entries every token that starts with them.
+constexpr uint32_t Word4(std::string_view s) {
+  uint32_t w = 0;
+  for (size_t k = 0; k < 4; ++k) w = (w << 8) | static_cast<unsigned char>(k < s.size() ? s[k] : '\0');
+  return w;
 }
 
 bool StartsWith(std::string_view s, std::string_view prefix) { return s.substr(0, prefix.size()) == prefix; }
 
+// A token: a piece of the stored text (or a constant month name), with what the parser asks
+// of it worked out once.  Dates are parsed by the million, so tokens live in a fixed array and
+// cost no allocation.
+struct Token {
+  std::string_view s;
+  uint32_t word;  // Word4(s)
+  int number;     // the value when s is all digits, otherwise -1
+  bool digits;    // counts as a number for the numeric shortcuts
+};
+
+class Tokens {
+ public:
+  // Appends a token unless kMaxTokens are there; `digits` only where the text is all digits.
+  void push_back(std::string_view s, bool digits) {
+    if (count_ >= kMaxTokens) return;
+    const bool all_digits = AllDigits(s);
+    items_[count_++] = Token{s, Word4(s), all_digits ? NumberOf(s) : -1, digits && all_digits};
+  }
+  size_t size() const { return count_; }
+  bool empty() const { return count_ == 0; }
+  const Token& operator[](size_t i) const { return items_[i]; }
+
+ private:
+  Token items_[kMaxTokens];  // only the first count_ are set
+  size_t count_ = 0;
+};
+
 // The qualifier code of a word; 0 when the token is not a qualifier word.
-int QualifierOf(std::string_view token) {
-  struct Word {
-    const char* word;
-    int code;
-  };
-  static constexpr Word kWords[] = {
-      {"TO", kQualTo},           {"AND", kQualAnd},
-      {"BEF", kQualBefore},      {"BEF.", kQualBefore},
-      {"BEFO", kQualBefore},     {"CAL", kQualCalculated},
-      {"CAL.", kQualCalculated}, {"CIR", kQualCirca},
-      {"CIR.", kQualCirca},      {"ABT", kQualAbout},
-      {"ABT.", kQualAbout},      {"SAY", kQualAbout},
-      {"ABOU", kQualAbout},      {"AROU", kQualAbout},
-      {"BET", kQualBetween},     {"BET.", kQualBetween},
-      {"BETW", kQualBetween},    {"AFT", kQualAfter},
-      {"AFT.", kQualAfter},      {"AFTE", kQualAfter},
-      {"INT", kQualInterpreted}, {"INT.", kQualInterpreted},
-      {"EST", kQualEstimated},   {"EST.", kQualEstimated},
-      {"FROM", kQualFrom},
-  };
-  for (const Word& w : kWords)
-    if (Match4(token, w.word)) return w.code;
-  return 0;
+int QualifierOf(const Token& token) {
+  switch (token.word) {
+    case Word4("TO"):
+      return kQualTo;
+    case Word4("AND"):
+      return kQualAnd;
+    case Word4("BEF"):
+    case Word4("BEF."):
+    case Word4("BEFO"):
+      return kQualBefore;
+    case Word4("CAL"):
+    case Word4("CAL."):
+      return kQualCalculated;
+    case Word4("CIR"):
+    case Word4("CIR."):
+      return kQualCirca;
+    case Word4("ABT"):
+    case Word4("ABT."):
+    case Word4("SAY"):
+    case Word4("ABOU"):
+    case Word4("AROU"):
+      return kQualAbout;
+    case Word4("BET"):
+    case Word4("BET."):
+    case Word4("BETW"):
+      return kQualBetween;
+    case Word4("AFT"):
+    case Word4("AFT."):
+    case Word4("AFTE"):
+      return kQualAfter;
+    case Word4("INT"):
+    case Word4("INT."):
+      return kQualInterpreted;
+    case Word4("EST"):
+    case Word4("EST."):
+      return kQualEstimated;
+    case Word4("FROM"):
+      return kQualFrom;
+    default:
+      return 0;
+  }
+}
+
+// The month of a Gregorian (or Julian) month name: its first three letters as a whole
+// token, or its first four letters.
+int GregorianMonthOf(uint32_t word) {
+  switch (word) {
+    case Word4("JAN"):
+    case Word4("JANU"):
+      return 1;
+    case Word4("FEB"):
+    case Word4("FEBR"):
+      return 2;
+    case Word4("MAR"):
+    case Word4("MARC"):
+      return 3;
+    case Word4("APR"):
+    case Word4("APRI"):
+      return 4;
+    case Word4("MAY"):
+      return 5;
+    case Word4("JUN"):
+    case Word4("JUNE"):
+      return 6;
+    case Word4("JUL"):
+    case Word4("JULY"):
+      return 7;
+    case Word4("AUG"):
+    case Word4("AUGU"):
+      return 8;
+    case Word4("SEP"):
+    case Word4("SEPT"):
+      return 9;
+    case Word4("OCT"):
+    case Word4("OCTO"):
+      return 10;
+    case Word4("NOV"):
+    case Word4("NOVE"):
+      return 11;
+    case Word4("DEC"):
+    case Word4("DECE"):
+      return 12;
+    default:
+      return 0;
+  }
 }
 
 // The month number of a month name in the given calendar; 0 when it is none.
-int MonthOf(std::string_view token, int calendar) {
-  static constexpr const char* kGregorian[] = {"JAN", "FEB",  "MAR",  "APR",  "MAY",  "JUN",  "JUL",  "AUG",
-                                               "SEP", "OCT",  "NOV",  "DEC",  "JANU", "FEBR", "MARC", "APRI",
-                                               "MAY", "JUNE", "JULY", "AUGU", "SEPT", "OCTO", "NOVE", "DECE"};
-  static constexpr const char* kHebrew[] = {"TSH", "CSH", "KSL", "TVT", "SHV", "ADR", "ADS",
-                                            "NSN", "IYR", "SVN", "TMZ", "AAV", "ELL"};
-  static constexpr const char* kFrench[] = {"VEND", "BRUM", "FRIM", "NIVO", "PLUV", "VENT", "GERM",
-                                            "FLOR", "PRAI", "MESS", "THER", "FRUC", "COMP"};
+int MonthOf(const Token& token, int calendar) {
+  static constexpr uint32_t kHebrew[] = {Word4("TSH"), Word4("CSH"), Word4("KSL"), Word4("TVT"), Word4("SHV"),
+                                         Word4("ADR"), Word4("ADS"), Word4("NSN"), Word4("IYR"), Word4("SVN"),
+                                         Word4("TMZ"), Word4("AAV"), Word4("ELL")};
+  static constexpr uint32_t kFrench[] = {
+      Word4("VEND"), Word4("BRUM"), Word4("FRIM"), Word4("NIVO"), Word4("PLUV"), Word4("VENT"), Word4("GERM"),
+      Word4("FLOR"), Word4("PRAI"), Word4("MESS"), Word4("THER"), Word4("FRUC"), Word4("COMP")};
+  const uint32_t word = token.word;
   switch (calendar) {
     case kCalGregorian:
     case kCalJulian:
-      for (int k = 0; k < 24; ++k)
-        if (Match4(token, kGregorian[k])) return k % 12 + 1;
-      return 0;
+      return GregorianMonthOf(word);
     case kCalHebrew:
       for (int k = 0; k < 13; ++k)
-        if (Match4(token, kHebrew[k])) return k + 1;
+        if (word == kHebrew[k]) return k + 1;
       return 0;
     case kCalFrench:
       for (int k = 0; k < 13; ++k)
-        if (Match4(token, kFrench[k])) return k + 1;
+        if (word == kFrench[k]) return k + 1;
       return 0;
   }
   return 0;  // Roman and unknown calendars have no month names
@@ -101,38 +185,51 @@ bool IsSeparator(char c) { return c == '/' || c == '.'; }
 // The fixed forms of short numeric dates ("1750/1751", "31.12.1850", "12/1850" ...).
 // Only the first token of a fixed form may count as all digits, so the number
 // shortcuts never apply to them.  Returns false when the text has none of the forms.
-bool SplitFixedForm(const std::string& s, Tokens& tokens) {
+bool SplitFixedForm(std::string_view s, Tokens& tokens) {
+  static constexpr std::string_view kUpperMonths[12] = {"JAN", "FEB", "MAR", "APR", "MAY", "JUN",
+                                                        "JUL", "AUG", "SEP", "OCT", "NOV", "DEC"};
   const size_t len = s.size();
   // Positions as in the text, 1-based.
   auto at = [&s](size_t pos) { return s[pos - 1]; };
   auto part = [&s](size_t from, size_t to) { return s.substr(from - 1, to - from + 1); };
-  std::vector<std::string> parts;
+  std::string_view parts[3];
+  size_t count = 0;
+  auto take = [&](std::string_view p) { parts[count++] = p; };
   if (len == 9 && IsSeparator(at(5)) && !IsSeparator(at(2)) && !IsSeparator(at(3))) {
-    parts = {part(1, 4), part(6, 9)};
+    take(part(1, 4));
+    take(part(6, 9));
   } else if (len == 6 && at(1) == '<' && at(6) == '>') {
-    parts = {part(2, 5)};
+    take(part(2, 5));
   } else if (len == 10 && IsSeparator(at(3)) && IsSeparator(at(6))) {
-    parts = {part(7, 10), part(1, 2), part(4, 5)};
+    take(part(7, 10));
+    take(part(1, 2));
+    take(part(4, 5));
   } else if (len == 9 && IsSeparator(at(3)) && IsSeparator(at(5))) {
-    parts = {part(6, 9), part(1, 2), part(4, 4)};
+    take(part(6, 9));
+    take(part(1, 2));
+    take(part(4, 4));
   } else if (len == 9 && IsSeparator(at(2)) && IsSeparator(at(5))) {
-    parts = {part(6, 9), part(1, 1), part(3, 4)};
+    take(part(6, 9));
+    take(part(1, 1));
+    take(part(3, 4));
   } else if (len == 8 && IsSeparator(at(2)) && IsSeparator(at(4))) {
-    parts = {part(5, 8), part(1, 1), part(3, 3)};
+    take(part(5, 8));
+    take(part(1, 1));
+    take(part(3, 3));
   } else if (len == 7 && IsSeparator(at(3))) {
     auto digit = [](char c) { return (c >= '0' && c <= '9') ? c - '0' : 0; };
     int n = 10 * digit(at(1)) + digit(at(2));
-    if (n >= 1 && n <= 12) parts.push_back(UpperCaseText(kMonthNames[n - 1]));
-    parts.push_back(part(4, 7));
+    if (n >= 1 && n <= 12) take(kUpperMonths[n - 1]);
+    take(part(4, 7));
   } else {
     return false;
   }
-  for (size_t k = 0; k < parts.size(); ++k) tokens.push_back({parts[k], k == 0 && AllDigits(parts[k])});
+  for (size_t k = 0; k < count; ++k) tokens.push_back(parts[k], k == 0);
   return true;
 }
 
 // Splits at blanks, hyphens and slashes; keeps the first 7 characters of each token.
-void SplitGeneral(const std::string& s, Tokens& tokens) {
+void SplitGeneral(std::string_view s, Tokens& tokens) {
   auto isSep = [](char c) { return c == ' ' || c == '-' || c == '/'; };
   size_t i = 0;
   while (i < s.size()) {
@@ -142,8 +239,8 @@ void SplitGeneral(const std::string& s, Tokens& tokens) {
     while (i < s.size() && !isSep(s[i])) ++i;
     // Tokens beyond the fifteenth are dropped.
     if (tokens.size() >= kMaxTokens) break;
-    std::string t = s.substr(start, std::min(i - start, kTokenChars));
-    tokens.push_back({t, AllDigits(t)});
+    std::string_view t = s.substr(start, std::min(i - start, kTokenChars));
+    tokens.push_back(t, true);
   }
 }
 
@@ -177,6 +274,7 @@ void ReadDate(const Tokens& tokens, size_t& i, DateRec& d, bool& nonStandard) {
   } kEscapes[] = {{"@#DG", kCalGregorian}, {"@#DJ", kCalJulian}, {"@#DH", kCalHebrew},
                   {"@#DF", kCalFrench},    {"@#DR", kCalRoman},  {"@#DU", kCalUnknown}};
   for (const auto& e : kEscapes) {
+    if (tokens[i].s.front() != '@') break;  // tokens are never empty
     if (StartsWith(tokens[i].s, e.escape)) {
       d.calendar = e.calendar;
       ++i;
@@ -184,7 +282,7 @@ void ReadDate(const Tokens& tokens, size_t& i, DateRec& d, bool& nonStandard) {
     }
   }
 
-  auto value = [&tokens](size_t k) { return std::stoi(tokens[k].s); };  // all digits, at most 7
+  auto value = [&tokens](size_t k) { return tokens[k].number; };
   if (n - i >= 3 && tokens[i].digits && tokens[i + 1].digits && tokens[i + 2].digits) {
     // Month, day and year: "12 31 1850".
     int m = value(i), dd = value(i + 1), y = value(i + 2);
@@ -209,13 +307,13 @@ void ReadDate(const Tokens& tokens, size_t& i, DateRec& d, bool& nonStandard) {
     return;
   }
 
-  for (; i < n && QualifierOf(tokens[i].s) == 0; ++i) {
+  for (; i < n && QualifierOf(tokens[i]) == 0; ++i) {
     const Token& t = tokens[i];
     d.hasDate = true;
     // A number is judged by its characters: the tokens of the fixed forms carry no
     // all-digits flag beyond the first.
-    if (AllDigits(t.s) && std::stoi(t.s) < 3000) {
-      auto v = static_cast<std::uint16_t>(std::stoi(t.s));
+    if (t.number >= 0 && t.number < 3000) {
+      auto v = static_cast<std::uint16_t>(t.number);
       if (v >= 32) {
         if (d.year != 0) return;
         d.year = v;
@@ -232,7 +330,7 @@ void ReadDate(const Tokens& tokens, size_t& i, DateRec& d, bool& nonStandard) {
       }
     } else {
       if (d.month != 0) return;
-      int m = MonthOf(t.s, d.calendar);
+      int m = MonthOf(t, d.calendar);
       if (m == 0) {
         nonStandard = true;
         return;
@@ -240,6 +338,74 @@ void ReadDate(const Tokens& tokens, size_t& i, DateRec& d, bool& nonStandard) {
       d.month = static_cast<std::uint16_t>(m);
     }
   }
+}
+
+// The value of one to four digits, or -1.
+int SmallNumber(std::string_view s) {
+  if (s.empty() || s.size() > 4) return -1;
+  int n = 0;
+  for (char c : s) {
+    if (c < '0' || c > '9') return -1;
+    n = n * 10 + (c - '0');
+  }
+  return n;
+}
+
+// The forms nearly every date has, in capitals with single blanks: "[Q ]DAY MON YEAR",
+// "[Q ]MON YEAR" and "[Q ]YEAR", Q one of ABT, BEF, AFT, EST and CAL, DAY 1 to 31, MON a
+// month's three letters, YEAR 32 to 2999.  Read without tokens into the parts the general
+// parser gives them; false (and nothing set) for every other text.
+bool ReadCommonForm(std::string_view text, std::uint8_t& qualifier, DateRec& date) {
+  std::string_view words[4];
+  size_t count = 0;
+  if (!SplitSingleBlanks(text, words, 4, count)) return false;
+  size_t first = 0;
+  std::uint8_t q = kQualExact;
+  if (count >= 2 && words[0].size() == 3) {
+    switch (Word4(words[0])) {
+      case Word4("ABT"):
+        q = kQualAbout;
+        break;
+      case Word4("BEF"):
+        q = kQualBefore;
+        break;
+      case Word4("AFT"):
+        q = kQualAfter;
+        break;
+      case Word4("EST"):
+        q = kQualEstimated;
+        break;
+      case Word4("CAL"):
+        q = kQualCalculated;
+        break;
+      default:
+        break;
+    }
+    if (q != kQualExact) first = 1;
+  }
+  const size_t parts = count - first;
+  if (parts < 1 || parts > 3) return false;
+  const int year = SmallNumber(words[count - 1]);
+  if (year < 32 || year > 2999) return false;
+  int month = 0, day = 0;
+  if (parts >= 2) {
+    const std::string_view name = words[count - 2];
+    if (name.size() != 3) return false;
+    month = GregorianMonthOf(Word4(name));
+    if (month == 0) return false;
+  }
+  if (parts == 3) {
+    const std::string_view digits = words[first];
+    day = digits.size() <= 2 ? SmallNumber(digits) : -1;
+    if (day < 1 || day > 31) return false;
+  }
+  qualifier = q;
+  date.calendar = kCalGregorian;
+  date.day = static_cast<std::uint16_t>(day);
+  date.month = static_cast<std::uint16_t>(month);
+  date.year = static_cast<std::uint16_t>(year);
+  date.hasDate = true;
+  return true;
 }
 
 }  // namespace
@@ -269,21 +435,33 @@ void WDate::SetText(std::string_view t) {
                          std::to_string(tm.tm_year + 1900));
     return;
   }
-  text = AnselToAnsi(UpperCaseText(t));
+  // Upper-cased in place; only a text with bytes that ANSEL gives another meaning (or a NUL,
+  // which ends it) goes through the conversion.
+  text.assign(t);
+  bool plain = true;
+  for (char& c : text) {
+    c = UpperCaseChar(c);
+    const auto b = static_cast<unsigned char>(c);
+    plain = plain && b != 0 && b < 0xA2;
+  }
+  if (!plain) text = AnselToAnsi(text);
 
+  if (ReadCommonForm(text, qualifier, firstDate)) return;
+
+  // The tokens are views of `text`, which stays as it is from here on.
   Tokens tokens;
   if (!SplitFixedForm(text, tokens)) SplitGeneral(text, tokens);
 
   size_t i = 0;
   if (!tokens.empty()) {
-    if (int q = QualifierOf(tokens[0].s)) {
+    if (int q = QualifierOf(tokens[0])) {
       qualifier = static_cast<std::uint8_t>(q);
       i = 1;
     }
   }
   ReadDate(tokens, i, firstDate, nonStandard);
   if (i < tokens.size()) {
-    if (int q = QualifierOf(tokens[i].s)) {
+    if (int q = QualifierOf(tokens[i])) {
       secondQualifier = static_cast<std::uint8_t>(q);
       ++i;
     }

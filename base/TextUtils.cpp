@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 
@@ -291,11 +292,15 @@ std::string AnselToAnsi(std::string_view text) {
   std::string out;
   out.reserve(text.size());
   for (size_t i = 0; i < text.size(); ++i) {
+    // A run of bytes that stand for themselves is copied whole.
+    size_t run = i;
+    while (run < text.size() && text[run] != '\0' && static_cast<unsigned char>(text[run]) < 0xA2) ++run;
+    out.append(text.data() + i, run - i);
+    i = run;
+    if (i >= text.size()) break;
     unsigned char b = static_cast<unsigned char>(text[i]);
     if (b == 0) break;
-    if (b < 0xA2) {
-      out += static_cast<char>(b);
-    } else if (IsAnselDiacritic(b)) {
+    if (IsAnselDiacritic(b)) {
       // A mark at the end (or before a NUL) is kept as it is.
       if (i + 1 >= text.size() || text[i + 1] == '\0') {
         out += static_cast<char>(b);
@@ -315,6 +320,16 @@ std::string Utf8ToAnsi(std::string_view text) {
   out.reserve(text.size());
   size_t pos = 0;
   while (pos < text.size()) {
+    // A run of ASCII is copied whole.
+    size_t run = pos;
+    for (uint64_t w; text.size() - run >= 8; run += 8) {
+      std::memcpy(&w, text.data() + run, 8);
+      if (w & 0x8080808080808080ull) break;
+    }
+    while (run < text.size() && static_cast<unsigned char>(text[run]) < 0x80) ++run;
+    out.append(text.data() + pos, run - pos);
+    pos = run;
+    if (pos >= text.size()) break;
     char32_t cp = 0;
     out += DecodeUtf8(text, pos, cp) ? UnicodeToAnsi(cp) : '?';
   }
@@ -381,11 +396,13 @@ std::int32_t SwapBytes32(std::int32_t value) {
   return static_cast<std::int32_t>(v);
 }
 
-std::string TrimText(std::string_view text) {
+std::string TrimText(std::string_view text) { return std::string(TrimView(text)); }
+
+std::string_view TrimView(std::string_view text) {
   size_t begin = 0, end = text.size();
   while (begin < end && static_cast<unsigned char>(text[begin]) <= ' ') ++begin;
   while (end > begin && static_cast<unsigned char>(text[end - 1]) <= ' ') --end;
-  return std::string(text.substr(begin, end - begin));
+  return text.substr(begin, end - begin);
 }
 
 void SplitAtComma(std::string_view text, std::string& first, std::string& second) {

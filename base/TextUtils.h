@@ -161,6 +161,24 @@ void SplitAtComma(std::string_view text, std::string& first, std::string& second
 
 // Trims characters up to and including the blank from both ends.
 std::string TrimText(std::string_view text);
+// The same without a copy: the trimmed part of the text.
+std::string_view TrimView(std::string_view text);
+
+// The words of a text written with single blanks, into words[0..count): false when there are
+// more than `max` of them, or a blank at either end or two blanks together.  No allocation.
+inline bool SplitSingleBlanks(std::string_view text, std::string_view* words, size_t max, size_t& count) {
+  count = 0;
+  size_t i = 0;
+  while (i < text.size()) {
+    if (count == max) return false;
+    const size_t start = i;
+    while (i < text.size() && text[i] != ' ') ++i;
+    if (i == start) return false;  // a blank at the start or two together
+    words[count++] = text.substr(start, i - start);
+    if (i < text.size() && ++i == text.size()) return false;  // a blank at the end
+  }
+  return true;
+}
 
 // Creates a new, empty file with a unique, unpredictable name beginning "brm" in
 // $TMPDIR (default /tmp), readable and writable by the owner only, and returns its

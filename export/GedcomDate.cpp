@@ -1,20 +1,22 @@
 #include "export/GedcomDate.h"
 
+#include <cstdint>
 #include <optional>
 #include <vector>
 
 #include "base/Date.h"
+#include "base/TextUtils.h"
 
 namespace {
 
 using Words = std::vector<std::string_view>;
 
-constexpr const char* kGregorianMonths[12] = {"JAN", "FEB", "MAR", "APR", "MAY", "JUN",
-                                              "JUL", "AUG", "SEP", "OCT", "NOV", "DEC"};
-constexpr const char* kHebrewMonths[13] = {"TSH", "CSH", "KSL", "TVT", "SHV", "ADR", "ADS",
-                                           "NSN", "IYR", "SVN", "TMZ", "AAV", "ELL"};
-constexpr const char* kFrenchMonths[13] = {"VEND", "BRUM", "FRIM", "NIVO", "PLUV", "VENT", "GERM",
-                                           "FLOR", "PRAI", "MESS", "THER", "FRUC", "COMP"};
+constexpr std::string_view kGregorianMonths[12] = {"JAN", "FEB", "MAR", "APR", "MAY", "JUN",
+                                                   "JUL", "AUG", "SEP", "OCT", "NOV", "DEC"};
+constexpr std::string_view kHebrewMonths[13] = {"TSH", "CSH", "KSL", "TVT", "SHV", "ADR", "ADS",
+                                                "NSN", "IYR", "SVN", "TMZ", "AAV", "ELL"};
+constexpr std::string_view kFrenchMonths[13] = {"VEND", "BRUM", "FRIM", "NIVO", "PLUV", "VENT", "GERM",
+                                                "FLOR", "PRAI", "MESS", "THER", "FRUC", "COMP"};
 
 // The words of a text, split at runs of blanks, into `words` (cleared first).
 void SplitWordsInto(std::string_view text, Words& words) {
@@ -47,19 +49,41 @@ int NumberOf(std::string_view digits) {
   return n;
 }
 
+// A word of at most four bytes as one number, to compare month codes in one step.
+constexpr uint32_t Packed(std::string_view word) {
+  uint32_t w = 0;
+  for (size_t k = 0; k < word.size() && k < 4; ++k) w = (w << 8) | static_cast<unsigned char>(word[k]);
+  return w;
+}
+
+template <size_t N>
+struct PackedNames {
+  constexpr explicit PackedNames(const std::string_view (&names)[N]) {
+    for (size_t m = 0; m < N; ++m) packed[m] = Packed(names[m]);
+  }
+  uint32_t packed[N] = {};
+};
+
 // 1-based month of a GEDCOM month code in a calendar; 0 when it is none.
 int MonthCode(std::string_view word, int calendar) {
-  const char* const* names = kGregorianMonths;
+  static constexpr PackedNames<12> kGregorian(kGregorianMonths);
+  static constexpr PackedNames<13> kHebrew(kHebrewMonths);
+  static constexpr PackedNames<13> kFrench(kFrenchMonths);
+  const uint32_t* codes = kGregorian.packed;
   int count = 12;
+  size_t length = 3;
   if (calendar == kCalHebrew) {
-    names = kHebrewMonths;
+    codes = kHebrew.packed;
     count = 13;
   } else if (calendar == kCalFrench) {
-    names = kFrenchMonths;
+    codes = kFrench.packed;
     count = 13;
+    length = 4;
   }
+  if (word.size() != length) return 0;
+  const uint32_t packed = Packed(word);
   for (int m = 0; m < count; ++m)
-    if (word == names[m]) return m + 1;
+    if (packed == codes[m]) return m + 1;
   return 0;
 }
 
@@ -105,6 +129,30 @@ bool ParseOneDate(const Words& w, size_t& i) {
   return true;
 }
 
+// The forms nearly every date has, "[KW ]DAY MON YEAR", "[KW ]MON YEAR" and "[KW ]YEAR" with
+// single blanks, KW one of TO, BEF, AFT, ABT, CAL and EST: dates of the grammar, found so
+// without splitting the text into a word list.  False says nothing: the grammar decides.
+bool IsCommonGedcomDate(std::string_view text) {
+  std::string_view words[4];
+  size_t count = 0;
+  if (!SplitSingleBlanks(text, words, 4, count)) return false;
+  size_t first = 0;
+  if (count >= 2) {
+    const std::string_view w = words[0];
+    if (w == "TO" || w == "BEF" || w == "AFT" || w == "ABT" || w == "CAL" || w == "EST") first = 1;
+  }
+  const size_t parts = count - first;
+  if (parts < 1 || parts > 3) return false;
+  const std::string_view year = words[count - 1];
+  if (!IsDigits(year, 1, 4) || NumberOf(year) == 0) return false;
+  if (parts >= 2 && MonthCode(words[count - 2], kCalGregorian) == 0) return false;
+  if (parts == 3) {
+    const std::string_view day = words[first];
+    if (!IsDigits(day, 1, 2) || NumberOf(day) < 1 || NumberOf(day) > 31) return false;
+  }
+  return true;
+}
+
 bool IsPhrase(std::string_view text) { return text.size() >= 2 && text.front() == '(' && text.back() == ')'; }
 
 // The text of the words from `from` on, joined by single blanks.
@@ -136,7 +184,7 @@ std::string ShortDualYear(std::string_view word) {
 std::optional<std::string> CalendarDate(const DateRec& d, int second_year) {
   std::string s;
   int months = 12;
-  const char* const* names = kGregorianMonths;
+  const std::string_view* names = kGregorianMonths;
   switch (d.calendar) {
     case kCalGregorian:
       break;
@@ -233,7 +281,7 @@ std::optional<std::string> DateFromParts(const WDate& date) {
 }  // namespace
 
 bool WGedcomDate::IsGedcomDate(std::string_view text) {
-  if (IsPhrase(text)) return true;
+  if (IsPhrase(text) || IsCommonGedcomDate(text)) return true;
   // Dates are checked by the million: the word list keeps its room from one call to the next.
   static thread_local Words w;
   SplitWordsInto(text, w);

@@ -37,7 +37,7 @@ const char* const kSubmitterXref = "U1";
 // tag has in the model.  An event whose type name is none of these is written as EVEN with TYPE.
 struct EventTag {
   const char* tag;
-  const char* name;
+  std::string_view name;
 };
 constexpr EventTag kEventTags[] = {
     {"BAPM", "Baptism"},
@@ -78,10 +78,10 @@ constexpr const char* kOrdinanceStatus[] = {
 // The tag for an other event's type name, and the TYPE to write beside it.  Only the very name
 // a reader gives an event of a tag stands for that tag; any other name (another spelling too)
 // is an EVEN whose TYPE keeps it, which is what other programs read best.
-const char* TagOfType(const std::string& name, std::string& type) {
+const char* TagOfType(std::string_view name, std::string_view& type) {
   for (const EventTag& t : kEventTags) {
     if (name == t.name) {
-      type.clear();
+      type = {};
       return t.tag;
     }
   }
@@ -91,6 +91,17 @@ const char* TagOfType(const std::string& name, std::string& type) {
 
 bool IsAsciiAlnum(char c) {
   return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+
+// True when `id` is "I<n>", the xref made for individual n.
+bool IsMadeXref(std::string_view id, RecNo n) {
+  if (id.size() < 2 || id[0] != 'I' || id[1] == '0' || n <= 0) return false;
+  int64_t value = 0;
+  for (char c : id.substr(1)) {
+    if (c < '0' || c > '9' || value > n) return false;
+    value = value * 10 + (c - '0');
+  }
+  return value == n;
 }
 
 bool AllDigits(std::string_view s) {
@@ -367,7 +378,9 @@ std::string WGedcomExport::XrefOf(RecNo n, const std::string& id) {
     if (n >= 0 && static_cast<size_t>(n) < xref_kinds_.size()) xref_kinds_[n] = kind;
   };
   if (IsKeptIdentifier(n, id)) {
-    remember(kXrefKept);
+    // An identifier that is the made xref itself ("I12" for individual 12, as most files
+    // number them) lets the families write it without fetching the individual again.
+    remember(IsMadeXref(id, n) ? kXrefMade : kXrefKept);
     return id;
   }
   // A made xref must not be another individual's kept identifier.
@@ -420,7 +433,7 @@ void WGedcomExport::WriteIndividual(RecNo n) {
   for (int i = 1; i <= others; ++i) {
     std::unique_ptr<WABSVitEvent> event = person->GetEvent(evOther, i);
     if (!event) continue;
-    std::string type;
+    std::string_view type;
     const char* tag = TagOfType(event->GetTypeName(), type);
     WriteEvent(1, tag, false, *event, type);
   }
@@ -475,27 +488,36 @@ void WGedcomExport::WriteIndividual(RecNo n) {
 
 void WGedcomExport::WriteName(WABSName& name) {
   WGedcomWriter& out = *out_;
-  const std::string given = TrimText(name.GetGivenNames());
+  const std::string given_text = name.GetGivenNames();
   const std::string surname = name.GetSurname();
-  const std::string prefix = TrimText(name.GetPrefix());
+  const std::string prefix_text = name.GetPrefix();
   const std::string suffix = name.GetSuffix();
+  const std::string_view given = TrimView(given_text);
+  const std::string_view prefix = TrimView(prefix_text);
   // "Given /Surname/ Suffix".  The prefix stays out of the value (NPFX carries it), so that a
   // reader taking the given names from the value does not take the prefix with them.  A suffix
   // that a GEDCOM file gave after the surname begins with its blank and goes back there as it
   // was; any other suffix is named by NSFX as well.
-  std::string value = given;
-  if (!value.empty()) value += ' ';
-  value += "/" + surname + "/";
   const bool suffix_in_value = !suffix.empty() && suffix.front() == ' ';
-  const std::string trimmed_suffix = TrimText(suffix);
-  if (suffix_in_value)
+  const std::string_view trimmed_suffix = TrimView(suffix);
+  std::string value;
+  value.reserve(given.size() + surname.size() + suffix.size() + 4);
+  value += given;
+  if (!value.empty()) value += ' ';
+  value += '/';
+  value += surname;
+  value += '/';
+  if (suffix_in_value) {
     value += suffix;
-  else if (!trimmed_suffix.empty())
-    value += " " + trimmed_suffix;
+  } else if (!trimmed_suffix.empty()) {
+    value += ' ';
+    value += trimmed_suffix;
+  }
   out.Line(1, "NAME", value);
   if (!prefix.empty()) out.Line(2, "NPFX", prefix);
   if (!given.empty()) out.Line(2, "GIVN", given);
-  if (!TrimText(surname).empty()) out.Line(2, "SURN", TrimText(surname));
+  if (const std::string_view trimmed_surname = TrimView(surname); !trimmed_surname.empty())
+    out.Line(2, "SURN", trimmed_surname);
   if (!suffix_in_value && !trimmed_suffix.empty()) out.Line(2, "NSFX", trimmed_suffix);
   std::unique_ptr<WABSNote> note = name.GetNote();
   WriteNote(2, note.get());
@@ -503,8 +525,8 @@ void WGedcomExport::WriteName(WABSName& name) {
   WriteCitations(2, name.CitationCount(), [n](int i) { return n->GetCitation(i); });
 }
 
-void WGedcomExport::WriteEvent(int level, const std::string& tag, bool vital, WABSEvent& event,
-                               const std::string& type) {
+void WGedcomExport::WriteEvent(int level, std::string_view tag, bool vital, WABSEvent& event,
+                               std::string_view type) {
   WGedcomWriter& out = *out_;
   const std::string description = event.GetDescription();
   // A vital event has no value of its own in GEDCOM: its description is the cause (CAUS).
@@ -550,7 +572,7 @@ void WGedcomExport::WritePlace(int level, WABSEvent& event, bool with_details) {
   std::unique_ptr<WABSPlace> place = event.GetPlace();
   if (!place) return;
   const std::string name = place->GetName();
-  if (TrimText(name).empty()) return;
+  if (TrimView(name).empty()) return;
   out_->Line(level, "PLAC", name);
   if (!with_details) return;
   std::unique_ptr<WABSNote> note = place->GetNote();

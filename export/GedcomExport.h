@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -81,7 +82,7 @@ class WGedcomExport {
 
   void WriteName(WABSName& name);
   // An event of a person (vital or other) under its tag.
-  void WriteEvent(int level, const std::string& tag, bool vital, WABSEvent& event, const std::string& type);
+  void WriteEvent(int level, std::string_view tag, bool vital, WABSEvent& event, std::string_view type);
   void WriteOrdinance(int level, const char* tag, WABSLDSEvent& ordinance, RecNo sealing_family);
   void WriteDate(int level, WABSEvent& event);
   void WritePlace(int level, WABSEvent& event, bool with_details);
@@ -106,7 +107,8 @@ class WGedcomExport {
   Counts counts_;
   bool keep_ids_ = false;  // GEDCOM: individuals keep their identifiers as xrefs where they can
   // What the individuals' xrefs turned out to be, so that the families need not find out again:
-  // one byte an individual, only for files that keep their identifiers.
+  // one byte an individual, only for files that keep their identifiers.  kXrefMade: the xref is
+  // "I<n>" (made, or an identifier that reads so); kXrefKept: the identifier, fetched again.
   enum XrefKind : uint8_t { kXrefUnknown, kXrefKept, kXrefMade };
   std::vector<XrefKind> xref_kinds_;
   bool sources_indexed_ = false;

@@ -1,5 +1,9 @@
 #include "export/GedcomWriter.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+
 #include "base/TextUtils.h"
 
 namespace {
@@ -27,61 +31,119 @@ const Utf8Table& Utf8Of() {
   return table;
 }
 
-// Appends the model text converted to UTF-8, controls (line breaks too) as blanks, with a
-// leading "@" doubled.
-void AppendModelText(std::string& out, std::string_view model_text) {
-  const Utf8Table& table = Utf8Of();
-  if (!model_text.empty() && model_text.front() == '@') out += '@';
-  for (char ch : model_text) {
-    const unsigned char c = static_cast<unsigned char>(ch);
-    if (c < 0x80 && c >= 0x20 && c != 0x7F)
-      out += ch;
-    else
-      out.append(table.bytes[c], table.length[c]);
+// The end of the run of printable ASCII (0x20..0x7E) that starts at `from`: eight bytes at a
+// time while none of them is a control, DEL or above 0x7F, then byte by byte.
+size_t PlainRunEnd(std::string_view text, size_t from) {
+  constexpr uint64_t kOnes = 0x0101010101010101ull, kHigh = 0x8080808080808080ull;
+  size_t i = from;
+  while (text.size() - i >= 8) {
+    uint64_t w;
+    std::memcpy(&w, text.data() + i, 8);
+    const uint64_t below_blank = (w - 0x20 * kOnes) & ~w & kHigh;
+    const uint64_t del = w ^ (0x7F * kOnes);
+    const uint64_t is_del = (del - kOnes) & ~del & kHigh;
+    if ((w & kHigh) | below_blank | is_del) break;
+    i += 8;
   }
+  while (i < text.size() && text[i] >= 0x20 && text[i] < 0x7F) ++i;
+  return i;
+}
+
+// Writes the model text converted to UTF-8 at `out`, controls (line breaks too) as blanks, with
+// a leading "@" doubled; returns the end.  `out` must have room for three bytes a byte of the
+// text, one more for the "@", and three more, as a character's bytes are copied four at a time.
+char* PutModelText(char* out, std::string_view model_text) {
+  const Utf8Table& table = Utf8Of();
+  if (!model_text.empty() && model_text.front() == '@') *out++ = '@';
+  size_t i = 0;
+  while (i < model_text.size()) {
+    // A run of printable ASCII is copied whole.
+    const size_t run = PlainRunEnd(model_text, i);
+    std::memcpy(out, model_text.data() + i, run - i);
+    out += run - i;
+    if (run >= model_text.size()) break;
+    const unsigned char c = static_cast<unsigned char>(model_text[run]);
+    std::memcpy(out, table.bytes[c], 4);
+    out += table.length[c];
+    i = run + 1;
+  }
+  return out;
+}
+
+// The room PutModelText may need for a text.
+size_t ModelTextRoom(std::string_view model_text) { return 3 * model_text.size() + 4; }
+
+// Writes the level number at `out`; returns the end.
+char* PutLevel(char* out, int level) {
+  if (level >= 0 && level <= 9) {
+    *out++ = static_cast<char>('0' + level);
+    return out;
+  }
+  const std::string digits = std::to_string(level);
+  std::memcpy(out, digits.data(), digits.size());
+  return out + digits.size();
+}
+
+// Room for a level number with its sign.
+constexpr size_t kLevelRoom = 12;
+
+char* Put(char* out, std::string_view text) {
+  std::memcpy(out, text.data(), text.size());
+  return out + text.size();
 }
 
 }  // namespace
 
-WGedcomWriter::WGedcomWriter(Sink sink, size_t flush_at) : sink_(std::move(sink)), flush_at_(flush_at) {
-  buffer_.reserve(flush_at_ + 4096);
-}
+WGedcomWriter::WGedcomWriter(Sink sink, size_t flush_at)
+    : sink_(std::move(sink)), flush_at_(flush_at), capacity_(flush_at + 4096), buffer_(new char[capacity_]) {}
 
 WGedcomWriter::~WGedcomWriter() = default;
 
 void WGedcomWriter::Flush() {
-  if (buffer_.empty()) return;
-  sink_(buffer_);
-  written_ += buffer_.size();
-  buffer_.clear();
+  if (size_ == 0) return;
+  sink_(std::string_view(buffer_.get(), size_));
+  written_ += size_;
+  size_ = 0;
 }
 
-void WGedcomWriter::Append(std::string_view text) { buffer_.append(text); }
+char* WGedcomWriter::Room(size_t bytes) {
+  if (capacity_ - size_ < bytes) {
+    // Only a line longer than the margin gets here: the buffer grows to hold it.
+    const size_t capacity = std::max(capacity_ * 2, size_ + bytes);
+    std::unique_ptr<char[]> grown(new char[capacity]);
+    std::memcpy(grown.get(), buffer_.get(), size_);
+    buffer_ = std::move(grown);
+    capacity_ = capacity;
+  }
+  return buffer_.get() + size_;
+}
 
-void WGedcomWriter::EndLine() {
-  buffer_.append(kLineBreak);
-  if (buffer_.size() >= flush_at_) Flush();
+void WGedcomWriter::EndLine(char* end) {
+  end = Put(end, kLineBreak);
+  size_ = static_cast<size_t>(end - buffer_.get());
+  if (size_ >= flush_at_) Flush();
 }
 
 void WGedcomWriter::Record(std::string_view xref, std::string_view tag) {
-  Append("0 ");
+  char* p = Room(xref.size() + tag.size() + 8);
+  p = Put(p, "0 ");
   if (!xref.empty()) {
-    Append("@");
-    Append(xref);
-    Append("@ ");
+    *p++ = '@';
+    p = Put(p, xref);
+    p = Put(p, "@ ");
   }
-  Append(tag);
-  EndLine();
+  EndLine(Put(p, tag));
 }
 
 void WGedcomWriter::Pointer(int level, std::string_view tag, std::string_view xref) {
-  Append(std::to_string(level));
-  Append(" ");
-  Append(tag);
-  Append(" @");
-  Append(xref);
-  Append("@");
-  EndLine();
+  char* p = Room(kLevelRoom + tag.size() + xref.size() + 6);
+  p = PutLevel(p, level);
+  *p++ = ' ';
+  p = Put(p, tag);
+  p = Put(p, " @");
+  p = Put(p, xref);
+  *p++ = '@';
+  EndLine(p);
 }
 
 void WGedcomWriter::Utf8Line(int level, std::string_view tag, std::string_view utf8) {
@@ -95,24 +157,23 @@ void WGedcomWriter::Line(int level, std::string_view tag, std::string_view value
 void WGedcomWriter::ModelValue(int level, std::string_view tag, std::string_view model_text, int conc_level) {
   // Most values fit on their line: they are converted straight into the buffer, and only a
   // value that turns out too long is taken back and cut into CONC lines.
-  const size_t line_start = buffer_.size();
-  buffer_.append(std::to_string(level));
-  buffer_ += ' ';
-  buffer_.append(tag);
+  char* const line = Room(kLevelRoom + tag.size() + ModelTextRoom(model_text) + 4);
+  char* p = PutLevel(line, level);
+  *p++ = ' ';
+  p = Put(p, tag);
   if (model_text.empty()) {
-    EndLine();
+    EndLine(p);
     return;
   }
-  buffer_ += ' ';
-  const size_t value_start = buffer_.size();
-  AppendModelText(buffer_, model_text);
-  if (buffer_.size() - line_start + kLineBreak.size() <= kMaxLineBytes) {
-    EndLine();
+  *p++ = ' ';
+  char* const value = p;
+  p = PutModelText(p, model_text);
+  if (static_cast<size_t>(p - line) + kLineBreak.size() <= kMaxLineBytes) {
+    EndLine(p);
     return;
   }
-  const std::string value = buffer_.substr(value_start);
-  buffer_.resize(line_start);
-  WriteValue(level, tag, value, conc_level);
+  const std::string text(value, p);
+  WriteValue(level, tag, text, conc_level);
 }
 
 void WGedcomWriter::Text(int level, std::string_view tag, std::string_view text) {
@@ -120,8 +181,9 @@ void WGedcomWriter::Text(int level, std::string_view tag, std::string_view text)
   bool first = true;
   size_t i = 0;
   do {
-    size_t end = text.find_first_of("\r\n", i);
-    if (end == std::string_view::npos) end = text.size();
+    // (find_first_of would look each byte up in the set of two.)
+    size_t end = i;
+    while (end < text.size() && text[end] != '\r' && text[end] != '\n') ++end;
     if (first)
       ModelValue(level, tag, text.substr(i, end - i));
     else
@@ -133,30 +195,33 @@ void WGedcomWriter::Text(int level, std::string_view tag, std::string_view text)
 }
 
 void WGedcomWriter::WriteValue(int level, std::string_view tag, std::string_view value, int conc_level) {
-  std::string prefix = std::to_string(level) + " " + std::string(tag);
-  Append(prefix);
+  // A line never holds more of the value than kMaxLineBytes.
+  char* const line = Room(kLevelRoom + tag.size() + 4 + kMaxLineBytes);
+  char* p = PutLevel(line, level);
+  *p++ = ' ';
+  p = Put(p, tag);
   if (value.empty()) {
-    EndLine();
+    EndLine(p);
     return;
   }
-  Append(" ");
-  size_t room = kMaxLineBytes - kLineBreak.size() - prefix.size() - 1;
-  const std::string conc = std::to_string(conc_level < 0 ? level + 1 : conc_level) + " CONC ";
+  *p++ = ' ';
+  const size_t prefix_size = static_cast<size_t>(p - line);
+  size_t room = kMaxLineBytes - kLineBreak.size() - prefix_size;
+  std::string conc;  // made when a value goes on
   while (true) {
     size_t cut = value.size() <= room ? value.size() : CutPoint(value, room);
-    Append(value.substr(0, cut));
-    EndLine();
+    EndLine(Put(p, value.substr(0, cut)));
     value.remove_prefix(cut);
     if (value.empty()) return;
-    Append(conc);
+    if (conc.empty()) conc = std::to_string(conc_level < 0 ? level + 1 : conc_level) + " CONC ";
+    p = Put(Room(conc.size() + kMaxLineBytes), conc);
     room = kMaxLineBytes - kLineBreak.size() - conc.size();
   }
 }
 
 std::string WGedcomWriter::ValueOf(std::string_view model_text) {
-  std::string utf8;
-  utf8.reserve(model_text.size() + 8);
-  AppendModelText(utf8, model_text);
+  std::string utf8(ModelTextRoom(model_text), '\0');
+  utf8.resize(static_cast<size_t>(PutModelText(utf8.data(), model_text) - utf8.data()));
   return utf8;
 }
 

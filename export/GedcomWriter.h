@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -40,7 +41,7 @@ class WGedcomWriter {
   // Hands what is buffered to the sink.
   void Flush();
   // Bytes written so far (buffered or handed on).
-  size_t BytesWritten() const { return written_ + buffer_.size(); }
+  size_t BytesWritten() const { return written_ + size_; }
 
   // The model text as a GEDCOM value in UTF-8: controls as blanks, a leading "@" doubled.
   static std::string ValueOf(std::string_view model_text);
@@ -54,11 +55,16 @@ class WGedcomWriter {
   void ModelValue(int level, std::string_view tag, std::string_view model_text, int conc_level = -1);
   // Writes the prefix and the UTF-8 value, going on in CONC lines when it is too long.
   void WriteValue(int level, std::string_view tag, std::string_view value, int conc_level = -1);
-  void Append(std::string_view text);
-  void EndLine();
+  // The buffer's end, with room for at least `bytes` more.
+  char* Room(size_t bytes);
+  // Ends the line whose bytes go up to `end` (within the room asked for) and hands the buffer
+  // on once it has grown past the limit.
+  void EndLine(char* end);
 
   Sink sink_;
   size_t flush_at_;
-  std::string buffer_;
+  size_t capacity_;
+  std::unique_ptr<char[]> buffer_;
+  size_t size_ = 0;
   size_t written_ = 0;
 };

@@ -89,7 +89,7 @@ class WGEDCollection : public WABSCollection {
   WIndLinks* IndLinks() { return ind_links_.get(); }
   WFamLinks* FamLinks() { return fam_links_.get(); }
   // A text of the file converted from the file's character set to Windows-1252.
-  std::string ConvertText(const std::string& text) const { return text_->ConvertText(text); }
+  std::string ConvertText(std::string_view text) const { return text_->ConvertText(text); }
 
  private:
   struct PendingLinks;

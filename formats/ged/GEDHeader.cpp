@@ -18,7 +18,7 @@ class RowWriter {
     GenHeaderRec& row = rows_[count_++];
     row.heading = 0;
     row.label = label;
-    row.value = text_.ConvertText(text_.LineValueAt(line, 7)) + extra;
+    row.value = text_.ConvertText(text_.LineValueViewAt(line, 7)) + extra;
     row.tab_stops.clear();
   }
 

@@ -35,78 +35,97 @@ void WGEDIndividual::Load(RecNo n) {
   change_date_.reset();
   change_date_done_ = false;
   lists_found_ = false;
-  citations_.clear();
-  other_events_.clear();
   record_ = text_.At(element->record_offset);
-  record_end_ = nullptr;
-  if (!(element->flags & GEDIndElement::kCacheFilled)) FillCache();
+  if (!(element->flags & GEDIndElement::kCacheFilled)) ScanRecord(true);
 }
 
-void WGEDIndividual::FillCache() {
-  Reset();
-  GEDIndElement& c = *cache_;
-  c.flags |= GEDIndElement::kCacheFilled;
-  // Distances are kept in full: a record longer than 64 KB still finds its lines.
-  auto distance = [this](const char* p) { return static_cast<uint32_t>(p - record_); };
-  for (const char* p = text_.NextLine(record_); p && p < RecordEnd(); p = text_.NextLine(p)) {
+void WGEDIndividual::ScanRecord(bool fill_cache) {
+  if (fill_cache) {
+    Reset();
+    cache_->flags |= GEDIndElement::kCacheFilled;
+  }
+  lists_found_ = true;
+  citations_.clear();
+  other_events_.clear();
+  refn_line_ = nullptr;
+  for (const char* p = text_.NextLine(record_); p && !text_.IsRecordLine(p); p = text_.NextLine(p)) {
     if (*p != '1') continue;
-    switch (text_.TagAt(p)) {
-      case GEDTag("NAME"):
-        if (!c.name_line) c.name_line = distance(p);
-        break;
-      case GEDTag("AFN "):
-        c.afn_value = distance(p) + 6;
-        break;
-      case GEDTag("SEX "): {
-        // A SEX line without a letter at column 6 (a blank or the line's end) is unknown.
-        char sex = text_.ByteAt(p, 6);
-        c.sex = (sex == 0 || sex == ' ' || sex == '\t' || sex == '\r' || sex == '\n') ? 'U' : sex;
-        break;
-      }
-      case GEDTag("BIRT"):
-        c.birth_line = distance(p);
-        break;
-      case GEDTag("CHR "):
-      case GEDTag("CHR\r"):
-      case GEDTag("CHR\n"):
-        c.christening_line = distance(p);
-        break;
-      case GEDTag("DEAT"):
-        c.death_line = distance(p);
-        break;
-      case GEDTag("BURI"):
-        c.burial_line = distance(p);
-        break;
-      case GEDTag("CHAN"):
-        c.change_line = distance(p);
-        break;
-      case GEDTag("BAPL"):
-      case GEDTag("CONS"):
-        c.lds_baptism_line = distance(p);
-        break;
-      case GEDTag("ENDL"):
-        c.endowment_line = distance(p);
-        break;
-      case GEDTag("SLGC"):
-        c.sealing_line = distance(p);
-        break;
-      case GEDTag("NOTE"):
-        if (!c.note_line) {
-          c.note_line = distance(p);
-          c.flags &= static_cast<uint8_t>(~GEDIndElement::kManyNotes);
-        } else {
-          c.flags |= GEDIndElement::kManyNotes;
-        }
-        break;
-      default:
-        break;
-    }
+    const uint32_t tag = text_.TagAt(p);
+    if (fill_cache) CacheLine(p, tag);
+    ListLine(p, tag);
   }
 }
 
-const char* WGEDIndividual::RecordEnd() {
-  if (!record_end_) record_end_ = WGEDSubLines::RecordEnd(text_, record_);
-  return record_end_;
+void WGEDIndividual::CacheLine(const char* p, uint32_t tag) {
+  GEDIndElement& c = *cache_;
+  // Distances are kept in full: a record longer than 64 KB still finds its lines.
+  const auto distance = static_cast<uint32_t>(p - record_);
+  switch (tag) {
+    case GEDTag("NAME"):
+      if (!c.name_line) c.name_line = distance;
+      break;
+    case GEDTag("AFN "):
+      c.afn_value = distance + 6;
+      break;
+    case GEDTag("SEX "): {
+      // A SEX line without a letter at column 6 (a blank or the line's end) is unknown.
+      char sex = text_.ByteAt(p, 6);
+      c.sex = (sex == 0 || sex == ' ' || sex == '\t' || sex == '\r' || sex == '\n') ? 'U' : sex;
+      break;
+    }
+    case GEDTag("BIRT"):
+      c.birth_line = distance;
+      break;
+    case GEDTag("CHR "):
+    case GEDTag("CHR\r"):
+    case GEDTag("CHR\n"):
+      c.christening_line = distance;
+      break;
+    case GEDTag("DEAT"):
+      c.death_line = distance;
+      break;
+    case GEDTag("BURI"):
+      c.burial_line = distance;
+      break;
+    case GEDTag("CHAN"):
+      c.change_line = distance;
+      break;
+    case GEDTag("BAPL"):
+    case GEDTag("CONS"):
+      c.lds_baptism_line = distance;
+      break;
+    case GEDTag("ENDL"):
+      c.endowment_line = distance;
+      break;
+    case GEDTag("SLGC"):
+      c.sealing_line = distance;
+      break;
+    case GEDTag("NOTE"):
+      if (!c.note_line) {
+        c.note_line = distance;
+        c.flags &= static_cast<uint8_t>(~GEDIndElement::kManyNotes);
+      } else {
+        c.flags |= GEDIndElement::kManyNotes;
+      }
+      break;
+    default:
+      break;
+  }
+}
+
+void WGEDIndividual::ListLine(const char* p, uint32_t tag) {
+  if (tag == GEDTag("SOUR")) {
+    WGEDSubLines::AddCitation(citations_, p);
+    return;
+  }
+  if (tag == GEDTag("REFN")) {
+    if (!refn_line_) refn_line_ = p;
+    return;
+  }
+  int kind = 0;
+  const char* type_name = nullptr;
+  if (WGEDVitEvent::KindOfTag(tag, kind, type_name) && other_events_.size() < kMaxOtherEvents)
+    other_events_.push_back(p);
 }
 
 const char* WGEDIndividual::CachedLine(uint32_t distance) const {
@@ -117,35 +136,20 @@ const char* WGEDIndividual::CachedLine(uint32_t distance) const {
 }
 
 void WGEDIndividual::FindListedLines() {
-  if (lists_found_) return;
-  lists_found_ = true;
-  for (const char* p = text_.NextLine(record_); p && p < RecordEnd(); p = text_.NextLine(p)) {
-    if (*p != '1') continue;
-    uint32_t tag = text_.TagAt(p);
-    if (tag == GEDTag("SOUR")) {
-      WGEDSubLines::AddCitation(citations_, p);
-      continue;
-    }
-    int kind = 0;
-    const char* type_name = nullptr;
-    if (WGEDVitEvent::KindOfTag(tag, kind, type_name) && other_events_.size() < kMaxOtherEvents)
-      other_events_.push_back(p);
-  }
+  if (!lists_found_) ScanRecord(false);
 }
 
 std::string WGEDIndividual::GetID() { return text_.GetXRef(text_.ColumnAt(record_, 2)); }
 
 std::string WGEDIndividual::GetReferenceNumber() {
-  for (const char* p = text_.NextLine(record_); p && p < RecordEnd(); p = text_.NextLine(p)) {
-    if (*p == '1' && text_.TagAt(p) == GEDTag("REFN")) return text_.ConvertText(text_.LineValueAt(p, 6));
-  }
-  return std::string();
+  FindListedLines();
+  return refn_line_ ? text_.ConvertText(text_.LineValueViewAt(refn_line_, 6)) : std::string();
 }
 
 std::string WGEDIndividual::GetAFN() {
   const char* value = CachedLine(cache_->afn_value);
   if (!value) return std::string();
-  return text_.ConvertText(text_.LineValueAt(value - 6, 6));
+  return text_.ConvertText(text_.LineValueViewAt(value - 6, 6));
 }
 
 char WGEDIndividual::GetSex() { return cache_->sex; }
@@ -158,7 +162,7 @@ const WDate* WGEDIndividual::GetChangeDate() {
   int level = text_.LineLevel(change);
   for (const char* p = text_.NextLine(change); p && text_.LineLevel(p) > level; p = text_.NextLine(p)) {
     if (text_.TagAt(p) == GEDTag("DATE")) {
-      change_date_ = std::make_unique<WDate>(text_.LineValueAt(p, 6));
+      change_date_ = std::make_unique<WDate>(text_.LineValueViewAt(p, 6));
       break;
     }
   }
@@ -255,7 +259,7 @@ std::unique_ptr<WABSNote> WGEDIndividual::GetNote() {
   std::unique_ptr<WABSNote> note = WGEDNote::NoteOfLine(collection_, first);
   if (!(cache_->flags & GEDIndElement::kManyNotes)) return note;
   // Every further level-1 note becomes one more line of the first note.
-  for (const char* p = text_.NextLine(first); p && p < RecordEnd(); p = text_.NextLine(p)) {
+  for (const char* p = text_.NextLine(first); p && !text_.IsRecordLine(p); p = text_.NextLine(p)) {
     if (*p != '1' || text_.TagAt(p) != GEDTag("NOTE")) continue;
     std::unique_ptr<WABSNote> more = WGEDNote::NoteOfLine(collection_, p);
     if (!more) continue;

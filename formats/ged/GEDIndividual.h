@@ -12,7 +12,9 @@ struct GEDIndElement;
 
 // A GEDCOM individual record (0 @I1@ INDI).  The positions of its most-used lines (name,
 // vital events, ordinances, change date, first note, sex) are cached in the individual
-// index the first time it is loaded, so later loads go straight to them.
+// index the first time it is loaded, so later loads go straight to them.  The lines an
+// individual lists (citations, other events, the reference number) are found by one walk
+// over the record, the one that fills the cache when that is still to be done.
 class WGEDIndividual : public WABSIndividual {
  public:
   // Individual n, loaded; raises EIndexError outside 1..IndividualCount.
@@ -56,23 +58,24 @@ class WGEDIndividual : public WABSIndividual {
   static constexpr size_t kMaxOtherEvents = 999;
 
  private:
-  // Reads the record's level-1 lines into the line cache.
-  void FillCache();
-  // Where the record ends (its next record line); found on first need.
-  const char* RecordEnd();
+  // Walks the record's level-1 lines once: fills the line cache when asked, and always finds
+  // the listed lines (SOUR, REFN, other events).
+  void ScanRecord(bool fill_cache);
+  void CacheLine(const char* line, uint32_t tag);
+  void ListLine(const char* line, uint32_t tag);
   // The cached line at a distance from the record line; none for distance 0.
   const char* CachedLine(uint32_t distance) const;
-  // The level-1 SOUR lines and the other-event lines, found on first use.
+  // The listed lines, found on first use unless the walk that filled the cache found them.
   void FindListedLines();
 
   WGEDCollection& collection_;
   const WGEDTextMMF& text_;
   GEDIndElement* cache_ = nullptr;
   const char* record_ = nullptr;
-  const char* record_end_ = nullptr;  // none until RecordEnd() found it
   bool lists_found_ = false;
   std::vector<const char*> citations_;
   std::vector<const char*> other_events_;
+  const char* refn_line_ = nullptr;  // the first level-1 REFN line
   bool change_date_done_ = false;
   std::unique_ptr<WDate> change_date_;
 };

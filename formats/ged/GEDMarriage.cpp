@@ -38,7 +38,7 @@ void WGEDMarriage::LoadDate() {
   if (!marriage_ || date_) return;
   const char* next = text_.NextLine(marriage_);
   if (next && text_.TagAt(next) == GEDTag("DATE"))
-    date_ = std::make_unique<WDate>(text_.LineValueAt(next, 6));
+    date_ = std::make_unique<WDate>(text_.LineValueViewAt(next, 6));
 }
 
 RecNo WGEDMarriage::GetHusband() { return collection_.FamLinks()->GetHusband(rec_no_); }
@@ -57,7 +57,7 @@ std::unique_ptr<WABSLDSEvent> WGEDMarriage::GetSealing(int) {
 std::string WGEDMarriage::GetPlaceText() {
   if (!marriage_) return std::string();
   for (const char* p = text_.NextLine(marriage_); p && *p == '2'; p = text_.NextLine(p)) {
-    if (text_.TagAt(p) == GEDTag("PLAC")) return text_.ConvertText(text_.LineValueAt(p, 6));
+    if (text_.TagAt(p) == GEDTag("PLAC")) return text_.ConvertText(text_.LineValueViewAt(p, 6));
   }
   return std::string();
 }

@@ -28,31 +28,31 @@ WGEDName::WGEDName(WGEDCollection& collection, const char* name_line)
   citation_count_ = static_cast<int32_t>(citations_.size());
 }
 
-std::string WGEDName::Value() const { return text_.LineValueAt(line_, 7); }
+std::string_view WGEDName::Value() const { return text_.LineValueViewAt(line_, 7); }
 
 std::string WGEDName::GetSurname() {
-  std::string value = Value();
+  std::string_view value = Value();
   size_t first = value.find('/');
-  if (first == std::string::npos) return std::string();
+  if (first == std::string_view::npos) return std::string();
   size_t second = value.find('/', first + 1);
-  size_t end = second == std::string::npos ? value.size() : second;
+  size_t end = second == std::string_view::npos ? value.size() : second;
   if (end - first - 1 > kMaxPart) return std::string();
   return text_.ConvertText(value.substr(first + 1, end - first - 1));
 }
 
 std::string WGEDName::GetGivenNames() {
-  std::string value = Value();
+  std::string_view value = Value();
   if (value.size() <= 1) return std::string();
   std::string given;
   if (value[0] == '/') {
     // Surname first: the given names follow the second slash.
     size_t second = value.find('/', 1);
-    if (second != std::string::npos) given = TrimText(value.substr(second + 1));
+    if (second != std::string_view::npos) given = TrimText(value.substr(second + 1));
   } else {
     size_t slash = value.find('/');
-    given = slash == std::string::npos ? value : TrimText(value.substr(0, slash));
+    given = slash == std::string_view::npos ? std::string(value) : TrimText(value.substr(0, slash));
   }
-  return text_.ConvertText(given);
+  return text_.ConvertText(std::move(given));
 }
 
 std::string WGEDName::GetPrefix() {
@@ -70,13 +70,13 @@ std::string WGEDName::GetSuffix() {
     suffix_ = WGEDSubLines::ConvertedAt(text_, suffix_line_, 7);
     return suffix_;
   }
-  std::string value = Value();
+  std::string_view value = Value();
   // A name written surname first ("/Smith/ John") has its given names after the second
   // slash, so that text is no suffix.
   if (value.empty() || value[0] == '/') return suffix_;
   size_t first = value.find('/');
-  size_t second = first == std::string::npos ? first : value.find('/', first + 1);
-  if (second == std::string::npos) return suffix_;
+  size_t second = first == std::string_view::npos ? first : value.find('/', first + 1);
+  if (second == std::string_view::npos) return suffix_;
   suffix_ = text_.ConvertText(value.substr(second + 1, kMaxPart));
   return suffix_;
 }

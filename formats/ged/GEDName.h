@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "model/ABSName.h"
@@ -28,8 +29,8 @@ class WGEDName : public WABSName {
   static constexpr size_t kMaxPart = 255;
 
  private:
-  // The NAME value (column 7), unconverted.
-  std::string Value() const;
+  // The NAME value (column 7), unconverted, in place.
+  std::string_view Value() const;
 
   WGEDCollection& collection_;
   const WGEDTextMMF& text_;

@@ -28,7 +28,7 @@ std::string WGEDSubLines::JoinedAt(const WGEDTextMMF& text, const char* line, si
     joined += piece;
     first = false;
   }
-  return text.ConvertText(joined);
+  return text.ConvertText(std::move(joined));
 }
 
 std::string WGEDSubLines::WithCrLf(const std::string& text) {

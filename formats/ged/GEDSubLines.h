@@ -54,8 +54,7 @@ class WGEDSubLines {
   template <class Fn>
   static void ByRecord(const WGEDTextMMF& text, const char* line, Fn&& fn) {
     if (!line) return;
-    const char* end = RecordEnd(text, line);
-    for (const char* p = text.NextLine(line); p && p < end; p = text.NextLine(p)) fn(p);
+    for (const char* p = text.NextLine(line); p && !text.IsRecordLine(p); p = text.NextLine(p)) fn(p);
   }
 
   // Where the record holding `line` ends: its next record line, or the end of the file.
@@ -91,6 +90,6 @@ class WGEDSubLines {
 
   // The converted line value at a column; empty without a line.
   static std::string ConvertedAt(const WGEDTextMMF& text, const char* line, size_t column) {
-    return line ? text.ConvertText(text.LineValueAt(line, column)) : std::string();
+    return line ? text.ConvertText(text.LineValueViewAt(line, column)) : std::string();
   }
 };

@@ -77,14 +77,16 @@ std::string WGEDTextMMF::RecordTextAt(const char* p) const {
   return std::string(p, std::min(static_cast<size_t>(next - p), kMaxText));
 }
 
-std::string WGEDTextMMF::LineValue(const char* p) const {
+std::string WGEDTextMMF::LineValue(const char* p) const { return std::string(LineValueView(p)); }
+
+std::string_view WGEDTextMMF::LineValueView(const char* p) const {
   if (p == nullptr) return {};
   const char* end = End();
   while (p < end && *p == ' ') ++p;
   const char* stop = FindLineBreak(p, end);
   if (static_cast<size_t>(stop - p) > kMaxText) stop = p + kMaxText;
   while (stop > p && (stop[-1] == ' ' || stop[-1] == '\r')) --stop;
-  return std::string(p, stop);
+  return std::string_view(p, static_cast<size_t>(stop - p));
 }
 
 const char* WGEDTextMMF::ColumnAt(const char* line, size_t column) const {
@@ -105,6 +107,10 @@ std::string WGEDTextMMF::LineValueAt(const char* line, size_t column) const {
   return LineValue(ColumnAt(line, column));
 }
 
+std::string_view WGEDTextMMF::LineValueViewAt(const char* line, size_t column) const {
+  return LineValueView(ColumnAt(line, column));
+}
+
 std::string WGEDTextMMF::WordValue(const char* line) const {
   if (line == nullptr) return {};
   const char* end = End();
@@ -116,7 +122,7 @@ std::string WGEDTextMMF::WordValue(const char* line) const {
   return LineValue(p);
 }
 
-int WGEDTextMMF::LineLevel(const char* line) const {
+int WGEDTextMMF::AnyLineLevel(const char* line) const {
   if (line == nullptr) return 0;
   const char* end = End();
   const char* p = line;
@@ -189,13 +195,33 @@ std::vector<std::string> WGEDTextMMF::ReadContinued(const char* p) const {
   return pieces;
 }
 
-std::string WGEDTextMMF::ConvertText(const std::string& text) const {
+namespace {
+
+// True when every byte of the text is below the limit and none is a NUL.
+bool AllBelow(std::string_view text, unsigned char limit) {
+  for (char c : text)
+    if (c == '\0' || static_cast<unsigned char>(c) >= limit) return false;
+  return true;
+}
+
+// Bytes from here on mean something else in ANSEL and in UTF-8; below them both are ASCII.
+constexpr unsigned char kAnselSpecial = 0xA2;
+constexpr unsigned char kUtf8Special = 0x80;
+
+}  // namespace
+
+std::string WGEDTextMMF::ConvertText(std::string_view text) const {
   switch (char_set_) {
     case 1:
       return AnselToAnsi(text);
     case 2:
       return Utf8ToAnsi(text);
     default:
-      return text;
+      return std::string(text);
   }
+}
+
+std::string WGEDTextMMF::ConvertText(std::string&& text) const {
+  if (char_set_ == 0 || AllBelow(text, char_set_ == 1 ? kAnselSpecial : kUtf8Special)) return std::move(text);
+  return ConvertText(std::string_view(text));
 }

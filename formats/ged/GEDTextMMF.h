@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstring>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #if defined(__SSE2__)
@@ -63,19 +64,32 @@ class WGEDTextMMF : public WTextMMF {
   bool GetXRef(const char* p, std::string& id) const;
   // The same, empty when there is none.
   std::string GetXRef(const char* p) const;
+  // True when p, the start of a line, is a record line: a "0" right after a line break, as
+  // NextRecord finds them.  Walking lines with NextLine reaches the next record line exactly.
+  bool IsRecordLine(const char* p) const {
+    return p > Start() && *p == '0' && (p[-1] == '\r' || p[-1] == '\n');
+  }
   // Every byte from the record line at p up to the next record line; empty when no record
   // line follows or p is none.
   std::string RecordTextAt(const char* p) const;
   // From p: spaces skipped, the bytes up to the line's end, trailing spaces and CRs
   // dropped.  Empty for none.
   std::string LineValue(const char* p) const;
+  // The same in place: a view of the mapped text.
+  std::string_view LineValueView(const char* p) const;
   // The line value at a column of the line starting at `line`; empty when the line ends
   // before that column, so that a value never runs on into the next line.
   std::string LineValueAt(const char* line, size_t column) const;
+  std::string_view LineValueViewAt(const char* line, size_t column) const;
   // The value after the level and the tag words of the line.
   std::string WordValue(const char* line) const;
   // The level read as a decimal number up to the first space; 0 when it is no number.
-  int LineLevel(const char* line) const;
+  int LineLevel(const char* line) const {
+    // Nearly every line starts with one digit and a blank.
+    if (line != nullptr && End() - line >= 2 && line[1] == ' ' && line[0] >= '0' && line[0] <= '9')
+      return line[0] - '0';
+    return AnyLineLevel(line);
+  }
   // The kind of the record whose line starts at `line`; gkNone without a complete
   // identifier.
   GEDRecordKind RecordKind(const char* line) const;
@@ -102,8 +116,10 @@ class WGEDTextMMF : public WTextMMF {
   // The character set the texts are converted from: 0 plain, 1 ANSEL, 2 UTF-8.
   void SetCharSet(int char_set) { char_set_ = char_set; }
   int CharSet() const { return char_set_; }
-  // A text of the file in Windows-1252, converted as the character set says.
-  std::string ConvertText(const std::string& text) const;
+  // A text of the file in Windows-1252, converted as the character set says.  A text that
+  // needs no conversion (plain ASCII, the common case) is handed back as it is.
+  std::string ConvertText(std::string_view text) const;
+  std::string ConvertText(std::string&& text) const;
 
   // The first CR or LF at or after p, or `end` when there is none.
   static const char* FindLineBreak(const char* p, const char* end) {
@@ -148,6 +164,8 @@ class WGEDTextMMF : public WTextMMF {
   static const char* ParseXRef(const char* p, const char* end, const char** id, size_t* length);
 
  private:
+  // LineLevel for any line.
+  int AnyLineLevel(const char* line) const;
   ptrdiff_t end_minus(const char* p) const { return End() - p; }
   uint32_t PaddedTag(const char* line) const;
 

@@ -8,52 +8,85 @@
 
 namespace {
 
-struct EventTag {
-  uint32_t tag;
-  const char* type_name;
-};
-
-// The other events of an individual, with the type names shown for them.
-constexpr EventTag kOtherEvents[] = {
-    {GEDTag("BAPM"), "Baptism"},
-    {GEDTag("EVEN"), "Event"},
-    {GEDTag("SSN "), "SSN"},
-    {GEDTag("SSN\r"), "SSN"},
-    {GEDTag("SSN\n"), "SSN"},
-    {GEDTag("DIV "), "Divorce"},
-    {GEDTag("ENGA"), "Engagement"},
-    {GEDTag("CHRA"), "Adult Christening"},
-    {GEDTag("PROB"), "Probate"},
-    {GEDTag("MARB"), "Marriage Banns"},
-    {GEDTag("MARC"), "Marriage Contract"},
-    {GEDTag("EDUC"), "Education"},
-    {GEDTag("GRAD"), "Graduation"},
-    {GEDTag("CONF"), "Confirmation"},
-    {GEDTag("EMIG"), "Emigration"},
-    {GEDTag("NCHI"), "Children Count"},
-    {GEDTag("RELI"), "Religion"},
-    {GEDTag("IMMI"), "Immigration"},
-    {GEDTag("RESI"), "Residence"},
-    {GEDTag("NATI"), "Nationality"},
-    {GEDTag("RETI"), "Retirement"},
-    {GEDTag("WILL"), "Will"},
-    {GEDTag("CONL"), "Confirmation LDS"},
-    {GEDTag("TITL"), "Nobility Title"},
-    {GEDTag("ANUL"), "Annulment"},
-    {GEDTag("CREM"), "Cremation"},
-    {GEDTag("FCOM"), "First Communion"},
-    {GEDTag("ORDN"), "Ordinance"},
-    {GEDTag("ASSO"), "Associates"},
-    {GEDTag("ADOP"), "Adoption"},
-    {GEDTag("PROP"), "Property"},
-    {GEDTag("DSCR"), "Phyical Description"},
-    {GEDTag("BLES"), "Blessing"},
-    {GEDTag("CENS"), "Census"},
-    {GEDTag("MARS"), "Marriage Settlement"},
-    {GEDTag("CAST"), "Caste"},
-    {GEDTag("OCCU"), "Occupation"},
-    {GEDTag("NATU"), "Naturalization"},
-};
+// The type name shown for an other event of an individual; none for any other tag.
+const char* OtherEventName(uint32_t tag) {
+  switch (tag) {
+    case GEDTag("EVEN"):
+      return "Event";
+    case GEDTag("SSN "):
+    case GEDTag("SSN\r"):
+    case GEDTag("SSN\n"):
+      return "SSN";
+    case GEDTag("DIV "):
+      return "Divorce";
+    case GEDTag("ENGA"):
+      return "Engagement";
+    case GEDTag("CHRA"):
+      return "Adult Christening";
+    case GEDTag("PROB"):
+      return "Probate";
+    case GEDTag("MARB"):
+      return "Marriage Banns";
+    case GEDTag("MARC"):
+      return "Marriage Contract";
+    case GEDTag("EDUC"):
+      return "Education";
+    case GEDTag("GRAD"):
+      return "Graduation";
+    case GEDTag("CONF"):
+      return "Confirmation";
+    case GEDTag("EMIG"):
+      return "Emigration";
+    case GEDTag("NCHI"):
+      return "Children Count";
+    case GEDTag("RELI"):
+      return "Religion";
+    case GEDTag("IMMI"):
+      return "Immigration";
+    case GEDTag("RESI"):
+      return "Residence";
+    case GEDTag("NATI"):
+      return "Nationality";
+    case GEDTag("RETI"):
+      return "Retirement";
+    case GEDTag("WILL"):
+      return "Will";
+    case GEDTag("CONL"):
+      return "Confirmation LDS";
+    case GEDTag("TITL"):
+      return "Nobility Title";
+    case GEDTag("ANUL"):
+      return "Annulment";
+    case GEDTag("CREM"):
+      return "Cremation";
+    case GEDTag("FCOM"):
+      return "First Communion";
+    case GEDTag("ORDN"):
+      return "Ordinance";
+    case GEDTag("ASSO"):
+      return "Associates";
+    case GEDTag("ADOP"):
+      return "Adoption";
+    case GEDTag("PROP"):
+      return "Property";
+    case GEDTag("DSCR"):
+      return "Phyical Description";
+    case GEDTag("BLES"):
+      return "Blessing";
+    case GEDTag("CENS"):
+      return "Census";
+    case GEDTag("MARS"):
+      return "Marriage Settlement";
+    case GEDTag("CAST"):
+      return "Caste";
+    case GEDTag("OCCU"):
+      return "Occupation";
+    case GEDTag("NATU"):
+      return "Naturalization";
+    default:
+      return nullptr;
+  }
+}
 
 }  // namespace
 
@@ -82,11 +115,9 @@ bool WGEDVitEvent::KindOfTag(uint32_t tag, int& kind, const char*& type_name) {
       break;
   }
   kind = evOther;
-  for (const EventTag& e : kOtherEvents) {
-    if (e.tag == tag) {
-      type_name = e.type_name;
-      return true;
-    }
+  if (const char* name = OtherEventName(tag)) {
+    type_name = name;
+    return true;
   }
   return false;
 }
@@ -106,7 +137,7 @@ WGEDVitEvent::WGEDVitEvent(WGEDCollection& collection, const char* line)
 
 void WGEDVitEvent::LoadDate() {
   if (date_ || !lines_.date) return;
-  date_ = std::make_unique<WDate>(text_.LineValueAt(lines_.date, 6));
+  date_ = std::make_unique<WDate>(text_.LineValueViewAt(lines_.date, 6));
 }
 
 std::string WGEDVitEvent::GetDescription() {
@@ -118,7 +149,7 @@ std::string WGEDVitEvent::GetDescription() {
       result += cause;
     }
   }
-  return text_.ConvertText(result);
+  return text_.ConvertText(std::move(result));
 }
 
 std::unique_ptr<WABSPlace> WGEDVitEvent::GetPlace() {

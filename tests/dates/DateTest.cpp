@@ -3,6 +3,9 @@
 #include <chrono>
 #include <ctime>
 #include <iterator>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "base/Date.h"
 
@@ -115,6 +118,62 @@ TEST(DateParse, FieldsOfTypicalDates) {
   EXPECT_EQ(julian.FirstDate().calendar, kCalJulian);
   WDate hebrew("@#DHEBREW@ 1 ELL 2000");
   EXPECT_EQ(hebrew.Month(), 13);
+}
+
+// The common forms ("[ABT ]3 MAR 1850", "MAR 1850", "1850") are read by a shortcut; the blanks
+// around a text keep it from the shortcut and send it through the general parser, which must
+// read the same parts.  Near misses of the forms are included: they go the general way either
+// way, and the shortcut must not take them.
+TEST(DateParse, TheShortcutForCommonFormsReadsWhatTheParserReads) {
+  std::vector<std::string> texts;
+  const char* qualifiers[] = {"", "ABT ", "BEF ", "AFT ", "EST ", "CAL ", "TO ", "INT ", "ABOUT ", "abt "};
+  const char* days[] = {"", "1 ", "05 ", "9 ", "10 ", "31 ", "0 ", "32 ", "00 ", "100 ", "12 "};
+  const char* months[] = {"",     "JAN ", "FEB ", "MAR ", "APR ",  "MAY ", "JUN ", "JUL ", "AUG ", "SEP ",
+                          "OCT ", "NOV ", "DEC ", "jun ", "JUNE ", "JU ",  "TSH ", "ABT ", "12 "};
+  const char* years[] = {"1850", "32", "31", "2999", "3000", "0032", "9", "0", "12345", "1750/51", "JUN", ""};
+  for (const char* q : qualifiers)
+    for (const char* d : days)
+      for (const char* m : months)
+        for (const char* y : years) texts.push_back(std::string(q) + d + m + y);
+  for (const char* odd : {"1 JAN  1850", "1 JAN 1850 B.C.", "1 JAN 1850 1851", "JAN", "ABT", "1", "1 JAN"})
+    texts.push_back(odd);
+  for (const std::string& text : texts) {
+    // (Blanks would make an empty text valid and change the length the slashed forms go by.)
+    if (text.empty() || text.find('/') != std::string::npos) continue;
+    const WDate shortcut(text);
+    const WDate general(" " + text + " ");
+    SCOPED_TRACE(text);
+    ASSERT_EQ(shortcut.IsValid(), general.IsValid());
+    EXPECT_EQ(shortcut.IsStandard(), general.IsStandard());
+    EXPECT_EQ(shortcut.Qualifier(), general.Qualifier());
+    EXPECT_EQ(shortcut.SecondQualifier(), general.SecondQualifier());
+    for (const auto& [a, b] : {std::pair(&shortcut.FirstDate(), &general.FirstDate()),
+                               std::pair(&shortcut.SecondDate(), &general.SecondDate())}) {
+      EXPECT_EQ(a->day, b->day);
+      EXPECT_EQ(a->month, b->month);
+      EXPECT_EQ(a->year, b->year);
+      EXPECT_EQ(a->calendar, b->calendar);
+      EXPECT_EQ(a->era, b->era);
+      EXPECT_EQ(a->hasDate, b->hasDate);
+      EXPECT_EQ(a->text, b->text);
+    }
+    if (shortcut.IsStandard()) {
+      EXPECT_EQ(shortcut.GetDisplayText(), general.GetDisplayText());
+    }
+  }
+}
+
+// A date parsed again from a piece of its own stored text.
+TEST(DateParse, ParsingAPieceOfItsOwnTextAgain) {
+  WDate d("ABT 3 MAR 1850 AND SOME WORDS");
+  d.SetText(std::string_view(d.GetText()).substr(4, 10));
+  EXPECT_EQ(d.GetText(), "3 MAR 1850");
+  EXPECT_EQ(d.Qualifier(), kQualExact);
+  EXPECT_EQ(d.Year(), 1850);
+  EXPECT_EQ(d.Day(), 3);
+  d.SetText(d.GetText());
+  EXPECT_EQ(d.GetText(), "3 MAR 1850");
+  EXPECT_EQ(d.Month(), 3);
 }
 
 TEST(DateParse, EmptyTextIsInvalidAndEveryAccessorAnswersZero) {

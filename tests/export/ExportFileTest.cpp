@@ -104,6 +104,42 @@ TEST(ExportFile, ACancelledExportLeavesNothing) {
   EXPECT_EQ(ReadFile(dir / "out.ged"), "an older file");
 }
 
+// A GEDCOM file's identifiers stay the xrefs where they can, and the families point at whatever
+// each individual's xref turned out to be: identifiers numbered like the made xrefs but not in
+// record order, one that is its own record's made xref, one that has the form of a family's xref,
+// and a made xref that another individual's identifier already takes.
+TEST(ExportFile, FamiliesPointAtTheXrefsTheIndividualsGot) {
+  TempDir dir;
+  std::string original = "0 HEAD\r\n1 CHAR UTF-8\r\n";
+  for (const char* id : {"I2", "I1", "I3", "F9", "P7", "I4"})
+    original += std::string("0 @") + id + "@ INDI\r\n1 NAME " + id + " /Lee/\r\n";
+  original +=
+      "0 @F1@ FAM\r\n1 HUSB @I2@\r\n1 WIFE @I1@\r\n1 CHIL @I3@\r\n1 CHIL @F9@\r\n"
+      "1 CHIL @P7@\r\n1 CHIL @I4@\r\n0 TRLR\r\n";
+  WriteFile(dir / "in.ged", original);
+  WGEDCollection collection(dir / "in.ged");
+  ASSERT_TRUE(collection.Import());
+  WGedcomExport exporter(collection);
+  std::string error;
+  ASSERT_EQ(exporter.WriteFile(dir / "out.ged", error), WGedcomExport::Result::Written) << error;
+  const std::string text = ReadFile(dir / "out.ged");
+  EXPECT_NE(text.find("0 @I2@ INDI\r\n1 NAME I2 /Lee/\r\n"), std::string::npos);
+  EXPECT_NE(text.find("0 @I1@ INDI\r\n1 NAME I1 /Lee/\r\n"), std::string::npos);
+  EXPECT_NE(text.find("0 @I3@ INDI\r\n1 NAME I3 /Lee/\r\n"), std::string::npos);
+  EXPECT_NE(text.find("0 @I4_1@ INDI\r\n1 NAME F9 /Lee/\r\n"), std::string::npos);
+  EXPECT_NE(text.find("1 REFN F9\r\n2 TYPE GEDCOM "), std::string::npos);
+  EXPECT_NE(text.find("0 @P7@ INDI\r\n1 NAME P7 /Lee/\r\n"), std::string::npos);
+  EXPECT_NE(text.find("0 @I4@ INDI\r\n1 NAME I4 /Lee/\r\n"), std::string::npos);
+  const size_t family = text.find("0 @F1@ FAM\r\n");
+  ASSERT_NE(family, std::string::npos);
+  const std::string record = text.substr(family, text.find("\r\n0 ", family) + 2 - family);
+  EXPECT_NE(record.find("1 HUSB @I2@\r\n1 WIFE @I1@\r\n"), std::string::npos) << record;
+  for (const char* child : {"@I3@", "@I4_1@", "@P7@", "@I4@"})
+    EXPECT_NE(record.find(std::string("1 CHIL ") + child + "\r\n"), std::string::npos) << child << record;
+  EXPECT_EQ(exporter.IndividualXref(3), "I3");
+  EXPECT_EQ(exporter.IndividualXref(4), "I4_1");
+}
+
 TEST(ExportFile, RefusesToWriteOverItsOwnFile) {
   TempDir dir;
   const std::string original = "0 HEAD\r\n1 CHAR UTF-8\r\n0 @I1@ INDI\r\n1 NAME Ann /Lee/\r\n0 TRLR\r\n";

@@ -155,4 +155,51 @@ TEST(GedcomDate, TheGrammarRefusesWhatGedcomDoesNotKnow) {
     EXPECT_FALSE(WGedcomDate::IsGedcomDate(text)) << text;
 }
 
+// The common forms are recognised by a shortcut that refuses two blanks together; the grammar
+// reads a text with one blank doubled as the same words, and must agree with the shortcut.
+TEST(GedcomDate, TheShortcutForCommonFormsAgreesWithTheGrammar) {
+  const char* keywords[] = {"",     "TO ",   "BEF ", "AFT ", "ABT ",  "CAL ",
+                            "EST ", "FROM ", "INT ", "BET ", "ABOUT "};
+  const char* days[] = {"", "1 ", "01 ", "31 ", "0 ", "32 ", "100 ", "X "};
+  const char* months[] = {"", "JAN ", "DEC ", "JANU ", "jan ", "TSH ", "VEND ", "1 "};
+  const char* years[] = {"1850", "1", "9999", "0", "10000", "0000", "1850 B.C.", "1750/51", "JAN", ""};
+  for (const char* k : keywords)
+    for (const char* d : days)
+      for (const char* m : months)
+        for (const char* y : years) {
+          const std::string text = std::string(k) + d + m + y;
+          const size_t blank = text.find(' ');
+          if (blank == std::string::npos) continue;
+          const std::string doubled = text.substr(0, blank) + " " + text.substr(blank);
+          EXPECT_EQ(WGedcomDate::IsGedcomDate(text), WGedcomDate::IsGedcomDate(doubled)) << text;
+        }
+}
+
+// Each calendar knows its own month codes, whole words only.
+TEST(GedcomDate, EveryMonthCodeOfEachCalendarAndNoOther) {
+  const struct {
+    const char* escape;
+    std::vector<std::string> months;
+  } calendars[] = {
+      {"", {"JAN", "FEB", "MAR", "APR", "MAY", "JUN", "JUL", "AUG", "SEP", "OCT", "NOV", "DEC"}},
+      {"@#DJULIAN@ ", {"JAN", "FEB", "MAR", "APR", "MAY", "JUN", "JUL", "AUG", "SEP", "OCT", "NOV", "DEC"}},
+      {"@#DHEBREW@ ",
+       {"TSH", "CSH", "KSL", "TVT", "SHV", "ADR", "ADS", "NSN", "IYR", "SVN", "TMZ", "AAV", "ELL"}},
+      {"@#DFRENCH R@ ",
+       {"VEND", "BRUM", "FRIM", "NIVO", "PLUV", "VENT", "GERM", "FLOR", "PRAI", "MESS", "THER", "FRUC",
+        "COMP"}},
+  };
+  for (const auto& calendar : calendars) {
+    for (const std::string& month : calendar.months) {
+      const std::string prefix = calendar.escape;
+      EXPECT_TRUE(WGedcomDate::IsGedcomDate(prefix + "2 " + month + " 12")) << prefix << month;
+      EXPECT_FALSE(WGedcomDate::IsGedcomDate(prefix + "2 " + month + "X 12")) << prefix << month;
+      EXPECT_FALSE(WGedcomDate::IsGedcomDate(prefix + "2 " + month.substr(0, month.size() - 1) + " 12"))
+          << prefix << month;
+    }
+  }
+  EXPECT_FALSE(WGedcomDate::IsGedcomDate("@#DFRENCH R@ 2 JAN 12"));
+  EXPECT_FALSE(WGedcomDate::IsGedcomDate("2 jan 1850"));
+}
+
 }  // namespace

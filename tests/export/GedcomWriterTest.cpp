@@ -126,6 +126,50 @@ TEST(GedcomWriter, HandsTheBufferOnAsItGrows) {
   for (size_t i = 0; i + 1 < pieces.size(); ++i) EXPECT_LT(pieces[i], 1100u);
 }
 
+// A value far longer than the buffer's margin makes the buffer grow without losing what it held;
+// the file is the same whatever the buffer's size.
+TEST(GedcomWriter, ALongValueOutgrowsASmallBuffer) {
+  const std::string long_text(20000, '\xE9');
+  auto body = [&](WGedcomWriter& w) {
+    w.Line(1, "NOTE", "before");
+    w.Line(1, "NOTE", long_text);
+    w.Text(1, "NOTE", "x\r\n" + long_text + "\r\ny");
+    w.Line(1, "NOTE", "after");
+  };
+  const std::string small = Write(body, 16);
+  EXPECT_EQ(small, Write(body));
+  const std::vector<std::string> lines = Lines(small);
+  for (const std::string& line : lines) EXPECT_LE(line.size() + 2, WGedcomWriter::kMaxLineBytes);
+  EXPECT_EQ(lines.front(), "1 NOTE before");
+  EXPECT_EQ(lines.back(), "1 NOTE after");
+  size_t accents = 0;
+  for (size_t at = small.find("\xC3\xA9"); at != std::string::npos; at = small.find("\xC3\xA9", at + 2))
+    ++accents;
+  EXPECT_EQ(accents, 2 * long_text.size());
+}
+
+// Plain ASCII is copied several bytes at a time: every byte must come out the same wherever it
+// stands in a long value, at the start, the end or inside such a group.
+TEST(GedcomWriter, EveryByteConvertsAlikeWhereverItStands) {
+  const std::string filler = "abcdefghijklmnopq";  // longer than two groups of eight
+  for (int b = 1; b < 256; ++b) {
+    const char c = static_cast<char>(b);
+    // A leading "@" is doubled; anywhere else it stays single.
+    const std::string alone = b == '@' ? "@" : WGedcomWriter::ValueOf(std::string(1, c));
+    for (size_t at = 0; at <= filler.size(); ++at) {
+      std::string text = filler;
+      text.insert(at, 1, c);
+      const std::string expected =
+          (b == '@' && at == 0 ? "@" : "") + filler.substr(0, at) + alone + filler.substr(at);
+      ASSERT_EQ(WGedcomWriter::ValueOf(text), expected) << "byte " << b << " at " << at;
+    }
+  }
+  EXPECT_EQ(WGedcomWriter::ValueOf("0123456789\x7F"
+                                   "abcdefgh"),
+            "0123456789 abcdefgh");
+  EXPECT_EQ(WGedcomWriter::ValueOf("01234567\tabcdefgh\xE9"), "01234567 abcdefgh\xC3\xA9");
+}
+
 TEST(GedcomWriter, CutPoints) {
   EXPECT_EQ(WGedcomWriter::CutPoint("abcdef", 10), 6u);
   EXPECT_EQ(WGedcomWriter::CutPoint("abc defgh", 5), 5u);           // between "e" and "f"

@@ -118,6 +118,14 @@ TEST(GEDTextMMF, LineLevels) {
   EXPECT_EQ(t.text.LineLevel(t.At(0)), 12);
   EXPECT_EQ(t.text.LineLevel(t.text.NextLine(t.At(0))), 0);
   EXPECT_EQ(t.text.LineLevel(nullptr), 0);
+  // One digit and a blank, a digit alone on its line and a digit at the very end of the file.
+  Text u("3 TAG\n5\n 4\n7");
+  const char* line = u.At(0);
+  EXPECT_EQ(u.text.LineLevel(line), 3);
+  EXPECT_EQ(u.text.LineLevel(line = u.text.NextLine(line)), 5);
+  EXPECT_EQ(u.text.LineLevel(line = u.text.NextLine(line)), 4);
+  EXPECT_EQ(u.text.LineLevel(line = u.text.NextLine(line)), 7);
+  EXPECT_EQ(u.text.LineLevel(line + 1), 0);  // the end of the file
 }
 
 TEST(GEDTextMMF, ContinuedTextLosesSpacesAtTheJoins) {

@@ -137,6 +137,33 @@ TEST(Utf8ToAnsi, ConvertsWhatTheCodePageHas) {
   EXPECT_EQ(Utf8ToAnsi(""), "");
 }
 
+TEST(SplitSingleBlanks, TakesWordsBetweenSingleBlanksOnly) {
+  std::string_view words[3];
+  size_t count = 9;
+  ASSERT_TRUE(SplitSingleBlanks("ABT 3 MAR", words, 3, count));
+  ASSERT_EQ(count, 3u);
+  EXPECT_EQ(words[0], "ABT");
+  EXPECT_EQ(words[2], "MAR");
+  EXPECT_TRUE(SplitSingleBlanks("", words, 3, count));
+  EXPECT_EQ(count, 0u);
+  EXPECT_TRUE(SplitSingleBlanks("1850", words, 1, count));
+  EXPECT_EQ(count, 1u);
+  for (const char* refused : {"A B C D", " A", "A ", "A  B", " ", "A B "})
+    EXPECT_FALSE(SplitSingleBlanks(refused, words, 3, count)) << refused;
+}
+
+// ASCII is copied several bytes at a time: a character is found wherever it stands.
+TEST(Utf8ToAnsi, FindsACharacterAtEveryPlaceOfALongText) {
+  const std::string filler = "abcdefghijklmnopq";
+  for (size_t at = 0; at <= filler.size(); ++at) {
+    std::string text = filler;
+    text.insert(at, "\xC3\xBC");
+    std::string expected = filler;
+    expected.insert(at, "\xFC");
+    ASSERT_EQ(Utf8ToAnsi(text), expected) << "at " << at;
+  }
+}
+
 TEST(Utf8ToAnsi, MalformedInputBecomesQuestionMarksWithoutOverrun) {
   // A truncated sequence at the very end: the decoder must not look beyond it.
   std::string buf = "ab\xE2\x82";
