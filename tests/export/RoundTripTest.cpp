@@ -29,10 +29,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string FixturePath(const std::string& spec) {
-  if (spec.rfind("data:", 0) == 0) return TestDataPath(spec.substr(5));
-  if (spec.rfind("corpus:", 0) == 0) return HaveCorpus() ? CorpusDir() + "/" + spec.substr(7) : std::string();
-  return SourceDir() + "/" + spec;
+std::string FixturePath(const std::string& location) {
+  if (location.rfind("data:", 0) == 0) return TestDataPath(location.substr(5));
+  if (location.rfind("corpus:", 0) == 0)
+    return HaveCorpus() ? CorpusDir() + "/" + location.substr(7) : std::string();
+  return SourceDir() + "/" + location;
 }
 
 // A file to take out and back: its name in the test's output, and what makes it in a folder
@@ -47,8 +48,8 @@ struct Fixture {
 void PrintTo(const Fixture& fixture, std::ostream* os) { *os << fixture.name; }
 
 // A file that is there already: "data:" is tests/data, "corpus:" the shared corpus.
-Fixture Existing(const char* name, const char* spec) {
-  return {name, [spec](const std::string&) { return FixturePath(spec); }};
+Fixture Existing(const char* name, const char* location) {
+  return {name, [location](const std::string&) { return FixturePath(location); }};
 }
 
 // The files every reader's round trip covers.  A reader adds its fixtures here, one line each:

@@ -17,7 +17,7 @@ namespace fs = std::filesystem;
 
 TEST(LegacyFuzzRegressions, EveryKeptInputOpensAndIsWalked) {
   int walked = 0;
-  const fs::path folder = fs::path(SourceDir()) / "fuzz/seeds/fuzz_leg_jet";
+  const fs::path folder = fs::path(SourceDir()) / "fuzz/seeds/fuzz_legacy_jet";
   for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
     if (!entry.is_regular_file()) continue;
     SCOPED_TRACE(entry.path().string());
