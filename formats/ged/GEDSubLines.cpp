@@ -31,6 +31,12 @@ std::string WGEDSubLines::JoinedAt(const WGEDTextMMF& text, const char* line, si
   return text.ConvertText(std::move(joined));
 }
 
+std::unique_ptr<WDate> WGEDSubLines::DateOf(const WGEDTextMMF& text, std::string_view value) {
+  constexpr int kAnselCharSet = 1;
+  if (text.CharSet() == kAnselCharSet) return std::make_unique<WDate>(value, DateTextEncoding::kAnsel);
+  return std::make_unique<WDate>(text.ConvertText(value), DateTextEncoding::kAnsi);
+}
+
 std::string WGEDSubLines::WithCrLf(const std::string& text) {
   std::string result;
   result.reserve(text.size() + text.size() / 16);
