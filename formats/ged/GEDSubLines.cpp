@@ -32,9 +32,15 @@ std::string WGEDSubLines::JoinedAt(const WGEDTextMMF& text, const char* line, si
 }
 
 std::unique_ptr<WDate> WGEDSubLines::DateOf(const WGEDTextMMF& text, std::string_view value) {
-  constexpr int kAnselCharSet = 1;
-  if (text.CharSet() == kAnselCharSet) return std::make_unique<WDate>(value, DateTextEncoding::kAnsel);
-  return std::make_unique<WDate>(text.ConvertText(value), DateTextEncoding::kAnsi);
+  constexpr int kPlainCharSet = 0, kAnselCharSet = 1;
+  switch (text.CharSet()) {
+    case kPlainCharSet:
+      return std::make_unique<WDate>(value, DateTextEncoding::kAnsi);
+    case kAnselCharSet:
+      return std::make_unique<WDate>(value, DateTextEncoding::kAnsel);
+    default:
+      return std::make_unique<WDate>(text.ConvertText(value), DateTextEncoding::kAnsi);
+  }
 }
 
 std::string WGEDSubLines::WithCrLf(const std::string& text) {
