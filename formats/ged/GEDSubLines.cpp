@@ -32,15 +32,10 @@ std::string WGEDSubLines::JoinedAt(const WGEDTextMMF& text, const char* line, si
 }
 
 std::unique_ptr<WDate> WGEDSubLines::DateOf(const WGEDTextMMF& text, std::string_view value) {
-  constexpr int kPlainCharSet = 0, kAnselCharSet = 1;
-  switch (text.CharSet()) {
-    case kPlainCharSet:
-      return std::make_unique<WDate>(value, DateTextEncoding::kAnsi);
-    case kAnselCharSet:
-      return std::make_unique<WDate>(value, DateTextEncoding::kAnsel);
-    default:
-      return std::make_unique<WDate>(text.ConvertText(value), DateTextEncoding::kAnsi);
-  }
+  // Converted before the parser upper-cases it, so that an ANSEL accent stays an accent.
+  constexpr int kPlainCharSet = 0;
+  if (text.CharSet() == kPlainCharSet) return std::make_unique<WDate>(value, DateTextEncoding::kAnsi);
+  return std::make_unique<WDate>(text.ConvertText(value), DateTextEncoding::kAnsi);
 }
 
 std::string WGEDSubLines::WithCrLf(const std::string& text) {

@@ -89,8 +89,8 @@ class WGEDSubLines {
   // The text with every bare line feed turned into CR LF.
   static std::string WithCrLf(const std::string& text);
 
-  // A date from a DATE value (or a text standing in for one), read in the file's character
-  // set: an ANSEL text is converted by the date parser, any other text as every value is.
+  // A date from a DATE value (or a text standing in for one), converted from the file's
+  // character set as every value is, then parsed.
   static std::unique_ptr<WDate> DateOf(const WGEDTextMMF& text, std::string_view value);
   // The date of the line value at a column of a DATE line.
   static std::unique_ptr<WDate> DateAt(const WGEDTextMMF& text, const char* line, size_t column) {

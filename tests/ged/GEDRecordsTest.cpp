@@ -436,8 +436,8 @@ TEST(GEDCharSets, AnselUtf8AndPlainTextsAreConverted) {
   }
 }
 
-// Date texts are converted with the file's character set, once: "(während des Krieges – 1915)"
-// shows its letters in a UTF-8 or ANSI file; an ANSEL file's date is converted from ANSEL.
+// Date texts are converted with the file's character set, once, before they are upper-cased:
+// "(während des Krieges – 1915)" shows its letters in a UTF-8, ANSI or ANSEL file.
 TEST(GEDCharSets, DateTextsAreConvertedOnceInTheFilesCharacterSet) {
   const std::string kWartime = "(W\xC4HREND DES KRIEGES \x96 1915)";
   struct Case {
@@ -447,7 +447,10 @@ TEST(GEDCharSets, DateTextsAreConvertedOnceInTheFilesCharacterSet) {
   } cases[] = {{"UTF-8", "(w\xC3\xA4hrend des Krieges \xE2\x80\x93 1915)", kWartime},
                {"ANSI", "(w\xE4hrend des Krieges \x96 1915)", kWartime},
                {"ASCII", "(w\xE4hrend des Krieges \x96 1915)", kWartime},
-               {"ANSEL", "(1915 \xB9 5)", "(1915 \xA3 5)"}};  // the pound sign
+               {"ANSEL",
+                "(w\xE8"
+                "ahrend des Krieges \xB9 1915)",  // a diaeresis, and a pound sign for the dash
+                "(W\xC4HREND DES KRIEGES \xA3 1915)"}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.charset);
     const std::string date = c.date;
