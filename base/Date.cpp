@@ -45,9 +45,9 @@ bool StartsWith(std::string_view s, std::string_view prefix) { return s.substr(0
 // cost no allocation.
 struct Token {
   std::string_view s;
-  uint32_t word;               // Word4(s)
-  int number;                  // the value when s is all digits, otherwise -1
-  bool digits;                 // counts as a number for the numeric shortcuts
+  uint32_t word;                // Word4(s)
+  int number;                   // the value when s is all digits, otherwise -1
+  bool digits;                  // counts as a number for the numeric shortcuts
   std::uint8_t nextYearDigits;  // s is the first year of a double-dated year ("1750" of "1750/51")
 };
 
@@ -57,7 +57,8 @@ class Tokens {
   void push_back(std::string_view s, bool digits, std::uint8_t next_year_digits = 0) {
     if (count_ >= kMaxTokens) return;
     const bool all_digits = AllDigits(s);
-    items_[count_++] = Token{s, Word4(s), all_digits ? NumberOf(s) : -1, digits && all_digits, next_year_digits};
+    items_[count_++] =
+        Token{s, Word4(s), all_digits ? NumberOf(s) : -1, digits && all_digits, next_year_digits};
   }
   size_t size() const { return count_; }
   bool empty() const { return count_ == 0; }
@@ -251,7 +252,8 @@ std::uint8_t DoubleYearDigits(std::string_view s, size_t year_len) {
   if (year < 32 || year >= 3000) return 0;  // a year in the general rule's eyes
   int modulus = 1;
   for (size_t k = 0; k < digits; ++k) modulus *= 10;
-  return NumberOf(s.substr(year_len + 1, digits)) == (year + 1) % modulus ? static_cast<std::uint8_t>(digits) : 0;
+  return NumberOf(s.substr(year_len + 1, digits)) == (year + 1) % modulus ? static_cast<std::uint8_t>(digits)
+                                                                          : 0;
 }
 
 // Splits at blanks, hyphens and slashes; keeps the first 7 characters of each token.  A

@@ -236,7 +236,8 @@ void WIndPanel::FitDateColumn() {
   const QFontMetrics metrics(grid_->font());
   int width = std::max(kColumnWidths[WIndGridModel::colDate], date_width_wanted_);
   for (const IndInfoRec& row : logic_.Rows())
-    if (!row.date.empty()) width = std::max(width, metrics.horizontalAdvance(AnsiToQ(row.date)) + kCellMargins);
+    if (!row.date.empty())
+      width = std::max(width, metrics.horizontalAdvance(AnsiToQ(row.date)) + kCellMargins);
   const int old = grid_->columnWidth(WIndGridModel::colDate);
   if (width == old) return;
   fitting_date_ = true;

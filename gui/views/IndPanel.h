@@ -73,6 +73,6 @@ class WIndPanel : public WABSPanel {
   QSplitter* pane_splitter_;
   QPlainTextEdit* note_pane_;
   QPlainTextEdit* sources_pane_;
-  int date_width_wanted_;       // the Date column's least width: its own, or the user's
+  int date_width_wanted_;      // the Date column's least width: its own, or the user's
   bool fitting_date_ = false;  // the Date column is being sized by the panel, not the user
 };

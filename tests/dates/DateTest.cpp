@@ -96,10 +96,10 @@ const DisplayCase kDisplayCases[] = {
     {"10 FEB 1731/1732", "10 Feb 1731/1732"},
     {"BET 1700/01 AND 1710/11", "Bet 1700/01 and 1710/11"},
     {"FROM 1699/00 TO 1 JAN 1700/1", "From 1699/00 to 1 Jan 1700/1"},
-    {"850/51", "850/51"},          // a year of three digits
-    {"999/1000", "999/1000"},      // the next year in full
-    {"850/0851", "850/0851"},      // four digits of the next year, zeros kept
-    {"1750/0051", "1750/51"},      // the fixed form of nine characters: a second year of 51
+    {"850/51", "850/51"},           // a year of three digits
+    {"999/1000", "999/1000"},       // the next year in full
+    {"850/0851", "850/0851"},       // four digits of the next year, zeros kept
+    {"1750/0051", "1750/51"},       // the fixed form of nine characters: a second year of 51
     {"12 1750/51", "Dec 1750/51"},  // month-year shortcut
     {"1-MAR-1720/21", "1 Mar 1720/21"},
     // Slashes between numbers that are not consecutive years read as before.
@@ -112,8 +112,8 @@ const DisplayCase kDisplayCases[] = {
     {"1750/1752", "1750/1752"},  // the fixed form: two years, shown in full
     {"1750/51/23", ""},          // the second part must end the token
     {"1750/517", ""},
-    {"99/100", ""},               // two digits are no year here
-    {"3000/01", ""},               // no year of the general rule
+    {"99/100", ""},   // two digits are no year here
+    {"3000/01", ""},  // no year of the general rule
 };
 
 void PrintTo(const DisplayCase& c, std::ostream* os) { *os << "'" << c.text << "'"; }

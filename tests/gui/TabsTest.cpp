@@ -195,7 +195,8 @@ class TabsTest : public QObject {
 
     panel.SetIndividual(old_style);
     bool shown = false;
-    for (int r = 0; r < grid->model()->rowCount(); ++r) shown = shown || Cell(grid, r, 3) == "10 Feb 1731/1732";
+    for (int r = 0; r < grid->model()->rowCount(); ++r)
+      shown = shown || Cell(grid, r, 3) == "10 Feb 1731/1732";
     QVERIFY(shown);
     const int needed = grid->fontMetrics().horizontalAdvance(QStringLiteral("10 Feb 1731/1732"));
     const int wide = grid->columnWidth(3);

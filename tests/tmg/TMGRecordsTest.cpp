@@ -379,14 +379,14 @@ TEST(TMGProjects, ChildrenAreOrderedByBirthWhateverTheQualifier) {
     int id;
     std::string birth;
   } children[] = {
-      {4, W::Date(1835, 0, 0, '2')},           // Abt 1835
-      {5, W::Date(1833, 8, 14)},               // 14 Aug 1833
-      {6, ""},                                 // no birth
-      {7, W::TextDate("in the spring")},       // a text date is no usable date
-      {8, W::Date(1834, 0, 0, '0')},           // Bef 1834
-      {9, W::Date(1836, 0, 0, '5', 1840)},     // Bet 1836 and 1840
-      {10, W::Date(1833, 8, 15, '1')},         // Say 15 Aug 1833
-      {11, W::Date(1833, 9, 0, '4')},          // Aft Sep 1833
+      {4, W::Date(1835, 0, 0, '2')},        // Abt 1835
+      {5, W::Date(1833, 8, 14)},            // 14 Aug 1833
+      {6, ""},                              // no birth
+      {7, W::TextDate("in the spring")},    // a text date is no usable date
+      {8, W::Date(1834, 0, 0, '0')},        // Bef 1834
+      {9, W::Date(1836, 0, 0, '5', 1840)},  // Bet 1836 and 1840
+      {10, W::Date(1833, 8, 15, '1')},      // Say 15 Aug 1833
+      {11, W::Date(1833, 9, 0, '4')},       // Aft Sep 1833
   };
   for (const auto& c : children) {
     W::Person p;
