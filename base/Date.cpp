@@ -45,18 +45,20 @@ bool StartsWith(std::string_view s, std::string_view prefix) { return s.substr(0
 // cost no allocation.
 struct Token {
   std::string_view s;
-  uint32_t word;  // Word4(s)
-  int number;     // the value when s is all digits, otherwise -1
-  bool digits;    // counts as a number for the numeric shortcuts
+  uint32_t word;                // Word4(s)
+  int number;                   // the value when s is all digits, otherwise -1
+  bool digits;                  // counts as a number for the numeric shortcuts
+  std::uint8_t nextYearDigits;  // s is the first year of a double-dated year ("1750" of "1750/51")
 };
 
 class Tokens {
  public:
   // Appends a token unless kMaxTokens are there; `digits` only where the text is all digits.
-  void push_back(std::string_view s, bool digits) {
+  void push_back(std::string_view s, bool digits, std::uint8_t next_year_digits = 0) {
     if (count_ >= kMaxTokens) return;
     const bool all_digits = AllDigits(s);
-    items_[count_++] = Token{s, Word4(s), all_digits ? NumberOf(s) : -1, digits && all_digits};
+    items_[count_++] =
+        Token{s, Word4(s), all_digits ? NumberOf(s) : -1, digits && all_digits, next_year_digits};
   }
   size_t size() const { return count_; }
   bool empty() const { return count_ == 0; }
@@ -228,7 +230,34 @@ bool SplitFixedForm(std::string_view s, Tokens& tokens) {
   return true;
 }
 
-// Splits at blanks, hyphens and slashes; keeps the first 7 characters of each token.
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// The length of the run of digits at s[from...].
+size_t DigitRun(std::string_view s, size_t from) {
+  size_t k = from;
+  while (k < s.size() && IsDigit(s[k])) ++k;
+  return k - from;
+}
+
+// A double-dated year ("1750/51", "1708/9", "1699/00", "1103/1104"): a year of three or four
+// digits, "/" and the next year or its last one to four digits, the whole ending the token.
+// Returns how many digits the second part has (the year is s[0..year_len)); 0 when the text
+// at s is no such year.
+std::uint8_t DoubleYearDigits(std::string_view s, size_t year_len) {
+  if (year_len < 3 || year_len > 4 || s.size() <= year_len || s[year_len] != '/') return 0;
+  const size_t digits = DigitRun(s, year_len + 1);
+  const size_t end = year_len + 1 + digits;
+  if (digits < 1 || digits > 4 || (end < s.size() && s[end] != ' ' && s[end] != '-')) return 0;
+  const int year = NumberOf(s.substr(0, year_len));
+  if (year < 32 || year >= 3000) return 0;  // a year in the general rule's eyes
+  int modulus = 1;
+  for (size_t k = 0; k < digits; ++k) modulus *= 10;
+  return NumberOf(s.substr(year_len + 1, digits)) == (year + 1) % modulus ? static_cast<std::uint8_t>(digits)
+                                                                          : 0;
+}
+
+// Splits at blanks, hyphens and slashes; keeps the first 7 characters of each token.  A
+// double-dated year stays one token: its first year, marked with the digits of the second.
 void SplitGeneral(std::string_view s, Tokens& tokens) {
   auto isSep = [](char c) { return c == ' ' || c == '-' || c == '/'; };
   size_t i = 0;
@@ -240,6 +269,13 @@ void SplitGeneral(std::string_view s, Tokens& tokens) {
     // Tokens beyond the fifteenth are dropped.
     if (tokens.size() >= kMaxTokens) break;
     std::string_view t = s.substr(start, std::min(i - start, kTokenChars));
+    if (i < s.size() && s[i] == '/' && DigitRun(s, start) == i - start) {
+      if (std::uint8_t next = DoubleYearDigits(s.substr(start), i - start)) {
+        tokens.push_back(t, true, next);
+        i += 1 + next;
+        continue;
+      }
+    }
     tokens.push_back(t, true);
   }
 }
@@ -252,7 +288,15 @@ std::string DateRec::DisplayText() const {
   std::string s;
   if (day != 0) s += std::to_string(day) + " ";
   if (month >= 1 && month <= 12) s += std::string(kMonthNames[month - 1]) + " ";
-  if (year != 0) s += std::to_string(year);
+  if (year != 0) {
+    s += std::to_string(year);
+    if (nextYearDigits >= 1 && nextYearDigits <= 4) {
+      // The last digits of the next year, zeros kept: "1699/00", "1700/01".
+      std::string next = std::to_string(year + 1);
+      if (next.size() < nextYearDigits) next.insert(0, nextYearDigits - next.size(), '0');
+      s += "/" + next.substr(next.size() - nextYearDigits);
+    }
+  }
   return s;
 }
 
@@ -267,6 +311,7 @@ void ReadDate(const Tokens& tokens, size_t& i, DateRec& d, bool& nonStandard) {
   d.text.clear();
   d.day = d.month = d.year = 0;
   d.hasDate = false;
+  d.nextYearDigits = 0;
 
   static constexpr struct {
     const char* escape;
@@ -291,6 +336,7 @@ void ReadDate(const Tokens& tokens, size_t& i, DateRec& d, bool& nonStandard) {
       d.month = static_cast<std::uint16_t>(m);
       d.day = static_cast<std::uint16_t>(dd);
       d.year = static_cast<std::uint16_t>(y);
+      d.nextYearDigits = tokens[i + 2].nextYearDigits;
       i += 3;
     }
     return;
@@ -302,6 +348,7 @@ void ReadDate(const Tokens& tokens, size_t& i, DateRec& d, bool& nonStandard) {
     if (d.hasDate) {
       d.month = static_cast<std::uint16_t>(m);
       d.year = static_cast<std::uint16_t>(y);
+      d.nextYearDigits = tokens[i + 1].nextYearDigits;
       i += 2;
     }
     return;
@@ -317,6 +364,7 @@ void ReadDate(const Tokens& tokens, size_t& i, DateRec& d, bool& nonStandard) {
       if (v >= 32) {
         if (d.year != 0) return;
         d.year = v;
+        d.nextYearDigits = t.nextYearDigits;
       } else if (d.day == 0) {
         d.day = v;
       } else if (d.month != 0) {
@@ -410,9 +458,9 @@ bool ReadCommonForm(std::string_view text, std::uint8_t& qualifier, DateRec& dat
 
 }  // namespace
 
-WDate::WDate(std::string_view text) { SetText(text); }
+WDate::WDate(std::string_view text, DateTextEncoding encoding) { SetText(text, encoding); }
 
-void WDate::SetText(std::string_view t) {
+void WDate::SetText(std::string_view t, DateTextEncoding encoding) {
   qualifier = secondQualifier = kQualExact;
   firstDate = DateRec{};
   secondDate = DateRec{};
@@ -435,8 +483,8 @@ void WDate::SetText(std::string_view t) {
                          std::to_string(tm.tm_year + 1900));
     return;
   }
-  // Upper-cased in place; only a text with bytes that ANSEL gives another meaning (or a NUL,
-  // which ends it) goes through the conversion.
+  // Upper-cased in place; only an ANSEL text with bytes that ANSEL gives another meaning (or a
+  // NUL, which ends it) goes through the conversion.
   text.assign(t);
   bool plain = true;
   for (char& c : text) {
@@ -444,7 +492,12 @@ void WDate::SetText(std::string_view t) {
     const auto b = static_cast<unsigned char>(c);
     plain = plain && b != 0 && b < 0xA2;
   }
-  if (!plain) text = AnselToAnsi(text);
+  if (!plain) {
+    if (encoding == DateTextEncoding::kAnsel)
+      text = AnselToAnsi(text);
+    else if (const size_t nul = text.find('\0'); nul != std::string::npos)
+      text.resize(nul);  // a NUL ends the text in either encoding
+  }
 
   if (ReadCommonForm(text, qualifier, firstDate)) return;
 
@@ -467,6 +520,13 @@ void WDate::SetText(std::string_view t) {
     }
   }
   if (i < tokens.size()) ReadDate(tokens, i, secondDate, nonStandard);
+  // A double-dated year outside a range has its second year where the second date's year of
+  // "1750 1751" is, for ages and for readers of the parts.
+  if (firstDate.nextYearDigits != 0 && !secondDate.hasDate && qualifier != kQualBetween &&
+      qualifier != kQualFrom) {
+    secondDate.year = static_cast<std::uint16_t>(firstDate.year + 1);
+    secondDate.hasDate = true;
+  }
 }
 
 std::string WDate::GetDisplayText() const {
@@ -483,7 +543,9 @@ std::string WDate::GetDisplayText() const {
     return s;
   }
   if (firstDate.era == 1) s += " BC";
-  if (secondDate.year != 0) s += "/" + std::to_string(secondDate.year);
+  // The second year of a double-dated year is already shown as written.
+  const bool shown = firstDate.nextYearDigits != 0 && secondDate.year == firstDate.year + 1;
+  if (secondDate.year != 0 && !shown) s += "/" + std::to_string(secondDate.year);
   if (secondDate.era == 1) s += " BC";
   return s;
 }

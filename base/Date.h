@@ -46,27 +46,37 @@ struct DateRec {
   std::uint16_t year = 0;
   std::string text;      // free text a reader may attach; the parser clears it
   bool hasDate = false;  // some part of the date was read
+  // A double-dated year as a date text writes it, "1750/51": the year is the first one, and
+  // the next year follows with this many of its last digits (1 to 4); 0 = a single year.
+  std::uint8_t nextYearDigits = 0;
 
-  // "1 Jan 1850", "Jan 1850", "1850", "5 Jan " (no year); calendar and era not shown.
+  // "1 Jan 1850", "Jan 1850", "1850", "5 Jan " (no year), "Mar 1720/21"; calendar and era
+  // not shown.
   std::string DisplayText() const;
 };
+
+// How the text handed to the date parser is encoded: ANSEL (converted to Windows-1252 after
+// upper-casing) or Windows-1252 already.
+enum class DateTextEncoding : std::uint8_t { kAnsel, kAnsi };
 
 class WDate {
  public:
   // A date parsed from text (stored as Windows-1252 or ANSEL); an empty text gives an
   // invalid date.  "TODAY" (exactly so) is the current date.
-  explicit WDate(std::string_view text = {});
+  explicit WDate(std::string_view text = {}, DateTextEncoding encoding = DateTextEncoding::kAnsel);
   virtual ~WDate() = default;
   WDate(const WDate&) = default;
   WDate& operator=(const WDate&) = default;
 
   // Parses the text anew.  Never fails: what cannot be understood makes the date
-  // non-standard (shown as stored) or leaves parts of it empty.
-  void SetText(std::string_view text);
+  // non-standard (shown as stored) or leaves parts of it empty.  A year followed by "/" and
+  // the next year or its last digits ("1750/51", "1708/9", "1103/1104") is one double-dated
+  // year: the date is the first year, shown as written.
+  void SetText(std::string_view text, DateTextEncoding encoding = DateTextEncoding::kAnsel);
 
-  // The stored text: upper-cased and converted from ANSEL.
+  // The stored text: upper-cased and, for an ANSEL text, converted to Windows-1252.
   const std::string& GetText() const { return text; }
-  // "Abt 1850", "Bet 1850 and 1860", "10 Mar 1750/1751"; the stored text when the
+  // "Abt 1850", "Bet 1850 and 1860", "10 Mar 1750/1751", "Abt Feb 1701/02"; the stored text when the
   // date is invalid or non-standard.
   std::string GetDisplayText() const;
 
@@ -78,6 +88,7 @@ class WDate {
 
   bool IsValid() const { return !invalid; }
   bool IsStandard() const { return !nonStandard; }
+  // True for ranges, either-or dates and double-dated years ("1750/51" included).
   bool HasSecondDate() const { return secondDate.year != 0; }
 
   // Order for sorting: -1, 0 or 1; -2 when this date is invalid or other is missing.

@@ -162,7 +162,7 @@ const WDate* WGEDIndividual::GetChangeDate() {
   int level = text_.LineLevel(change);
   for (const char* p = text_.NextLine(change); p && text_.LineLevel(p) > level; p = text_.NextLine(p)) {
     if (text_.TagAt(p) == GEDTag("DATE")) {
-      change_date_ = std::make_unique<WDate>(text_.LineValueViewAt(p, 6));
+      change_date_ = WGEDSubLines::DateAt(text_, p, 6);
       break;
     }
   }

@@ -54,7 +54,7 @@ void WGEDLDSEvent::LoadDate() {
   } else {
     return;
   }
-  date_ = std::make_unique<WDate>(text);
+  date_ = WGEDSubLines::DateOf(text_, text);
 }
 
 std::unique_ptr<WABSPlace> WGEDLDSEvent::GetPlace() {

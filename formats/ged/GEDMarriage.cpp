@@ -36,9 +36,15 @@ WGEDMarriage::WGEDMarriage(WGEDCollection& collection, RecNo n)
 
 void WGEDMarriage::LoadDate() {
   if (!marriage_ || date_) return;
-  const char* next = text_.NextLine(marriage_);
-  if (next && text_.TagAt(next) == GEDTag("DATE"))
-    date_ = std::make_unique<WDate>(text_.LineValueViewAt(next, 6));
+  // The first level-2 DATE among the MARR line's sub-lines, whatever lines come before it.
+  for (const char* p = text_.NextLine(marriage_); p; p = text_.NextLine(p)) {
+    const int level = text_.LineLevel(p);
+    if (level <= 1) break;
+    if (level == 2 && text_.TagAt(p) == GEDTag("DATE")) {
+      date_ = WGEDSubLines::DateAt(text_, p, 6);
+      break;
+    }
+  }
 }
 
 RecNo WGEDMarriage::GetHusband() { return collection_.FamLinks()->GetHusband(rec_no_); }
@@ -57,7 +63,7 @@ std::unique_ptr<WABSLDSEvent> WGEDMarriage::GetSealing(int) {
 std::string WGEDMarriage::GetPlaceText() {
   if (!marriage_) return std::string();
   for (const char* p = text_.NextLine(marriage_); p && *p == '2'; p = text_.NextLine(p)) {
-    if (text_.TagAt(p) == GEDTag("PLAC")) return text_.ConvertText(text_.LineValueViewAt(p, 6));
+    if (text_.TagAt(p) == GEDTag("PLAC")) return WGEDSubLines::PlaceAt(text_, p, 6);
   }
   return std::string();
 }

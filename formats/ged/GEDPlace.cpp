@@ -16,7 +16,7 @@ WGEDPlace::WGEDPlace(WGEDCollection& collection, const char* line)
   citation_count_ = static_cast<int32_t>(citations_.size());
 }
 
-std::string WGEDPlace::GetName() { return WGEDSubLines::ConvertedAt(text_, line_, 7); }
+std::string WGEDPlace::GetName() { return WGEDSubLines::PlaceAt(text_, line_, 7); }
 
 std::unique_ptr<WABSCitation> WGEDPlace::GetCitation(int i) {
   return WGEDSubLines::CitationAt(collection_, citations_, i);

@@ -31,6 +31,13 @@ std::string WGEDSubLines::JoinedAt(const WGEDTextMMF& text, const char* line, si
   return text.ConvertText(std::move(joined));
 }
 
+std::unique_ptr<WDate> WGEDSubLines::DateOf(const WGEDTextMMF& text, std::string_view value) {
+  // Converted before the parser upper-cases it, so that an ANSEL accent stays an accent.
+  constexpr int kPlainCharSet = 0;
+  if (text.CharSet() == kPlainCharSet) return std::make_unique<WDate>(value, DateTextEncoding::kAnsi);
+  return std::make_unique<WDate>(text.ConvertText(value), DateTextEncoding::kAnsi);
+}
+
 std::string WGEDSubLines::WithCrLf(const std::string& text) {
   std::string result;
   result.reserve(text.size() + text.size() / 16);

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "base/Date.h"
 #include "formats/ged/GEDTextMMF.h"
 #include "model/ABSCitation.h"
 #include "model/RecNo.h"
@@ -87,6 +88,20 @@ class WGEDSubLines {
 
   // The text with every bare line feed turned into CR LF.
   static std::string WithCrLf(const std::string& text);
+
+  // A date from a DATE value (or a text standing in for one), converted from the file's
+  // character set as every value is, then parsed.
+  static std::unique_ptr<WDate> DateOf(const WGEDTextMMF& text, std::string_view value);
+  // The date of the line value at a column of a DATE line.
+  static std::unique_ptr<WDate> DateAt(const WGEDTextMMF& text, const char* line, size_t column) {
+    return DateOf(text, text.LineValueViewAt(line, column));
+  }
+
+  // A place value (PLAC, TEMP) at a column: a continued text, converted; its CONC lines go on
+  // the text, its CONT lines join it after a blank.  Empty without a line.
+  static std::string PlaceAt(const WGEDTextMMF& text, const char* line, size_t column) {
+    return JoinedAt(text, line, column, " ");
+  }
 
   // The converted line value at a column; empty without a line.
   static std::string ConvertedAt(const WGEDTextMMF& text, const char* line, size_t column) {

@@ -137,7 +137,7 @@ WGEDVitEvent::WGEDVitEvent(WGEDCollection& collection, const char* line)
 
 void WGEDVitEvent::LoadDate() {
   if (date_ || !lines_.date) return;
-  date_ = std::make_unique<WDate>(text_.LineValueViewAt(lines_.date, 6));
+  date_ = WGEDSubLines::DateAt(text_, lines_.date, 6);
 }
 
 std::string WGEDVitEvent::GetDescription() {

@@ -55,7 +55,7 @@ TMDBHandle::TMDBHandle(const std::string& path) {
   unsigned char head[0x98] = {};
   const ssize_t got = ::pread(fd_, head, sizeof head, 0);
   if (got < static_cast<ssize_t>(sizeof head) || head[0] != 0 ||
-      std::memcmp(head + 4, "Standard Jet DB", 15) != 0) {
+      strncasecmp(reinterpret_cast<const char*>(head + 4), "Standard Jet DB", 15) != 0) {
     ::close(fd_);
     Refuse(path, "the file is not a Jet database");
   }

@@ -8,6 +8,7 @@
 #include <QSignalBlocker>
 #include <QSplitter>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/Options.h"
 #include "gui/app/AnsiText.h"
@@ -80,6 +81,7 @@ WIndPanel::WIndPanel(QWidget* parent) : WABSPanel(parent) {
   for (int column = 0; column < WIndGridModel::kColumnCount; ++column) {
     if (kColumnWidths[column] > 0) grid_->setColumnWidth(column, kColumnWidths[column]);
   }
+  date_width_wanted_ = kColumnWidths[WIndGridModel::colDate];
   FitInformationColumn(kInfoLessCreated);
 
   pane_splitter_ = new QSplitter(Qt::Horizontal, main_splitter_);
@@ -126,6 +128,9 @@ WIndPanel::WIndPanel(QWidget* parent) : WABSPanel(parent) {
     });
   });
   connect(grid_, &WGridView::resized, this, [this] { FitInformationColumn(kInfoLessResized); });
+  connect(grid_->horizontalHeader(), &QHeaderView::sectionResized, this, [this](int column, int, int size) {
+    if (column == WIndGridModel::colDate && !fitting_date_) date_width_wanted_ = size;
+  });
   connect(grid_, &WGridView::cellDoubleClicked, this,
           [this](int row, int) { SafeCall([&] { logic_.ActivateRow(row); }); });
   connect(grid_, &WGridView::cellEntered, this,
@@ -206,6 +211,7 @@ void WIndPanel::ShowRows() {
   {
     const QSignalBlocker blocker(grid_);
     model_->Reload();
+    FitDateColumn();
     if (row < 0 && !logic_.Rows().empty()) row = 0;
     grid_->SelectRow(row);
   }
@@ -219,5 +225,25 @@ void WIndPanel::ShowPanes() {
 }
 
 void WIndPanel::FitInformationColumn(int less) {
+  // A Date column wider than its own width takes the difference from the information.
+  less += std::max(0, grid_->columnWidth(WIndGridModel::colDate) - kColumnWidths[WIndGridModel::colDate]);
   grid_->setColumnWidth(WIndGridModel::colInformation, std::max(60, grid_->width() - less));
+}
+
+void WIndPanel::FitDateColumn() {
+  // The cell draws its text 2 pixels from the left and keeps its right edge for the grid line.
+  constexpr int kCellMargins = 6;
+  const QFontMetrics metrics(grid_->font());
+  int width = std::max(kColumnWidths[WIndGridModel::colDate], date_width_wanted_);
+  for (const IndInfoRec& row : logic_.Rows())
+    if (!row.date.empty())
+      width = std::max(width, metrics.horizontalAdvance(AnsiToQ(row.date)) + kCellMargins);
+  const int old = grid_->columnWidth(WIndGridModel::colDate);
+  if (width == old) return;
+  fitting_date_ = true;
+  grid_->setColumnWidth(WIndGridModel::colDate, width);
+  fitting_date_ = false;
+  // The information column gives up (or gets back) what the Date column changed by.
+  grid_->setColumnWidth(WIndGridModel::colInformation,
+                        std::max(60, grid_->columnWidth(WIndGridModel::colInformation) - (width - old)));
 }

@@ -58,6 +58,9 @@ class WIndPanel : public WABSPanel {
   void ShowRows();
   void ShowPanes();
   void FitInformationColumn(int less);
+  // Widens the Date column to the longest date text of the rows shown, never below its own
+  // width nor below the width the user last gave it.
+  void FitDateColumn();
 
   WIndPanelLogic logic_;
   QLabel* sex_value_;
@@ -70,4 +73,6 @@ class WIndPanel : public WABSPanel {
   QSplitter* pane_splitter_;
   QPlainTextEdit* note_pane_;
   QPlainTextEdit* sources_pane_;
+  int date_width_wanted_;      // the Date column's least width: its own, or the user's
+  bool fitting_date_ = false;  // the Date column is being sized by the panel, not the user
 };

@@ -19,7 +19,7 @@ TEST(DateCli, PrintsOneLinePerText) {
             "1 Jan 1850\t0\t1850\t1\t1\t1\t1\n"
             "Bet 1850 and 1860\t3\t1850\t0\t0\t1\t1\n"
             "10 Mar 1750/1751\t0\t1750\t3\t10\t1\t1\n"
-            "\t0\t0\t0\t0\t1\t1\n"
+            "1750/51\t0\t1750\t0\t0\t1\t1\n"
             "UNKNOWN\t0\t0\t0\t0\t1\t0\n"
             "\t0\t0\t0\t0\t0\t1\n");
 }

@@ -54,6 +54,11 @@ TEST(DateDiff, ApproximateDatesCountBothEnds) {
   // A second date (double dating, ranges) also makes it approximate.
   WDateDiff dbl = Diff("10 MAR 1750/1751", "10 MAR 1800");
   EXPECT_FALSE(dbl.IsExact());
+  // So does a double-dated year with the next year's last digits; its first year counts.
+  WDateDiff short_dbl = Diff("24 MAR 1720/21", "24 MAR 1770");
+  EXPECT_FALSE(short_dbl.IsExact());
+  EXPECT_EQ(short_dbl.DayCount(), Diff("MAR 1720", "MAR 1770").DayCount());
+  EXPECT_FALSE(Diff("BET 1700/01 AND 1710", "1750").IsExact());
   EXPECT_EQ(Diff("BET 1850 AND 1860", "1900").GetAgeText(), "~50");
 }
 

@@ -26,7 +26,7 @@ const DisplayCase kDisplayCases[] = {
     {"FROM 1850 TO 1860", "From 1850 to 1860"},
     {"1750/1751", "1750/1751"},
     {"10 MAR 1750 1751", "10 Mar 1750/1751"},  // the second year starts the second date
-    {"1750/51", ""},                           // month-year shortcut, 1750 is no month
+    {"1750/51", "1750/51"},                    // a double-dated year
     {"12 31 1850", "31 Dec 1850"},             // month, day, year
     {"31/12/1850", "31 Dec 1850"},
     {"12/1850", "Dec 1850"},
@@ -82,6 +82,38 @@ const DisplayCase kDisplayCases[] = {
     {"@#DHEBREW@ 1 TSH 5760", "@#DHEBREW@ 1 TSH 5760"},  // a year of 3000 or more is a word
     {"@#DFRENCH R@ 1 VEND 12", "@#DFRENCH R@ 1 VEND 12"},
     {"@#DROMAN@ 1 JAN 1850", "@#DROMAN@ 1 JAN 1850"},  // no month names
+    // Double-dated years: the year, "/" and the next year or its last digits, as written.
+    {"1708/9", "1708/9"},
+    {"1720/21", "1720/21"},
+    {"1699/00", "1699/00"},
+    {"ABT 1604/5", "Abt 1604/5"},
+    {"ABT 1103/1104", "Abt 1103/1104"},
+    {"24 MAR 1720/21", "24 Mar 1720/21"},
+    {"13 JAN 1712/13", "13 Jan 1712/13"},
+    {"MAR 1720/21", "Mar 1720/21"},
+    {"ABT FEB 1701/02", "Abt Feb 1701/02"},
+    {"10 FEB 1700/01", "10 Feb 1700/01"},
+    {"10 FEB 1731/1732", "10 Feb 1731/1732"},
+    {"BET 1700/01 AND 1710/11", "Bet 1700/01 and 1710/11"},
+    {"FROM 1699/00 TO 1 JAN 1700/1", "From 1699/00 to 1 Jan 1700/1"},
+    {"850/51", "850/51"},           // a year of three digits
+    {"999/1000", "999/1000"},       // the next year in full
+    {"850/0851", "850/0851"},       // four digits of the next year, zeros kept
+    {"1750/0051", "1750/51"},       // the fixed form of nine characters: a second year of 51
+    {"12 1750/51", "Dec 1750/51"},  // month-year shortcut
+    {"1-MAR-1720/21", "1 Mar 1720/21"},
+    // Slashes between numbers that are not consecutive years read as before.
+    {"1850/12", ""},
+    {"12/1850", "Dec 1850"},
+    {"31/12/1850", "31 Dec 1850"},
+    {"1/2/1850", "1 Feb 1850"},
+    {"ABT 1103/1105", "Abt "},
+    {"1750/52", ""},
+    {"1750/1752", "1750/1752"},  // the fixed form: two years, shown in full
+    {"1750/51/23", ""},          // the second part must end the token
+    {"1750/517", ""},
+    {"99/100", ""},   // two digits are no year here
+    {"3000/01", ""},  // no year of the general rule
 };
 
 void PrintTo(const DisplayCase& c, std::ostream* os) { *os << "'" << c.text << "'"; }
@@ -265,6 +297,48 @@ TEST(DateDisplay, ErasAndReaderQualifiers) {
   EXPECT_EQ(CodedDate(kQualOr, 1850, 0, 1851, 0).GetDisplayText(), "1850 or 1851");
   EXPECT_EQ(CodedDate(kQualOr, 1850, 0, 0, 0).GetDisplayText(), "1850");
   EXPECT_EQ(CodedDate(kQualBetween, 10, 1, 5, 1).GetDisplayText(), "Bet 10 and 5");  // no era in ranges
+}
+
+// A double-dated year is its first year for comparing, sorting and day numbers, and has a second
+// year, as "1750 1751" has, so that ages from it are approximate.
+TEST(DateParse, DoubleDatedYearsAreTheFirstYearWithASecondOne) {
+  for (const char* text : {"24 MAR 1720/21", "24 MAR 1720/1721", "24 MAR 1720 1721"}) {
+    SCOPED_TRACE(text);
+    const WDate d(text);
+    EXPECT_TRUE(d.IsStandard());
+    EXPECT_EQ(d.Year(), 1720);
+    EXPECT_EQ(d.Month(), 3);
+    EXPECT_EQ(d.Day(), 24);
+    EXPECT_TRUE(d.HasSecondDate());
+    EXPECT_EQ(d.SecondDate().year, 1721);
+    EXPECT_EQ(d.SecondDate().day, 0);
+    EXPECT_EQ(d.Compare(WDate("24 MAR 1720")), 0);
+    EXPECT_EQ(d.DayNumber(2), WDate("24 MAR 1720").DayNumber(2));
+  }
+  const WDate century("1699/00");
+  EXPECT_EQ(century.Year(), 1699);
+  EXPECT_EQ(century.SecondDate().year, 1700);
+  EXPECT_EQ(WDate("1699/00").Compare(WDate("1700")), -1);
+  // In a range each side keeps its own second year; the range's end is the second date.
+  const WDate range("BET 1700/01 AND 1710/11");
+  EXPECT_EQ(range.Year(), 1700);
+  EXPECT_EQ(range.SecondDate().year, 1710);
+  EXPECT_EQ(range.FirstDate().nextYearDigits, 2);
+  EXPECT_EQ(range.SecondDate().nextYearDigits, 2);
+  // Parsing again forgets the double year.
+  WDate again("1750/51");
+  again.SetText("1750");
+  EXPECT_FALSE(again.HasSecondDate());
+  EXPECT_EQ(again.GetDisplayText(), "1750");
+}
+
+// The text of a file that is not ANSEL is converted by its reader; the parser only upper-cases it.
+TEST(DateParse, AnsiTextIsNotConvertedAsAnsel) {
+  const WDate ansi("(w\xE4hrend des Krieges \x96 1915)", DateTextEncoding::kAnsi);
+  EXPECT_EQ(ansi.GetText(), "(W\xC4HREND DES KRIEGES \x96 1915)");
+  EXPECT_EQ(ansi.GetDisplayText(), ansi.GetText());
+  EXPECT_EQ(WDate("ABT 1850\xB9", DateTextEncoding::kAnsi).GetText(), "ABT 1850\xB9");
+  EXPECT_EQ(WDate(std::string_view("1850\0X", 6), DateTextEncoding::kAnsi).GetText(), "1850");
 }
 
 TEST(DateCompare, ByYearMonthDayThenQualifier) {

@@ -160,15 +160,8 @@ bool DatesAgree(const std::string& original, const std::string& back) {
   for (size_t at; (at = expected.find(" BC")) != std::string::npos;) expected.replace(at, 3, " B.C.");
   // A double-dated year by the last two digits of the second year.
   const size_t slash = expected.find('/');
-  if (slash != std::string::npos && expected.size() - slash == 5) {
-    const bool bare = expected.find(' ') == std::string::npos;
+  if (slash != std::string::npos && expected.size() - slash == 5)
     expected = expected.substr(0, slash + 1) + expected.substr(slash + 3);
-    // Our date parser reads a bare "1750/51" as month and year and keeps nothing, and a second
-    // year below 32 (1726/27, 1699/00) as a day, which it drops.
-    if (bare) expected.clear();
-    if (expected.size() >= slash + 3 && std::stoi(expected.substr(slash + 1, 2)) < 32)
-      expected.erase(slash, 3);
-  }
   // A date GEDCOM cannot say with B.C. is shown as written.
   return expected == back || UpperCaseText(expected) == back;
 }

@@ -9,9 +9,8 @@
 //   The display name shows the identifier, so it changes with it.
 // - Sort dates: GEDCOM has no sort date; the date read back is its own sort date.
 // - Dates: what GEDCOM cannot say is written as a date phrase "(...)", which our reader shows as
-//   it stands; a double-dated year goes as 1750/51 (shown so), and our date parser reads a bare
-//   "1750/51" as month and year and keeps nothing, and a second year below 32 (1726/27) as a day it drops;
-//   B.C. is shown as written; circa and "say" are ABT.
+//   it stands; a double-dated year goes as 1750/51 (shown so); B.C. is shown as written; circa
+//   and "say" are ABT.
 // - Relation codes of a child to its parents: FAMC carries PEDI (adopted, foster, step), but
 //   our reader reports every link as natural.
 // - The order of a person's marriages: our reader orders them by their dates.

@@ -252,14 +252,52 @@ TEST(GEDMarriage, DatePlaceCitationsNoteAndSealing) {
   EXPECT_EQ(NoteText(f->GetNote()), "Wed");
   ASSERT_EQ(f->SealingCount(), 1);
   EXPECT_EQ(f->GetSealing(1)->GetPlace()->GetName(), "LOGAN");
-  // DATE must directly follow MARR.
+  // The date is the first level-2 DATE under MARR, after any other lines.
   auto f2 = g.collection.GetFamily(2);
-  EXPECT_EQ(f2->GetDate(), nullptr);
+  EXPECT_EQ(DateText(f2->GetDate()), "1880");
   EXPECT_EQ(f2->GetPlaceText(), "Leeds");
   // A place after a three-level source structure is not found.
   EXPECT_EQ(g.collection.GetFamily(3)->GetPlaceText(), "");
   EXPECT_EQ(g.collection.GetFamily(0), nullptr);
   EXPECT_THROW(g.collection.GetFamily(4), EIndexError);
+}
+
+TEST(GEDMarriage, TheDateIsTheFirstLevelTwoDateUnderMarr) {
+  Ged g(
+      "0 @F1@ FAM\n1 MARR\n2 _UID 4F3C\n2 RIN 5\n2 DATE 1034\n"
+      "0 @F2@ FAM\n1 MARR\n2 PLAC Salem\n2 DATE 1 JUN 1880\n2 DATE 1881\n"
+      "0 @F3@ FAM\n1 MARR\n2 SOUR @S1@\n3 DATE 1900\n2 DATE ABT 1899\n"
+      "0 @F4@ FAM\n1 MARR\n2 PLAC Leeds\n1 DIV\n2 DATE 1890\n"
+      "0 @F5@ FAM\n1 MARR Y\n0 @F6@ FAM\n1 DATE 1870\n1 MARR\n"
+      "0 @F7@ FAM\n1 MARR\n2 PLAC Kirkby\n"
+      "0 @S1@ SOUR\n1 TITL T\n");
+  EXPECT_EQ(DateText(g.collection.GetFamily(1)->GetDate()), "1034");
+  EXPECT_EQ(DateText(g.collection.GetFamily(2)->GetDate()), "1 JUN 1880");  // the first one
+  // A DATE of a deeper structure is not the marriage's.
+  EXPECT_EQ(DateText(g.collection.GetFamily(3)->GetDate()), "ABT 1899");
+  // The search ends at the next level-1 line.
+  EXPECT_EQ(g.collection.GetFamily(4)->GetDate(), nullptr);
+  EXPECT_EQ(g.collection.GetFamily(5)->GetDate(), nullptr);
+  EXPECT_EQ(g.collection.GetFamily(6)->GetDate(), nullptr);
+  // The last MARR line of the file, without a DATE after it.
+  EXPECT_EQ(g.collection.GetFamily(7)->GetDate(), nullptr);
+}
+
+TEST(GEDPlace, ContinuedPlacesAreReadWhole) {
+  Ged g(
+      "0 @I1@ INDI\n1 BIRT\n2 PLAC Saint Mary\n3 CONC 's Church, Salem\n3 CONC , Essex\n3 SOUR @S1@\n"
+      "1 DEAT\n2 PLAC Leeds\n3 CONT Yorkshire\n1 BAPL\n2 TEMP SLA\n3 CONC KE\n"
+      "0 @F1@ FAM\n1 MARR\n2 PLAC Kirk\n3 CONC by\n2 DATE 1870\n"
+      "0 @S1@ SOUR\n1 TITL T\n");
+  auto p = g.Person(1);
+  auto birth = p->GetEvent(1, 1)->GetPlace();
+  EXPECT_EQ(birth->GetName(), "Saint Mary's Church, Salem, Essex");
+  EXPECT_EQ(birth->CitationCount(), 1);
+  EXPECT_EQ(p->GetEvent(2, 1)->GetPlace()->GetName(), "Leeds Yorkshire");
+  EXPECT_EQ(p->GetLDSEvent(7)->GetPlace()->GetName(), "SLAKE");
+  auto f = g.collection.GetFamily(1);
+  EXPECT_EQ(f->GetPlaceText(), "Kirkby");
+  EXPECT_EQ(DateText(f->GetDate()), "1870");
 }
 
 TEST(GEDIndividual, OrdinancesLinksAndChangeDate) {
@@ -395,6 +433,36 @@ TEST(GEDCharSets, AnselUtf8AndPlainTextsAreConverted) {
     auto name = g.NameOf(1);
     EXPECT_EQ(name->GetGivenNames(), "L\xE9onie") << c.charset;
     EXPECT_EQ(name->GetSurname(), "Dub\xE9") << c.charset;
+  }
+}
+
+// Date texts are converted with the file's character set, once, before they are upper-cased:
+// "(während des Krieges – 1915)" shows its letters in a UTF-8, ANSI or ANSEL file.
+TEST(GEDCharSets, DateTextsAreConvertedOnceInTheFilesCharacterSet) {
+  const std::string kWartime = "(W\xC4HREND DES KRIEGES \x96 1915)";
+  struct Case {
+    const char* charset;
+    const char* date;
+    std::string expected;
+  } cases[] = {{"UTF-8", "(w\xC3\xA4hrend des Krieges \xE2\x80\x93 1915)", kWartime},
+               {"ANSI", "(w\xE4hrend des Krieges \x96 1915)", kWartime},
+               {"ASCII", "(w\xE4hrend des Krieges \x96 1915)", kWartime},
+               {"ANSEL",
+                "(w\xE8"
+                "ahrend des Krieges \xB9 1915)",  // a diaeresis, and a pound sign for the dash
+                "(W\xC4HREND DES KRIEGES \xA3 1915)"}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.charset);
+    const std::string date = c.date;
+    Ged g("0 @I1@ INDI\n1 BIRT\n2 DATE " + date + "\n1 CHAN\n2 DATE " + date + "\n1 BAPL\n2 DATE " + date +
+              "\n1 FAMS @F1@\n0 @F1@ FAM\n1 MARR\n2 DATE " + date + "\n",
+          std::string("0 HEAD\n1 CHAR ") + c.charset + "\n");
+    const std::string& expected = c.expected;
+    auto p = g.Person(1);
+    EXPECT_EQ(DateText(p->GetEvent(1, 1)->GetDate()), expected);
+    EXPECT_EQ(DateText(p->GetChangeDate()), expected);
+    EXPECT_EQ(DateText(p->GetLDSEvent(7)->GetDate()), expected);
+    EXPECT_EQ(DateText(g.collection.GetFamily(1)->GetDate()), expected);
   }
 }
 

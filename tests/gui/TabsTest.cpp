@@ -3,11 +3,13 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QToolButton>
 #include <QtTest>
+#include <algorithm>
 #include <memory>
 
 #include "app/Options.h"
@@ -171,6 +173,49 @@ class TabsTest : public QObject {
     QCOMPARE(panel.ModifiedLabelText(), QString());
     QCOMPARE(panel.NotePane()->toPlainText(), QString());
     QCOMPARE(Cell(panel.Grid(), 1, 4), QString());
+  }
+
+  // The Date column is as wide as the longest date of the person shown, never below 80 pixels;
+  // the information column gives up the difference, and a width the user gives stays.
+  void dateColumnFitsTheLongestDate() {
+    MemCollection mem;
+    const RecNo old_style = mem.AddPerson("Anne", "Marsh", 'F');
+    mem.AddEvent(old_style, 1, "10 FEB 1731/1732");
+    mem.AddEvent(old_style, 2, "1800");
+    const RecNo plain = mem.AddPerson("John", "Marsh", 'M');
+    mem.AddEvent(plain, 1, "1850");
+    WIndPanel panel;
+    panel.resize(700, 500);
+    panel.show();
+    panel.SetCollection(&mem);
+    WGridView* grid = panel.Grid();
+    panel.SetIndividual(plain);
+    QCOMPARE(grid->columnWidth(3), 80);
+    const int information = grid->columnWidth(4);
+
+    panel.SetIndividual(old_style);
+    bool shown = false;
+    for (int r = 0; r < grid->model()->rowCount(); ++r)
+      shown = shown || Cell(grid, r, 3) == "10 Feb 1731/1732";
+    QVERIFY(shown);
+    const int needed = grid->fontMetrics().horizontalAdvance(QStringLiteral("10 Feb 1731/1732"));
+    const int wide = grid->columnWidth(3);
+    QVERIFY2(wide >= needed + 2, qPrintable(QString("%1 for %2").arg(wide).arg(needed)));
+    QVERIFY(wide > 80);
+    QCOMPARE(grid->columnWidth(4), information - (wide - 80));
+
+    // Back to short dates: the column returns to its own width.
+    panel.SetIndividual(plain);
+    QCOMPARE(grid->columnWidth(3), 80);
+    QCOMPARE(grid->columnWidth(4), information);
+
+    // The user widens the column; the next person keeps that width.
+    grid->horizontalHeader()->resizeSection(3, 150);
+    panel.SetIndividual(old_style);
+    QCOMPARE(grid->columnWidth(3), std::max(150, wide));
+    panel.SetIndividual(plain);
+    QCOMPARE(grid->columnWidth(3), 150);
+    panel.SetCollection(nullptr);
   }
 
   // The boxes show the core's boxes; double-clicking one asks for its person, an empty one

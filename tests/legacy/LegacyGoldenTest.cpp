@@ -83,6 +83,24 @@ TEST_F(LegacyGolden, OldVersionIsRefusedWithTheVersionMessage) {
       "Family Tree and\ropen this Legacy file to update it.");
 }
 
+// Some files carry the signature in capitals; the engine reads them like any other.
+TEST_F(LegacyGolden, JetSignatureInAnotherCaseOpens) {
+  JetWriter writer;
+  AddLegacySkeleton(writer, "3s");
+  std::string bytes = writer.Bytes();
+  ASSERT_EQ(bytes.substr(4, 15), "Standard Jet DB");
+  bytes.replace(4, 15, "STANDARD JET DB");
+  WriteFile(*dir_ / "capitals.fdb", bytes);
+  std::string error;
+  auto collection = CreateCollectionForFile(*dir_ / "capitals.fdb", error);
+  EXPECT_NE(collection, nullptr) << error;
+  EXPECT_EQ(error, "");
+  // Still a signature: another text in its place is refused by the engine.
+  bytes.replace(4, 15, "STANDARD JOT DB");
+  WriteFile(*dir_ / "jot.fdb", bytes);
+  EXPECT_EQ(CreateCollectionForFile(*dir_ / "jot.fdb", error), nullptr);
+}
+
 TEST_F(LegacyGolden, FileWithoutTheJetSignatureIsRefused) {
   JetWriter writer;
   AddLegacySkeleton(writer, "3s");

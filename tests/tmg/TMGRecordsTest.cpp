@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -367,6 +368,45 @@ TMGWriter Three() {
     w.AddName(id, id, W::NameMemo("Person", "P" + std::to_string(id)));
   }
   return w;
+}
+
+// Children follow their births by year, month and day whatever the qualifier; children without
+// a usable birth date come first.
+TEST(TMGProjects, ChildrenAreOrderedByBirthWhateverTheQualifier) {
+  TMGWriter w = Three();
+  w.AddEvent(1, W::kMarriage, 1, 2, W::Date(1830));
+  const struct {
+    int id;
+    std::string birth;
+  } children[] = {
+      {4, W::Date(1835, 0, 0, '2')},        // Abt 1835
+      {5, W::Date(1833, 8, 14)},            // 14 Aug 1833
+      {6, ""},                              // no birth
+      {7, W::TextDate("in the spring")},    // a text date is no usable date
+      {8, W::Date(1834, 0, 0, '0')},        // Bef 1834
+      {9, W::Date(1836, 0, 0, '5', 1840)},  // Bet 1836 and 1840
+      {10, W::Date(1833, 8, 15, '1')},      // Say 15 Aug 1833
+      {11, W::Date(1833, 9, 0, '4')},       // Aft Sep 1833
+  };
+  for (const auto& c : children) {
+    W::Person p;
+    p.id = c.id;
+    p.birth = c.birth;
+    w.people.push_back(p);
+    w.AddName(c.id, c.id, W::NameMemo("Person", "P" + std::to_string(c.id)));
+    w.relationships.push_back({c.id, 1, W::kFatherBiological});
+    w.relationships.push_back({c.id, 2, W::kMotherBiological});
+  }
+  OpenedProject p(w);
+  ASSERT_TRUE(p.imported());
+  ASSERT_EQ(p->FamilyCount(), 1);
+  auto family = p->GetFamily(1);
+  family->OrderChildren();
+  ASSERT_EQ(family->ChildCount(), 8);
+  std::vector<std::string> order;
+  for (int i = 1; i <= 8; ++i) order.push_back(p->GetIndividual(family->GetChild(i))->GetID());
+  std::sort(order.begin(), order.begin() + 2);  // the two undated children, in either order
+  EXPECT_EQ(order, (std::vector<std::string>{"6", "7", "5", "10", "11", "8", "4", "9"}));
 }
 
 TEST(TMGProjects, FamiliesOfNobodyAreNotMade) {
