@@ -5,6 +5,8 @@
 
 #include <filesystem>
 #include <functional>
+#include <iostream>
+#include <cstdlib>
 #include <memory>
 #include <string>
 
@@ -132,6 +134,19 @@ INSTANTIATE_TEST_SUITE_P(Fixtures, RoundTrip, ::testing::ValuesIn(kFixtures),
                          [](const ::testing::TestParamInfo<Fixture>& info) {
                            return std::string(info.param.name);
                          });
+
+// With ROUNDTRIP_FIXTURE_DIR set, writes every fixture into a folder of its name there and
+// prints the paths, for checks by hand (bench/gramps_import.sh).
+TEST(RoundTripFixtures, WrittenWhereAsked) {
+  const char* target = std::getenv("ROUNDTRIP_FIXTURE_DIR");
+  if (!target) GTEST_SKIP() << "ROUNDTRIP_FIXTURE_DIR is not set";
+  for (const Fixture& fixture : kFixtures) {
+    const std::string dir = std::string(target) + "/" + fixture.name;
+    fs::create_directories(dir);
+    const std::string path = fixture.make(dir);
+    if (!path.empty()) std::cout << path << "\n";
+  }
+}
 
 // A collection of no particular kind, with what the GEDCOM reader never produces: names with
 // prefix and suffix parts, events whose type names GEDCOM knows under other tags or not at
