@@ -276,6 +276,24 @@ TEST_F(MemRoundTrip, ReadsBackWhatTheCollectionAnswers) {
   EXPECT_NE(text.find("1 SOUR A note in the margin\r\n"), std::string::npos);
 }
 
+TEST(ExportWitnesses, EachWitnessIsAnAssociationWithThePrincipals) {
+  TempDir dir;
+  std::unique_ptr<WABSCollection> tmg = Open(WriteFamilyProject(dir.path()));
+  ASSERT_TRUE(tmg);
+  int witnesses = 0;
+  for (RecNo n = 1; n <= tmg->IndividualCount(); ++n) witnesses += tmg->GetIndividual(n)->WitnessCount();
+  ASSERT_GT(witnesses, 0) << "the fixture has witnesses";
+  std::unique_ptr<WABSCollection> back = ExportAndReadBack(*tmg, dir);
+  const std::string text = ReadFile(dir / "export.ged");
+  int associations = 0;
+  for (size_t at = text.find("\r\n1 ASSO @I"); at != std::string::npos; at = text.find("\r\n1 ASSO @I", at + 1)) {
+    ++associations;
+    EXPECT_EQ(text.compare(text.find("\r\n", at + 2), 16, "\r\n2 RELA Witness"), 0);
+  }
+  // One for each principal of each witnessed event.
+  EXPECT_GE(associations, witnesses);
+}
+
 // A reader whose citations name a source its list lacks (the last source stays out of the count).
 class HiddenSourceCollection : public MemCollection {
  public:
