@@ -628,9 +628,12 @@ void WGedcomExport::WriteEvent(int level, std::string_view tag, bool vital, WABS
                                std::string_view type) {
   WGedcomWriter& out = *out_;
   const std::string description = event.GetDescription();
-  // A vital event's line holds "Y" or nothing: any other description goes first in its note.
-  // An other event's description is its value.
-  const bool yes = vital && TrimText(description) == "Y";
+  // A vital event's line holds "Y" or nothing: any other description goes first in its note
+  // (of a GEDCOM file's "Y" with a cause, "Y, cause", the cause).  An other event's description
+  // is its value.
+  std::string described = vital ? TrimText(description) : std::string();
+  const bool yes = described == "Y" || described.starts_with("Y, ");
+  if (yes) described.erase(0, std::min<size_t>(described.size(), 3));
   if (vital)
     out.Line(level, tag, yes ? "Y" : "");
   else
@@ -646,8 +649,7 @@ void WGedcomExport::WriteEvent(int level, std::string_view tag, bool vital, WABS
   WritePlace(level + 1, event, true, citation_keys);
   std::unique_ptr<WABSNote> note = event.GetNote();
   std::string note_text = NoteText(note.get());
-  if (vital && !yes && !TrimView(description).empty())
-    note_text = note_text.empty() ? description : description + "\r\n" + note_text;
+  if (!described.empty()) note_text = note_text.empty() ? described : described + "\r\n" + note_text;
   if (!note_text.empty()) out.Text(level + 1, "NOTE", note_text);
   WriteCitations(level + 1, citation_count, [e](int i) { return e->GetCitation(i); });
 }

@@ -267,11 +267,13 @@ void CompareEvents(Differences& d, const std::string& where, const Json& a, cons
     std::string desc = ea[i]["desc"].Text(), note = WithoutEmptyLines(ea[i]["note"].Text());
     const std::string kind = ea[i]["kind"].Text();
     const bool vital = kind == "1" || kind == "2" || kind == "3" || kind == "4";
-    if (vital && TrimText(desc) != "Y" && !TrimText(desc).empty()) {
-      note = WithoutEmptyLines(note.empty() ? desc : desc + "\r\n" + note);
-      desc.clear();
+    if (vital) {
+      std::string described = TrimText(desc);
+      const bool yes = described == "Y" || described.starts_with("Y, ");
+      if (yes) described.erase(0, std::min<size_t>(described.size(), 3));
+      if (!described.empty()) note = WithoutEmptyLines(note.empty() ? described : described + "\r\n" + note);
+      desc = yes ? "Y" : "";
     }
-    if (vital && TrimText(desc) == "Y") desc = "Y";
     d.Check(at + "desc", desc, eb[i]["desc"].Text());
     d.Check(at + "note", note, eb[i]["note"].Text());
     d.Check(at + "citations", WithoutEmptyParts(WithoutCallNumbers(ea[i]["citations"].Text())),

@@ -21,7 +21,7 @@
 // - A vital event's type name: the name of its own tag (Birth under BIRT) is said by the tag, and
 //   our reader gives the events of those tags none.
 // - A vital event's description: the BIRT, CHR, DEAT and BURI lines hold only "Y", so any other
-//   description goes first in the event's note and reads back there.
+//   description (of "Y, cause" the cause) goes first in the event's note and reads back there.
 // - LDS ordinances: their type name and description have no GEDCOM place; a temple given as its
 //   code and name ("SLAKE - Salt Lake City, Utah") goes as the code (TEMP).  A family's
 //   sealings: our reader keeps the last one only.

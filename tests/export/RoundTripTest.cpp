@@ -210,6 +210,7 @@ class MemRoundTrip : public ::testing::Test {
     mem_.AddCitation(father_, "A note in the margin", 0);
 
     mother_ = mem_.AddPerson("Ellen", "Harker", 'F');
+    mem_.AddEvent(mother_, evBirth).description = "Y, at home";  // a GEDCOM file's "Y" with a cause
     RecNo unnamed = mem_.AddNamelessPerson('X');
     child_ = mem_.AddPerson("J", "", 'M');
     family_ = mem_.AddFamily(father_, mother_, "19 MAY 1845", "St Mary's, Whitby");
@@ -259,6 +260,7 @@ TEST_F(MemRoundTrip, ReadsBackWhatTheCollectionAnswers) {
   EXPECT_NE(text.find("1 CHR Y\r\n2 TYPE Baptised at home\r\n2 DATE 11 FEB 1821\r\n"), std::string::npos);
   EXPECT_NE(text.find("1 BURI\r\n2 DATE (UNKNOWN)\r\n2 NOTE Ye Burying Yard\r\n3 CONT Beside his father.\r\n"),
             std::string::npos);
+  EXPECT_NE(text.find("1 BIRT Y\r\n2 NOTE at home\r\n"), std::string::npos);
   EXPECT_EQ(text.find("CAUS"), std::string::npos);
   EXPECT_EQ(text.find("2 TYPE Birth"), std::string::npos);
   // The event's citation goes under the event only; the place keeps its own.
