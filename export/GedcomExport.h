@@ -22,9 +22,11 @@ class WABSSource;
 // Writes a collection of any kind as a GEDCOM 5.5.1 file (lineage-linked, UTF-8), walking the
 // model the way the dump does: the header, the submitter, every individual, every family, every
 // source and the repositories the sources name, and the trailer.  Records are fetched, written
-// and freed one at a time, so memory does not grow with the file; only a table of the source
-// records (to point citations at them) and a byte an individual telling how its xref was made
-// are kept.
+// and freed one at a time, so memory does not grow with the file's texts; only a table of the
+// source records (to point citations at them), the cited sources that are no records (written as
+// records of their own after the file's), a byte an individual telling how its xref was made and
+// the families' partners and children (so that every HUSB, WIFE and CHIL gets its FAMS or FAMC,
+// gathered by a walk over the families first) are kept.
 //
 // Cross-references are made from record numbers: @I<n>@, @F<n>@, @S<n>@, @R<n>@ and @U1@ for
 // the submitter.  An individual of a GEDCOM file keeps its own identifier as its xref when that
