@@ -23,11 +23,14 @@ command -v gramps > /dev/null || { echo "gramps_import: apt-get install gramps" 
 
 TMP=$(mktemp -d)
 trap 'rm -rf "$TMP"' EXIT
+index=0
 for file in "${FILES[@]}"; do
   name=$(basename "$file")
+  index=$((index + 1))
   out="$TMP/${name%.*}.ged"
   "$CLI" export "$file" "$out" > "$TMP/export.txt"
-  home="$TMP/home-${name//[^A-Za-z0-9]/_}"
+  # A home of its own for each file: files of the same name must not share a family tree.
+  home="$TMP/home-$index-${name//[^A-Za-z0-9]/_}"
   mkdir -p "$home"
   HOME="$home" gramps -y -C tree -i "$out" > "$TMP/import.log" 2>&1 || {
     echo "$name: gramps import failed"; tail -20 "$TMP/import.log"; continue; }

@@ -335,13 +335,16 @@ std::string WGedcomDate::FromDate(const WDate* date) {
   // Most stored texts are GEDCOM dates already, with single blanks and no year written twice.
   const bool plain = text.find('/') == std::string::npos && text.find("  ") == std::string::npos &&
                      !text.empty() && text.front() != ' ' && text.back() != ' ';
-  if (plain) {
-    if (IsGedcomDate(text)) return text;
-  } else {
+  if (plain && IsGedcomDate(text)) return text;
+  {
+    // Other texts may be GEDCOM dates written another way: a double-dated year in full, blanks
+    // doubled, a year before Christ as "BC" (or "BCE") where GEDCOM writes "B.C.".
     std::string gedcom;
-    for (std::string_view word : SplitWords(text))
-      gedcom += (gedcom.empty() ? "" : " ") + ShortDualYear(word);
-    if (!gedcom.empty() && IsGedcomDate(gedcom)) return gedcom;
+    for (std::string_view word : SplitWords(text)) {
+      const bool before_christ = word == "BC" || word == "BCE" || word == "B.C";
+      gedcom += (gedcom.empty() ? "" : " ") + (before_christ ? std::string("B.C.") : ShortDualYear(word));
+    }
+    if (!gedcom.empty() && gedcom != text && IsGedcomDate(gedcom)) return gedcom;
   }
   if (date->IsStandard())
     if (auto built = DateFromParts(*date)) return *built;

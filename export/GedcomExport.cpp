@@ -28,6 +28,7 @@
 #include "model/ABSSource.h"
 #include "model/ABSSubmitter.h"
 #include "model/ABSVitEvent.h"
+#include "model/ABSWitness.h"
 
 namespace {
 
@@ -119,13 +120,39 @@ bool IsTempleCode(const std::string& place) {
   return true;
 }
 
+// The temple code of an ordinance's place: the place itself when it is a code, or the code a
+// reader puts before the temple's name ("SLAKE - Salt Lake City, Utah"); empty for a place.
+std::string TempleCodeOf(const std::string& place) {
+  if (IsTempleCode(place)) return place;
+  const size_t dash = place.find(" - ");
+  if (dash != std::string::npos && IsTempleCode(place.substr(0, dash))) return place.substr(0, dash);
+  return std::string();
+}
+
+// The status word an ordinance's date text stands for ("Completed", "DNS/CAN"), upper-cased as
+// GEDCOM writes it; empty when the date is a date.
 std::string StatusOf(const WDate* date) {
-  if (!date || !date->IsValid()) return std::string();
-  std::string text = TrimText(date->GetText());
+  if (!date) return std::string();
+  std::string text = date->GetText();
+  if (TrimView(text).empty()) text = date->GetDisplayText();
+  text = UpperCaseText(TrimText(text));
   for (const char* status : kOrdinanceStatus)
     if (text == status) return text;
   return std::string();
 }
+
+// The name a reader gives the vital event of a tag; a TYPE of that name says nothing.
+bool IsStandardVitalName(std::string_view tag, std::string_view name) {
+  static constexpr std::pair<std::string_view, std::string_view> kNames[] = {
+      {"BIRT", "BIRTH"}, {"CHR", "CHRISTENING"}, {"DEAT", "DEATH"}, {"BURI", "BURIAL"}};
+  const std::string upper = UpperCaseText(TrimText(std::string(name)));
+  for (const auto& [t, n] : kNames)
+    if (t == tag) return upper == n;
+  return false;
+}
+
+// A citation's text, by which a place's citation is known as one of its event's.
+std::string CitationKey(WABSCitation& citation) { return citation.GetCitationText(); }
 
 // PEDI for the relation codes of a child to its mother and father: adopted, foster or step when
 // either says so (in that order of weight); none for natural, god and other links.
@@ -238,7 +265,11 @@ bool WGedcomExport::WriteAll(const WGedcomWriter::Sink& sink) {
   xref_kinds_.assign(keep_ids_ ? static_cast<size_t>(collection_.IndividualCount()) + 1 : 0, kXrefUnknown);
   repositories_.clear();
   repository_exists_.clear();
+  extra_source_by_key_.clear();
+  extra_sources_.clear();
   out_ = std::make_unique<WGedcomWriter>(sink);
+  GatherFamilyMembers();
+  if (ImportCancelled) return false;
   constexpr int kYieldEvery = 512;
   int since_yield = 0;
   auto tick = [&]() {
@@ -264,6 +295,11 @@ bool WGedcomExport::WriteAll(const WGedcomWriter::Sink& sink) {
     WriteSource(n);
     ++counts_.sources;
     if (!tick()) return false;
+  }
+  for (size_t k = 0; k < extra_sources_.size(); ++k) {
+    WriteSourceRecord("S" + std::to_string(collection_.SourceCount() + static_cast<RecNo>(k) + 1),
+                      *extra_sources_[k]);
+    ++counts_.sources;
   }
   // The repositories the sources name.  The model cannot tell how many repositories there are
   // (and a reader may answer any number), so the ones up to the highest named are written in
@@ -305,6 +341,7 @@ void WGedcomExport::WriteHeader() {
   out.Utf8Line(1, "SOUR", "TARAVELL_LITE");
   out.Utf8Line(2, "VERS", program_version_);
   out.Utf8Line(2, "NAME", "Taravell Lite");
+  export_date_ = date;
   out.Utf8Line(1, "DATE", date);
   out.Utf8Line(2, "TIME", time);
   out.Pointer(1, "SUBM", kSubmitterXref);
@@ -459,6 +496,8 @@ void WGedcomExport::WriteIndividual(RecNo n) {
   }
   if (const std::string afn = person->GetAFN(); !afn.empty()) out.Line(1, "AFN", afn);
 
+  // The person's own lists, then the families that list the person without being listed.
+  std::vector<RecNo> listed, gathered;
   for (int i = 1; i <= parent_count; ++i) {
     RecNo family = 0;
     int mother = 0, father = 0;
@@ -466,12 +505,38 @@ void WGedcomExport::WriteIndividual(RecNo n) {
     if (family <= 0 || family > collection_.FamilyCount()) continue;
     out.Pointer(1, "FAMC", "F" + std::to_string(family));
     if (const char* pedigree = PedigreeOf(mother, father)) out.Utf8Line(2, "PEDI", pedigree);
+    listed.push_back(family);
   }
+  FamiliesOf(children_, n, gathered);
+  for (RecNo family : gathered)
+    if (std::find(listed.begin(), listed.end(), family) == listed.end())
+      out.Pointer(1, "FAMC", "F" + std::to_string(family));
+  listed.clear();
   const int spouse_count = person->SpouseFamilyCount();
   for (int i = 1; i <= spouse_count; ++i) {
     RecNo family = person->GetSpouseFamily(i);
-    if (family > 0 && family <= collection_.FamilyCount())
+    if (family > 0 && family <= collection_.FamilyCount()) {
       out.Pointer(1, "FAMS", "F" + std::to_string(family));
+      listed.push_back(family);
+    }
+  }
+  FamiliesOf(partners_, n, gathered);
+  for (RecNo family : gathered)
+    if (std::find(listed.begin(), listed.end(), family) == listed.end())
+      out.Pointer(1, "FAMS", "F" + std::to_string(family));
+
+  // The events of others this person witnessed: an association with each principal.
+  const int witnessed = person->WitnessCount();
+  for (int i = 1; i <= witnessed; ++i) {
+    std::unique_ptr<WABSWitness> witness = person->GetWitness(i);
+    if (!witness) continue;
+    for (RecNo principal : {witness->GetPrincipal(), witness->GetSecondPrincipal()}) {
+      if (principal <= 0 || principal > collection_.IndividualCount() || principal == n) continue;
+      out.Pointer(1, "ASSO", IndividualXref(principal));
+      out.Utf8Line(2, "RELA", "Witness");
+      if (const std::string what = witness->GetDescription(); !TrimView(what).empty())
+        out.Text(2, "NOTE", what);
+    }
   }
 
   std::unique_ptr<WABSNote> note = person->GetNote();
@@ -484,6 +549,40 @@ void WGedcomExport::WriteIndividual(RecNo n) {
     out.Line(1, "CHAN");
     out.Line(2, "DATE", changed);
   }
+}
+
+void WGedcomExport::GatherFamilyMembers() {
+  partners_.clear();
+  children_.clear();
+  const int people = collection_.IndividualCount();
+  for (RecNo f = 1; f <= collection_.FamilyCount(); ++f) {
+    if (f % 4096 == 0) {
+      YieldToUI();
+      if (ImportCancelled) return;
+    }
+    std::unique_ptr<WABSMarriage> family;
+    try {
+      family = collection_.GetFamily(f);
+    } catch (const std::exception&) {
+      continue;
+    }
+    if (!family) continue;
+    for (RecNo partner : {family->GetHusband(), family->GetWife()})
+      if (partner > 0 && partner <= people) partners_.emplace_back(partner, f);
+    const int count = family->ChildCount();
+    for (int i = 1; i <= count; ++i)
+      if (const RecNo child = family->GetChild(i); child > 0 && child <= people) children_.emplace_back(child, f);
+  }
+  std::sort(partners_.begin(), partners_.end());
+  std::sort(children_.begin(), children_.end());
+}
+
+void WGedcomExport::FamiliesOf(const std::vector<std::pair<RecNo, RecNo>>& members, RecNo person,
+                               std::vector<RecNo>& out) {
+  out.clear();
+  for (auto it = std::lower_bound(members.begin(), members.end(), std::make_pair(person, RecNo{0}));
+       it != members.end() && it->first == person; ++it)
+    if (out.empty() || out.back() != it->second) out.push_back(it->second);
 }
 
 void WGedcomExport::WriteName(WABSName& name) {
@@ -529,33 +628,37 @@ void WGedcomExport::WriteEvent(int level, std::string_view tag, bool vital, WABS
                                std::string_view type) {
   WGedcomWriter& out = *out_;
   const std::string description = event.GetDescription();
-  // A vital event has no value of its own in GEDCOM: its description is the cause (CAUS).
+  // A vital event's line holds "Y" or nothing: any other description goes first in its note
+  // (of a GEDCOM file's "Y" with a cause, "Y, cause", the cause).  An other event's description
+  // is its value.
+  std::string described = vital ? TrimText(description) : std::string();
+  const bool yes = described == "Y" || described.starts_with("Y, ");
+  if (yes) described.erase(0, std::min<size_t>(described.size(), 3));
   if (vital)
-    out.Line(level, tag);
+    out.Line(level, tag, yes ? "Y" : "");
   else
     out.Line(level, tag, description);
-  if (!type.empty()) out.Line(level + 1, "TYPE", type);
+  // Only EVEN needs its TYPE; a vital event keeps a type name other than its tag's own.
+  if (!type.empty() && !(vital && IsStandardVitalName(tag, type))) out.Line(level + 1, "TYPE", type);
   WriteDate(level + 1, event);
-  WritePlace(level + 1, event, true);
-  if (vital && !description.empty()) out.Line(level + 1, "CAUS", description);
-  std::unique_ptr<WABSNote> note = event.GetNote();
-  WriteNote(level + 1, note.get());
   WABSEvent* e = &event;
-  WriteCitations(level + 1, event.CitationCount(), [e](int i) { return e->GetCitation(i); });
+  const int citation_count = event.CitationCount();
+  std::vector<std::string> citation_keys;
+  for (int i = 1; i <= citation_count; ++i)
+    if (std::unique_ptr<WABSCitation> citation = event.GetCitation(i)) citation_keys.push_back(CitationKey(*citation));
+  WritePlace(level + 1, event, true, citation_keys);
+  std::unique_ptr<WABSNote> note = event.GetNote();
+  std::string note_text = NoteText(note.get());
+  if (!described.empty()) note_text = note_text.empty() ? described : described + "\r\n" + note_text;
+  if (!note_text.empty()) out.Text(level + 1, "NOTE", note_text);
+  WriteCitations(level + 1, citation_count, [e](int i) { return e->GetCitation(i); });
 }
 
 void WGedcomExport::WriteOrdinance(int level, const char* tag, WABSLDSEvent& ordinance,
                                    RecNo sealing_family) {
   WGedcomWriter& out = *out_;
   out.Line(level, tag);
-  const std::string status = StatusOf(ordinance.GetDate());
-  if (!status.empty())
-    out.Line(level + 1, "STAT", status);
-  else
-    WriteDate(level + 1, ordinance);
-  std::unique_ptr<WABSPlace> place = ordinance.GetPlace();
-  const std::string where = place ? TrimText(place->GetName()) : std::string();
-  if (!where.empty()) out.Line(level + 1, IsTempleCode(where) ? "TEMP" : "PLAC", where);
+  WriteOrdinanceDateAndPlace(level + 1, ordinance);
   if (sealing_family > 0) out.Pointer(level + 1, "FAMC", "F" + std::to_string(sealing_family));
   std::unique_ptr<WABSNote> note = ordinance.GetNote();
   WriteNote(level + 1, note.get());
@@ -563,12 +666,31 @@ void WGedcomExport::WriteOrdinance(int level, const char* tag, WABSLDSEvent& ord
   WriteCitations(level + 1, ordinance.CitationCount(), [e](int i) { return e->GetCitation(i); });
 }
 
+void WGedcomExport::WriteOrdinanceDateAndPlace(int level, WABSEvent& ordinance) {
+  WGedcomWriter& out = *out_;
+  // A status stands where the date would: STAT, with the date it was set, which the model does
+  // not know (the day of the export stands for it, as the standard wants one).
+  if (const std::string status = StatusOf(ordinance.GetDate()); !status.empty()) {
+    out.Line(level, "STAT", status);
+    out.Utf8Line(level + 1, "DATE", export_date_);
+  } else {
+    WriteDate(level, ordinance);
+  }
+  std::unique_ptr<WABSPlace> place = ordinance.GetPlace();
+  const std::string where = place ? TrimText(place->GetName()) : std::string();
+  if (const std::string temple = TempleCodeOf(where); !temple.empty())
+    out.Line(level, "TEMP", temple);
+  else if (!where.empty())
+    out.Line(level, "PLAC", where);
+}
+
 void WGedcomExport::WriteDate(int level, WABSEvent& event) {
   const std::string date = WGedcomDate::FromDate(event.GetDate());
   if (!date.empty()) out_->Line(level, "DATE", date);
 }
 
-void WGedcomExport::WritePlace(int level, WABSEvent& event, bool with_details) {
+void WGedcomExport::WritePlace(int level, WABSEvent& event, bool with_details,
+                               const std::vector<std::string>& event_citations) {
   std::unique_ptr<WABSPlace> place = event.GetPlace();
   if (!place) return;
   const std::string name = place->GetName();
@@ -577,8 +699,15 @@ void WGedcomExport::WritePlace(int level, WABSEvent& event, bool with_details) {
   if (!with_details) return;
   std::unique_ptr<WABSNote> note = place->GetNote();
   WriteNote(level + 1, note.get());
-  WABSPlace* p = place.get();
-  WriteCitations(level + 1, place->CitationCount(), [p](int i) { return p->GetCitation(i); });
+  // A reader may give a place its event's citations: they go under the event only.
+  const int count = place->CitationCount();
+  for (int i = 1; i <= count; ++i) {
+    std::unique_ptr<WABSCitation> citation = place->GetCitation(i);
+    if (!citation) continue;
+    const std::string key = CitationKey(*citation);
+    if (std::find(event_citations.begin(), event_citations.end(), key) == event_citations.end())
+      WriteCitation(level + 1, *citation);
+  }
 }
 
 void WGedcomExport::WriteNote(int level, const WABSNote* note) {
@@ -603,36 +732,34 @@ void WGedcomExport::WriteCitation(int level, WABSCitation& citation) {
     source = citation.GetSource();
     if (source) record = SourceRecordOf(*source);
   }
-  std::unique_ptr<WABSNote> source_note;
+  // A source the file has no record of gets one of its own (an inline source could keep
+  // neither the page nor the source's note).
+  if (record == 0 && source) record = ExtraSourceOf(std::move(source));
   if (record > 0) {
     out.Pointer(level, "SOUR", "S" + std::to_string(record));
+    if (const std::string detail = citation.GetDetail(); !detail.empty()) out.Line(level + 1, "PAGE", detail);
   } else {
-    // A source that is no record goes inline: its description, then its text.  A title alone
-    // stays the title; a source with more than a title is described by its summary.
-    std::string description = source ? std::string() : citation.GetDetail();
-    // A citation of no source whose only text is its note (a reader that keeps the citation's
-    // detail in a note, citing a source the file lacks) is described by that note: GEDCOM wants a
-    // description, and the note would otherwise read back as both source and note.
-    if (!source && description.empty()) {
+    // A citation of no source at all goes inline, described by its detail.  One whose only
+    // text is its note (a reader that keeps the citation's detail in a note) is described by
+    // that note: GEDCOM wants a description, and the note would otherwise read back as both
+    // source and note.
+    std::string description = citation.GetDetail();
+    if (description.empty()) {
       description = NoteText(citation_note.get());
       if (!description.empty()) citation_note.reset();
     }
-    if (source) {
-      const bool title_only = source->GetAuthor().empty() && source->GetPublication().empty() &&
-                              source->GetCallNumber().empty() && source->GetAbbreviation().empty();
-      description = title_only ? source->GetTitle() : source->GetSummary();
-      source_note = source->GetNote();
-    }
     out.Text(level, "SOUR", description);
-    if (source) {
-      std::unique_ptr<WABSNote> text = source->GetText();
-      if (const std::string t = NoteText(text.get()); !t.empty()) out.Text(level + 1, "TEXT", t);
-    }
   }
-  if (const std::string detail = citation.GetDetail(); !detail.empty() && (source || record > 0))
-    out.Line(level + 1, "PAGE", detail);
-  // An inline source has one NOTE line, which is the citation's note as well.
-  WriteNote(level + 1, citation_note ? citation_note.get() : source_note.get());
+  WriteNote(level + 1, citation_note.get());
+}
+
+RecNo WGedcomExport::ExtraSourceOf(std::unique_ptr<WABSSource> source) {
+  const uint64_t key = SourceKey(*source);
+  if (auto found = extra_source_by_key_.find(key); found != extra_source_by_key_.end()) return found->second;
+  extra_sources_.push_back(std::move(source));
+  const RecNo record = collection_.SourceCount() + static_cast<RecNo>(extra_sources_.size());
+  extra_source_by_key_.emplace(key, record);
+  return record;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -661,22 +788,10 @@ void WGedcomExport::WriteFamily(RecNo n) {
   person("WIFE", family->GetWife());
   for (int i = 1; i <= family->ChildCount(); ++i) person("CHIL", family->GetChild(i));
 
-  // Readers take the first NOTE line anywhere in a family record for the family's note, so the
-  // family's own note comes first; an empty one keeps a citation's note from being taken for it.
-  std::vector<std::unique_ptr<WABSCitation>> citations;
-  bool nested_notes = false;
-  for (int i = 1; i <= family->CitationCount(); ++i) {
-    if (std::unique_ptr<WABSCitation> citation = family->GetCitation(i)) {
-      if (std::unique_ptr<WABSNote> note = citation->GetNote(); note && !NoteText(note.get()).empty())
-        nested_notes = true;
-      citations.push_back(std::move(citation));
-    }
-  }
+  // Readers may take the first NOTE line anywhere in a family record for the family's note, so
+  // the family's own note comes first (a family without one gets no NOTE at all).
   std::unique_ptr<WABSNote> note = family->GetNote();
-  if (const std::string text = NoteText(note.get()); !text.empty())
-    out.Text(1, "NOTE", text);
-  else if (nested_notes)
-    out.Line(1, "NOTE");
+  WriteNote(1, note.get());
 
   const std::string date = WGedcomDate::FromDate(family->GetDate());
   const std::string place = family->GetPlaceText();
@@ -692,16 +807,10 @@ void WGedcomExport::WriteFamily(RecNo n) {
     std::unique_ptr<WABSLDSEvent> sealing = family->GetSealing(i);
     if (!sealing) continue;
     out.Line(1, "SLGS");
-    const std::string status = StatusOf(sealing->GetDate());
-    if (!status.empty())
-      out.Line(2, "STAT", status);
-    else
-      WriteDate(2, *sealing);
-    std::unique_ptr<WABSPlace> where = sealing->GetPlace();
-    const std::string temple = where ? TrimText(where->GetName()) : std::string();
-    if (!temple.empty()) out.Line(2, IsTempleCode(temple) ? "TEMP" : "PLAC", temple);
+    WriteOrdinanceDateAndPlace(2, *sealing);
   }
-  for (const std::unique_ptr<WABSCitation>& citation : citations) WriteCitation(1, *citation);
+  WABSMarriage* f = family.get();
+  WriteCitations(1, family->CitationCount(), [f](int i) { return f->GetCitation(i); });
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -756,7 +865,6 @@ bool WGedcomExport::RepositoryExists(RecNo n) {
 }
 
 void WGedcomExport::WriteSource(RecNo n) {
-  WGedcomWriter& out = *out_;
   std::unique_ptr<WABSSource> source;
   std::string failure = "no such source";
   try {
@@ -768,7 +876,13 @@ void WGedcomExport::WriteSource(RecNo n) {
     WritePlaceholder("S", "SOUR", n, failure);
     return;
   }
-  out.Record("S" + std::to_string(n), "SOUR");
+  WriteSourceRecord("S" + std::to_string(n), *source);
+}
+
+void WGedcomExport::WriteSourceRecord(const std::string& xref, WABSSource& source_record) {
+  WGedcomWriter& out = *out_;
+  WABSSource* const source = &source_record;
+  out.Record(xref, "SOUR");
   auto text = [&](const char* tag, const std::string& value) {
     if (!value.empty()) out.Text(1, tag, value);
   };

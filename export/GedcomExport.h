@@ -22,9 +22,11 @@ class WABSSource;
 // Writes a collection of any kind as a GEDCOM 5.5.1 file (lineage-linked, UTF-8), walking the
 // model the way the dump does: the header, the submitter, every individual, every family, every
 // source and the repositories the sources name, and the trailer.  Records are fetched, written
-// and freed one at a time, so memory does not grow with the file; only a table of the source
-// records (to point citations at them) and a byte an individual telling how its xref was made
-// are kept.
+// and freed one at a time, so memory does not grow with the file's texts; only a table of the
+// source records (to point citations at them), the cited sources that are no records (written as
+// records of their own after the file's), a byte an individual telling how its xref was made and
+// the families' partners and children (so that every HUSB, WIFE and CHIL gets its FAMS or FAMC,
+// gathered by a walk over the families first) are kept.
 //
 // Cross-references are made from record numbers: @I<n>@, @F<n>@, @S<n>@, @R<n>@ and @U1@ for
 // the submitter.  An individual of a GEDCOM file keeps its own identifier as its xref when that
@@ -77,6 +79,14 @@ class WGedcomExport {
   void WriteIndividual(RecNo n);
   void WriteFamily(RecNo n);
   void WriteSource(RecNo n);
+  // The SOUR record of a source under the xref.
+  void WriteSourceRecord(const std::string& xref, WABSSource& source);
+  // Notes which families list each person as partner or child: the FAMS and FAMC lines the
+  // person's own lists lack are added, so that every HUSB, WIFE and CHIL is answered.
+  void GatherFamilyMembers();
+  // The families of `member` that list `person`, in order (one of the gathered tables).
+  static void FamiliesOf(const std::vector<std::pair<RecNo, RecNo>>& members, RecNo person,
+                         std::vector<RecNo>& out);
   void WriteRepository(RecNo n);
   void WritePlaceholder(const char* prefix, const char* tag, RecNo n, const std::string& why);
 
@@ -84,8 +94,12 @@ class WGedcomExport {
   // An event of a person (vital or other) under its tag.
   void WriteEvent(int level, std::string_view tag, bool vital, WABSEvent& event, std::string_view type);
   void WriteOrdinance(int level, const char* tag, WABSLDSEvent& ordinance, RecNo sealing_family);
+  // An ordinance's status or date, and its temple (TEMP) or place.
+  void WriteOrdinanceDateAndPlace(int level, WABSEvent& ordinance);
   void WriteDate(int level, WABSEvent& event);
-  void WritePlace(int level, WABSEvent& event, bool with_details);
+  // The place; with its details, its note and the citations that are not among the event's.
+  void WritePlace(int level, WABSEvent& event, bool with_details,
+                  const std::vector<std::string>& event_citations = {});
   void WriteNote(int level, const WABSNote* note);
   void WriteCitation(int level, WABSCitation& citation);
   void WriteCitations(int level, int count, const std::function<std::unique_ptr<WABSCitation>(int)>& get);
@@ -96,6 +110,9 @@ class WGedcomExport {
   bool IsKeptIdentifier(RecNo n, const std::string& id);
   // The source record a citation's source is, by its content; 0 when none.
   RecNo SourceRecordOf(WABSSource& source);
+  // The record number a cited source that is no record of the file gets: a record of its own,
+  // written after the file's sources.
+  RecNo ExtraSourceOf(std::unique_ptr<WABSSource> source);
   static uint64_t SourceKey(WABSSource& source);
   bool RepositoryExists(RecNo n);
 
@@ -113,6 +130,11 @@ class WGedcomExport {
   std::vector<XrefKind> xref_kinds_;
   bool sources_indexed_ = false;
   std::unordered_map<uint64_t, RecNo> source_by_key_;
+  std::unordered_map<uint64_t, RecNo> extra_source_by_key_;
+  std::vector<std::unique_ptr<WABSSource>> extra_sources_;  // numbered from SourceCount() + 1
+  // (person, family) pairs from the families' HUSB/WIFE and CHIL, sorted.
+  std::vector<std::pair<RecNo, RecNo>> partners_, children_;
+  std::string export_date_;  // the header's DATE
   std::vector<RecNo> repositories_;  // the repositories found to exist, in order of first asking
   std::unordered_map<RecNo, bool> repository_exists_;
 };

@@ -49,10 +49,11 @@ size_t PlainRunEnd(std::string_view text, size_t from) {
   return i;
 }
 
-// Writes the model text converted to UTF-8 at `out`, controls (line breaks too) as blanks, with
-// a leading "@" doubled; returns the end.  `out` must have room for three bytes a byte of the
-// text, one more for the "@", and three more, as a character's bytes are copied four at a time.
-char* PutModelText(char* out, std::string_view model_text) {
+// Writes the model text converted to UTF-8 at `out`, controls (line breaks too) as blanks, TABs
+// kept when `keep_tabs`, with a leading "@" doubled; returns the end.  `out` must have room for
+// three bytes a byte of the text, one more for the "@", and three more, as a character's bytes
+// are copied four at a time.
+char* PutModelText(char* out, std::string_view model_text, bool keep_tabs = false) {
   const Utf8Table& table = Utf8Of();
   if (!model_text.empty() && model_text.front() == '@') *out++ = '@';
   size_t i = 0;
@@ -63,8 +64,12 @@ char* PutModelText(char* out, std::string_view model_text) {
     out += run - i;
     if (run >= model_text.size()) break;
     const unsigned char c = static_cast<unsigned char>(model_text[run]);
-    std::memcpy(out, table.bytes[c], 4);
-    out += table.length[c];
+    if (c == '\t' && keep_tabs) {
+      *out++ = '\t';
+    } else {
+      std::memcpy(out, table.bytes[c], 4);
+      out += table.length[c];
+    }
     i = run + 1;
   }
   return out;
@@ -154,7 +159,8 @@ void WGedcomWriter::Line(int level, std::string_view tag, std::string_view value
   ModelValue(level, tag, value);
 }
 
-void WGedcomWriter::ModelValue(int level, std::string_view tag, std::string_view model_text, int conc_level) {
+void WGedcomWriter::ModelValue(int level, std::string_view tag, std::string_view model_text, int conc_level,
+                               bool keep_tabs) {
   // Most values fit on their line: they are converted straight into the buffer, and only a
   // value that turns out too long is taken back and cut into CONC lines.
   char* const line = Room(kLevelRoom + tag.size() + ModelTextRoom(model_text) + 4);
@@ -167,7 +173,7 @@ void WGedcomWriter::ModelValue(int level, std::string_view tag, std::string_view
   }
   *p++ = ' ';
   char* const value = p;
-  p = PutModelText(p, model_text);
+  p = PutModelText(p, model_text, keep_tabs);
   if (static_cast<size_t>(p - line) + kLineBreak.size() <= kMaxLineBytes) {
     EndLine(p);
     return;
@@ -185,9 +191,9 @@ void WGedcomWriter::Text(int level, std::string_view tag, std::string_view text)
     size_t end = i;
     while (end < text.size() && text[end] != '\r' && text[end] != '\n') ++end;
     if (first)
-      ModelValue(level, tag, text.substr(i, end - i));
+      ModelValue(level, tag, text.substr(i, end - i), -1, true);
     else
-      ModelValue(level + 1, "CONT", text.substr(i, end - i), level + 1);
+      ModelValue(level + 1, "CONT", text.substr(i, end - i), level + 1, true);
     first = false;
     if (end < text.size() && text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n') ++end;
     i = end + 1;

@@ -13,7 +13,8 @@
 // kMaxLineBytes including its line break: a longer value goes on in CONC lines, and each line
 // break of a multi-line text starts a CONT line.  A value is never cut inside a UTF-8 sequence
 // and, where the text allows, not beside a blank, because many readers (ours too) drop the
-// blanks at both ends of a line.  Control characters become blanks, and a value that begins with
+// blanks at both ends of a line.  Control characters become blanks (but a multi-line text keeps
+// its TABs), and a value that begins with
 // "@" gets it doubled so that it cannot read as a pointer.
 class WGedcomWriter {
  public:
@@ -31,7 +32,8 @@ class WGedcomWriter {
   // "level TAG value" for a one-line value; line breaks in it become blanks.  The value is long
   // only in rare cases; then it goes on in CONC lines.
   void Line(int level, std::string_view tag, std::string_view value = {});
-  // A multi-line text: its first line on the tag's line, each further line in a CONT line.
+  // A multi-line text: its first line on the tag's line, each further line in a CONT line; TABs
+  // are kept.
   void Text(int level, std::string_view tag, std::string_view text);
   // "level TAG @xref@".
   void Pointer(int level, std::string_view tag, std::string_view xref);
@@ -51,8 +53,10 @@ class WGedcomWriter {
 
  private:
   // "level TAG value" for a model text, converted on the way into the buffer.  CONC lines go at
-  // `conc_level` (-1: one below the line; a CONT line's go beside it, at its own level).
-  void ModelValue(int level, std::string_view tag, std::string_view model_text, int conc_level = -1);
+  // `conc_level` (-1: one below the line; a CONT line's go beside it, at its own level).  TABs
+  // stay TABs when `keep_tabs`.
+  void ModelValue(int level, std::string_view tag, std::string_view model_text, int conc_level = -1,
+                  bool keep_tabs = false);
   // Writes the prefix and the UTF-8 value, going on in CONC lines when it is too long.
   void WriteValue(int level, std::string_view tag, std::string_view value, int conc_level = -1);
   // The buffer's end, with room for at least `bytes` more.

@@ -76,6 +76,9 @@ constexpr int kSpouseFamiliesInRecord = 4;
 constexpr int kFlagsAt = 76;
 constexpr int kHusbandAt = 0;
 constexpr int kWifeAt = 4;
+// The family record lists the record positions of its first four children, in their order.
+constexpr int kListedChildrenAt = 8;
+constexpr int kListedChildren = 4;
 // A parent-list holder names its first list slot at 54; a list slot holds ten family slots
 // 5 bytes apart from 8, a spouse-list slot twelve 4 bytes apart from 8.
 constexpr int kParentListAt = 54;
@@ -522,7 +525,15 @@ void WFTWCollection::LinkParentFamily(RecNo individual, int32_t slot) {
   const int32_t husband = SlotInt(slot, kHusbandAt), wife = SlotInt(slot, kWifeAt);
   if (husband > 0) fam_links_->SetHusband(family, IndividualAtPosition(husband));
   if (wife > 0) fam_links_->SetWife(family, IndividualAtPosition(wife));
-  fam_links_->AddChild(family, individual, 0);
+  // A listed child takes its place in the list; the others follow in the order of their numbers.
+  const int32_t position = positions_[static_cast<size_t>(individual) - 1];
+  int32_t order = kListedChildren + static_cast<int32_t>(individual);
+  for (int k = 0; k < kListedChildren; ++k)
+    if (SlotInt(slot, kListedChildrenAt + 4 * k) == position) {
+      order = k + 1;
+      break;
+    }
+  fam_links_->AddChild(family, individual, order);
   ind_links_->AddParentFamily(individual, false, false, 7, 1, family);
 }
 

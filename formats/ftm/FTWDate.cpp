@@ -11,6 +11,12 @@ constexpr int kLastOldStyleYear = 1752;
 
 }  // namespace
 
+const char* WFTWDate::KeywordText(uint32_t word) {
+  if (word == 0x3402) return "Dead";
+  if (word == 0x3C02) return "Unknown";
+  return nullptr;
+}
+
 void WFTWDate::GeneralParts(uint32_t word, int& year, int& month, int& day) {
   const uint32_t w0 = word & 0xFFFF;
   year = static_cast<int>(word >> 16);
@@ -19,6 +25,11 @@ void WFTWDate::GeneralParts(uint32_t word, int& year, int& month, int& day) {
 }
 
 WFTWDate::WFTWDate(uint32_t first_word, uint32_t second_word) {
+  if (IsKeyword(first_word)) {
+    // A word, read as the date parser reads such a text; an unknown one leaves the date invalid.
+    if (const char* word = KeywordText(first_word)) SetText(word);
+    return;
+  }
   const uint32_t w0 = first_word & 0xFFFF;
   const uint32_t w1 = first_word >> 16;
   const uint32_t code = w0 & 7;

@@ -23,6 +23,7 @@ constexpr int kDeathDateAt = 4;
 constexpr int kBirthPlaceAt = 8;
 constexpr int kDeathPlaceAt = 12;
 constexpr int kNoteAt = 20;
+constexpr int kSlotFactsAt = 28;
 constexpr int kCitationAt = 32;
 constexpr int kFlagsAt = 76;
 constexpr int kFactsAt = 124;
@@ -35,6 +36,13 @@ constexpr int kFactListAt = 8;
 constexpr int kFactEntriesAt = 10;
 constexpr int kFactEntryStep = 6;
 constexpr int kFactEntries = 8;
+
+// The record's own fact slot: seven date words from 0 and their text (place) slots from 28,
+// marked 0x49 at 59 (the person's number follows at 60).
+constexpr int kSlotFacts = 7;
+constexpr int kSlotFactTextsAt = 28;
+constexpr int kSlotFactsMarkAt = 59;
+constexpr uint8_t kSlotFactsMark = 0x49;
 
 // A citation-reference slot names the citation text at 52.
 constexpr int kCitationTextAt = 52;
@@ -109,6 +117,7 @@ void WFTWIndividual::LoadFacts() {
       list = collection_.View().I32LE(at);
     }
   }
+  if (facts_.empty()) LoadSlotFacts();
   // Each named fact leaves the table: the last entry takes its place.
   for (int n = 0; n < WFTWCollection::kNamedFactCount; ++n) {
     const int key = collection_.NamedFactKey(static_cast<WFTWCollection::NamedFact>(n));
@@ -124,6 +133,17 @@ void WFTWIndividual::LoadFacts() {
     const uint32_t word = static_cast<uint32_t>(collection_.SlotInt(change.data, kFactDateAt));
     if (collection_.SlotOffset(change.data) != 0 && !WFTWDate::IsNone(word))
       change_date_ = std::make_unique<WFTWDate>(word);
+  }
+}
+
+void WFTWIndividual::LoadSlotFacts() {
+  const int32_t slot = RecordInt(kSlotFactsAt);
+  const uint64_t at = slot > 0 ? collection_.SlotOffset(slot) : 0;
+  if (at == 0 || collection_.View().U8(at + kSlotFactsMarkAt) != kSlotFactsMark) return;
+  for (int k = 0; k < kSlotFacts; ++k) {
+    const uint32_t date = collection_.View().U32LE(at + 4 * static_cast<uint64_t>(k));
+    const int32_t text = collection_.View().I32LE(at + kSlotFactTextsAt + 4 * static_cast<uint64_t>(k));
+    if (!WFTWDate::IsNone(date) || text > 0) facts_.push_back(Fact{0, slot, k + 1});
   }
 }
 
@@ -159,9 +179,16 @@ int WFTWIndividual::EventCount(int kind) {
 }
 
 std::unique_ptr<WABSVitEvent> WFTWIndividual::FactEvent(int kind, const Fact& fact) {
-  if (fact.key == 0) return nullptr;
   const int32_t slot = fact.data;
   auto at = [&](int offset) { return collection_.SlotInt(slot, offset); };
+  if (fact.number > 0) {
+    const int k = fact.number - 1;
+    auto event = std::make_unique<WFTWVitEvent>(collection_, kind, 0, static_cast<uint32_t>(at(4 * k)), 0,
+                                                at(kSlotFactTextsAt + 4 * k), 0);
+    event->SetTypeName("Fact " + std::to_string(fact.number));
+    return event;
+  }
+  if (fact.key == 0) return nullptr;
   return std::make_unique<WFTWVitEvent>(collection_, kind, fact.key, static_cast<uint32_t>(at(kFactDateAt)),
                                         static_cast<uint32_t>(at(kFactSecondDateAt)), at(kFactPlaceAt),
                                         at(kFactCitationAt));

@@ -20,10 +20,13 @@ class WIndLinks;
 // the person's other events.
 class WFTWIndividual : public WABSIndividual {
  public:
-  // One entry of the fact table: the fact's key and the slot of its data.
+  // One entry of the fact table: the fact's key and the slot of its data.  A fact of the
+  // record's own fact slot has no key: `number` (1 to 7) names its place in that slot, `data`
+  // the slot.
   struct Fact {
     int key = 0;
     int32_t data = 0;
+    int number = 0;
   };
 
   WFTWIndividual(WFTWCollection& collection, RecNo n);
@@ -62,6 +65,9 @@ class WFTWIndividual : public WABSIndividual {
  private:
   // Reads the fact table once and takes the named facts out of it.
   void LoadFacts();
+  // The facts of the record's own fact slot (at 28), for records whose fact reference names
+  // no fact list.
+  void LoadSlotFacts();
   // The event of a fact's data slot with the fact's key and the given kind.
   std::unique_ptr<WABSVitEvent> FactEvent(int kind, const Fact& fact);
   int32_t RecordInt(int at) const;

@@ -16,6 +16,7 @@ namespace {
 constexpr uint64_t kNameAt = 86;
 constexpr int kNameUnits = 19;
 constexpr int kNameMoreAt = 24;
+constexpr int kSurnameRangeAt = 82;
 
 constexpr const char* kSuffixes[] = {"I",    "II", "III", "IV", "V",   "VI",   "VII", "VIII", "REV",
                                      "REV.", "SR", "SR.", "DR", "DR.", "M.D.", "JR",  "JR."};
@@ -43,7 +44,7 @@ WFTWName::WFTWName(const WFTWCollection& collection, uint64_t record) {
   std::string text = WFTWText::ToAnsi(units.substr(0, length));
   const int32_t more = view.I32LE(record + kNameMoreAt);
   if (more > 0) text += collection.ReadText(more, true);
-  Split(text);
+  Split(text, view.U16LE(record + kSurnameRangeAt));
 }
 
 void WFTWName::SplitParts(const std::string& text, std::string& given, std::string& surname) {
@@ -76,7 +77,20 @@ void WFTWName::SplitParts(const std::string& text, std::string& given, std::stri
   surname.assign(surname_part);
 }
 
-void WFTWName::Split(const std::string& text) {
+bool WFTWName::SplitAtRange(const std::string& text, uint16_t surname_range) {
+  const size_t start = surname_range & 63, end = (surname_range >> 6) & 63;
+  if (surname_range == 0 || start > end || end >= text.size() || text.find('\\') != std::string::npos)
+    return false;
+  if (start > 0 && text[start - 1] != ' ') return false;
+  const std::string_view whole(text);
+  given_.assign(Trim(whole.substr(0, start)));
+  surname_.assign(whole.substr(start, end - start + 1));
+  suffix_.assign(Trim(whole.substr(end + 1)));
+  return true;
+}
+
+void WFTWName::Split(const std::string& text, uint16_t surname_range) {
+  if (SplitAtRange(text, surname_range)) return;
   SplitParts(text, given_, surname_);
   surname_.erase(std::remove(surname_.begin(), surname_.end(), ','), surname_.end());
 }

@@ -15,16 +15,26 @@
 //   our reader reports every link as natural.
 // - The order of a person's marriages: our reader orders them by their dates.
 // - Control characters (a TAB in a name) are blanks: GEDCOM has no place for them.
-// - Witnesses: GEDCOM's only form is ASSO, which our reader reads as an event of its own, so
-//   they are not written.
-// - LDS ordinances: their type name and description have no GEDCOM place.  A family's
+// - Witnesses: GEDCOM's only form is ASSO (with RELA Witness), which our reader reads as an event
+//   of its own ("Associates"); those events are left out of the comparison.
+// - A vital event's type name: the name of its own tag (Birth under BIRT) is said by the tag, and
+//   our reader gives the events of those tags none.
+// - A vital event's description: the BIRT, CHR, DEAT and BURI lines hold only "Y", so any other
+//   description (of "Y, cause" the cause) goes first in the event's note and reads back there.
+// - LDS ordinances: their type name and description have no GEDCOM place; a temple given as its
+//   code and name ("SLAKE - Salt Lake City, Utah") goes as the code (TEMP).  A family's
 //   sealings: our reader keeps the last one only.
 // - Whether a family was synthesized: a GEDCOM family is a record.
 // - A source's call number goes under its REPO, where our reader does not look for it (the
 //   summary loses it too).
 // - A submitter without a name is written as "Unknown" (GEDCOM wants a name); a file without a
 //   submitter gets one; a web site in the submitter's country row goes to WWW.
-// - Empty lines of notes: our reader keeps none; an empty note is not written.
+// - Empty lines of notes: our reader keeps none; an empty note is not written.  A family without
+//   a note reads back with the note of one of its citations: our reader takes the first NOTE line
+//   anywhere in a family record.
+// - Sources a citation names that are no records of the original (a GEDCOM file's inline
+//   sources, a cited source missing from the file's list) become records after the original's,
+//   so the file read back may have more sources.
 // - A source a reader summarises its own way (RootsMagic: not at all; TMG: by its footnote
 //   template) summarises by the common rule when read back, in the citations too; its fields
 //   (title, author, publication, abbreviation) are compared instead.

@@ -168,7 +168,7 @@ TEST(ExportCli, ExportsAndRefusesWhatItShould) {
       cli + " export " + Quoted(TestDataPath("sample.ged")) + " " + Quoted(dir / "s.ged"), &status);
   EXPECT_EQ(status, 0);
   EXPECT_EQ(printed,
-            "41 individuals, 14 families, 5 sources, 4 repositories written to " + (dir / "s.ged") + "\n");
+            "41 individuals, 14 families, 6 sources, 4 repositories written to " + (dir / "s.ged") + "\n");
   EXPECT_EQ(ReadFile(dir / "s.ged").rfind("0 HEAD\r\n", 0), 0u);
   // Over its own file, even through another name.
   RunCommand(cli + " export " + Quoted(dir / "s.ged") + " " + Quoted(dir / "./s.ged") + " 2>/dev/null",

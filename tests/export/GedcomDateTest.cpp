@@ -74,6 +74,8 @@ std::vector<DateCase> Cases() {
       {Text("abt. 1850"), "ABT 1850", "Abt 1850"},
       {Text("CIRCA 1850"), "(CIRCA 1850)", "(CIRCA 1850)"},
       {Text("CIR 1850"), "ABT 1850", "Abt 1850"},
+      {Text("ABT 664 BC"), "ABT 664 B.C.", "ABT 664 B.C."},
+      {Text("BET 12 BCE AND 9 BCE"), "BET 12 B.C. AND 9 B.C.", "BET 12 B.C. AND 9 B.C."},
       {Text("BET 1850 TO 1860"), "BET 1850 AND 1860", "Bet 1850 and 1860"},
       {Text("INT 1850"), "1850", "1850"},
       {Text("10 MAR 1750 1751"), "10 MAR 1750/51", "10 Mar 1750/51"},

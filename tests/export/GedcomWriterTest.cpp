@@ -99,6 +99,7 @@ TEST(GedcomWriter, ValuesAreCleanUtf8) {
     w.Line(1, "EMAIL", "a@b.org");
     w.Line(1, "TITL", "tab\there\r\nbreak");
     w.Text(1, "NOTE", "first\n\nthird\r\n");
+    w.Text(1, "NOTE", "col 1\tcol 2\ncol\t3\x01");  // a note keeps its TABs
     w.Pointer(1, "FAMC", "F2");
     w.Record("I1", "INDI");
     w.Line(1, "BIRT");
@@ -109,6 +110,7 @@ TEST(GedcomWriter, ValuesAreCleanUtf8) {
             "1 EMAIL a@b.org\r\n"
             "1 TITL tab here  break\r\n"
             "1 NOTE first\r\n2 CONT\r\n2 CONT third\r\n"
+            "1 NOTE col 1\tcol 2\r\n2 CONT col\t3 \r\n"
             "1 FAMC @F2@\r\n"
             "0 @I1@ INDI\r\n"
             "1 BIRT\r\n");

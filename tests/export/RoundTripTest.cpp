@@ -5,6 +5,8 @@
 
 #include <filesystem>
 #include <functional>
+#include <iostream>
+#include <cstdlib>
 #include <memory>
 #include <string>
 
@@ -133,6 +135,19 @@ INSTANTIATE_TEST_SUITE_P(Fixtures, RoundTrip, ::testing::ValuesIn(kFixtures),
                            return std::string(info.param.name);
                          });
 
+// With ROUNDTRIP_FIXTURE_DIR set, writes every fixture into a folder of its name there and
+// prints the paths, for checks by hand (bench/gramps_import.sh).
+TEST(RoundTripFixtures, WrittenWhereAsked) {
+  const char* target = std::getenv("ROUNDTRIP_FIXTURE_DIR");
+  if (!target) GTEST_SKIP() << "ROUNDTRIP_FIXTURE_DIR is not set";
+  for (const Fixture& fixture : kFixtures) {
+    const std::string dir = std::string(target) + "/" + fixture.name;
+    fs::create_directories(dir);
+    const std::string path = fixture.make(dir);
+    if (!path.empty()) std::cout << path << "\n";
+  }
+}
+
 // A collection of no particular kind, with what the GEDCOM reader never produces: names with
 // prefix and suffix parts, events whose type names GEDCOM knows under other tags or not at
 // all, dates of every qualifier, long and multi-line notes, ordinances with status words,
@@ -158,13 +173,21 @@ class MemRoundTrip : public ::testing::Test {
     mem_.Person(father_).id = "12";
     mem_.Person(father_).afn = "AB12-CD3";
     mem_.Person(father_).change_date = "2 MAR 2004";
-    mem_.Person(father_).note = {"First line of the note.", std::string(600, 'x') + " end", "Ünïcödé: café"};
+    mem_.Person(father_).note = {"First line of the note.", std::string(600, 'x') + " end", "Ünïcödé: café",
+                                 "col 1\tcol 2"};
     MemEventData& birth = mem_.AddEvent(father_, evBirth, "ABT 1821", "Whitby, Yorkshire");
+    birth.type_name = "Birth";
     birth.citations.push_back(MemCitationData{"folio 14", {"A citation note."}, s1});
+    // The place holds the event's citation again, as some readers give it, and one of its own.
+    birth.place->citations = {birth.citations[0], MemCitationData{"map 3", {}, s1}};
     birth.note = {"Born at sea?"};
     mem_.AddEvent(father_, evDeath, "BET 1880 AND 1890").description = "Bronchitis";
-    mem_.AddEvent(father_, evChristening, "11 FEB 1821");
-    mem_.AddEvent(father_, evBurial, "UNKNOWN");
+    MemEventData& christening = mem_.AddEvent(father_, evChristening, "11 FEB 1821");
+    christening.type_name = "Baptised at home";
+    christening.description = "Y";
+    MemEventData& burial = mem_.AddEvent(father_, evBurial, "UNKNOWN");
+    burial.description = "Ye Burying Yard";
+    burial.note = {"Beside his father."};
     auto other = [&](const char* type, const char* date, const char* description) {
       MemEventData& e = mem_.AddEvent(father_, evOther, date);
       e.type_name = type;
@@ -179,13 +202,15 @@ class MemRoundTrip : public ::testing::Test {
     other("Census", "10 MAR 1750/51", "");
     other("Event", "FROM 1850", "");
     other("Graduation", "JAN 1840", "");
+    other("Residence", "ABT 664 BC", "");
     MemEventData& baptism = mem_.AddEvent(father_, evLDSBaptism, "COMPLETED");
     baptism.place = MemPlaceData{"SLAKE", {}, {}};
-    mem_.AddEvent(father_, evEndowment, "9 SEP 1977", "Salt Lake City, Utah");
+    mem_.AddEvent(father_, evEndowment, "DNS/CAN", "SLAKE - Salt Lake City, Utah");
     mem_.AddCitation(father_, "Burials 1889, entry 1740", s1);
     mem_.AddCitation(father_, "A note in the margin", 0);
 
     mother_ = mem_.AddPerson("Ellen", "Harker", 'F');
+    mem_.AddEvent(mother_, evBirth).description = "Y, at home";  // a GEDCOM file's "Y" with a cause
     RecNo unnamed = mem_.AddNamelessPerson('X');
     child_ = mem_.AddPerson("J", "", 'M');
     family_ = mem_.AddFamily(father_, mother_, "19 MAY 1845", "St Mary's, Whitby");
@@ -220,19 +245,116 @@ TEST_F(MemRoundTrip, ReadsBackWhatTheCollectionAnswers) {
   EXPECT_NE(text.find("1 FAMC @F1@\r\n2 PEDI adopted\r\n"), std::string::npos);
   EXPECT_NE(text.find("2 PEDI step\r\n"), std::string::npos);
   EXPECT_NE(text.find("1 REFN REF-7\r\n1 REFN 12\r\n2 TYPE RIN\r\n"), std::string::npos);
-  EXPECT_NE(text.find("1 BAPL\r\n2 STAT COMPLETED\r\n2 TEMP SLAKE\r\n"), std::string::npos);
+  // A status goes to STAT with the date it was set (the export's day); a temple by its code.
+  EXPECT_NE(text.find("1 BAPL\r\n2 STAT COMPLETED\r\n3 DATE "), std::string::npos);
+  EXPECT_NE(text.find("\r\n2 TEMP SLAKE\r\n1 ENDL\r\n2 STAT DNS/CAN\r\n3 DATE "), std::string::npos);
+  EXPECT_NE(text.find("\r\n2 TEMP SLAKE\r\n1 REFN"), std::string::npos);
   EXPECT_NE(text.find("1 NAME Thomas Henry /Marwick/ Jr.\r\n2 NPFX Dr.\r\n"), std::string::npos);
   EXPECT_NE(text.find("1 OCCU Master mariner\r\n2 DATE FROM 1850 TO 1860\r\n"), std::string::npos);
   EXPECT_NE(text.find("1 EVEN Harbour master\r\n2 TYPE occupation\r\n"), std::string::npos);
   EXPECT_NE(text.find("1 EVEN\r\n2 TYPE Divorce\r\n"), std::string::npos);
   EXPECT_NE(text.find("1 EVEN\r\n2 TYPE Ordination\r\n"), std::string::npos);
-  EXPECT_NE(text.find("1 DEAT\r\n2 DATE BET 1880 AND 1890\r\n2 CAUS Bronchitis\r\n"), std::string::npos);
-  EXPECT_NE(text.find("2 DATE (UNKNOWN)\r\n"), std::string::npos);
-  // Both sealings are written; our reader keeps the last.
-  EXPECT_NE(text.find("1 SLGS\r\n2 DATE 1 JAN 1900\r\n1 SLGS\r\n2 STAT DNS\r\n2 TEMP LANGE\r\n"),
+  // A vital event's line holds Y; any other description is a note, never a cause.  Only a type
+  // name that is not the tag's own goes to TYPE.
+  EXPECT_NE(text.find("1 DEAT\r\n2 DATE BET 1880 AND 1890\r\n2 NOTE Bronchitis\r\n"), std::string::npos);
+  EXPECT_NE(text.find("1 CHR Y\r\n2 TYPE Baptised at home\r\n2 DATE 11 FEB 1821\r\n"), std::string::npos);
+  EXPECT_NE(text.find("1 BURI\r\n2 DATE (UNKNOWN)\r\n2 NOTE Ye Burying Yard\r\n3 CONT Beside his father.\r\n"),
             std::string::npos);
+  EXPECT_NE(text.find("1 BIRT Y\r\n2 NOTE at home\r\n"), std::string::npos);
+  EXPECT_EQ(text.find("CAUS"), std::string::npos);
+  EXPECT_EQ(text.find("2 TYPE Birth"), std::string::npos);
+  // The event's citation goes under the event only; the place keeps its own.
+  EXPECT_NE(text.find("1 BIRT\r\n2 DATE ABT 1821\r\n2 PLAC Whitby, Yorkshire\r\n3 SOUR @S1@\r\n4 PAGE map 3\r\n"
+                      "2 NOTE Born at sea?\r\n2 SOUR @S1@\r\n3 PAGE folio 14\r\n"),
+            std::string::npos);
+  EXPECT_NE(text.find("1 RESI\r\n2 DATE ABT 664 B.C.\r\n"), std::string::npos);
+  EXPECT_NE(text.find("2 CONT col 1\tcol 2\r\n"), std::string::npos);
+  // No empty NOTE stands in a family without a note.
+  EXPECT_EQ(text.find("1 NOTE\r\n"), std::string::npos);
+  // Both sealings are written; our reader keeps the last.
+  EXPECT_NE(text.find("1 SLGS\r\n2 DATE 1 JAN 1900\r\n1 SLGS\r\n2 STAT DNS\r\n3 DATE "), std::string::npos);
+  EXPECT_NE(text.find("\r\n2 TEMP LANGE\r\n"), std::string::npos);
   // A citation without a source names what it has as the source.
   EXPECT_NE(text.find("1 SOUR A note in the margin\r\n"), std::string::npos);
+}
+
+TEST(ExportWitnesses, EachWitnessIsAnAssociationWithThePrincipals) {
+  TempDir dir;
+  std::unique_ptr<WABSCollection> tmg = Open(WriteFamilyProject(dir.path()));
+  ASSERT_TRUE(tmg);
+  int witnesses = 0;
+  for (RecNo n = 1; n <= tmg->IndividualCount(); ++n) witnesses += tmg->GetIndividual(n)->WitnessCount();
+  ASSERT_GT(witnesses, 0) << "the fixture has witnesses";
+  std::unique_ptr<WABSCollection> back = ExportAndReadBack(*tmg, dir);
+  const std::string text = ReadFile(dir / "export.ged");
+  int associations = 0;
+  for (size_t at = text.find("\r\n1 ASSO @I"); at != std::string::npos; at = text.find("\r\n1 ASSO @I", at + 1)) {
+    ++associations;
+    EXPECT_EQ(text.compare(text.find("\r\n", at + 2), 16, "\r\n2 RELA Witness"), 0);
+  }
+  // One for each principal of each witnessed event.
+  EXPECT_GE(associations, witnesses);
+}
+
+// A reader whose citations name a source its list lacks (the last source stays out of the count).
+class HiddenSourceCollection : public MemCollection {
+ public:
+  int SourceCount() override { return MemCollection::SourceCount() - 1; }
+};
+
+TEST(ExportSources, ACitedSourceTheFileLacksGetsARecord) {
+  HiddenSourceCollection mem;
+  mem.AddSource("Listed register");
+  const RecNo hidden = mem.AddSource("Letters of Ann Lee");
+  mem.Source(hidden).author = "Ann Lee";
+  mem.Source(hidden).note = {"Kept by her niece."};
+  const RecNo ann = mem.AddPerson("Ann", "Lee", 'F');
+  mem.AddCitation(ann, "letter 4", hidden);
+  mem.AddCitation(ann, "letter 9", hidden);
+  mem.AddCitation(ann, "", 1).note = {"In the listed one."};
+  mem.AddEvent(ann, evBirth, "1800").citations.push_back(MemCitationData{"letter 1", {}, hidden});
+  TempDir dir;
+  std::unique_ptr<WABSCollection> back = ExportAndReadBack(mem, dir);
+  const std::string text = ReadFile(dir / "export.ged");
+  // One record for it, after the file's own, with its note; the citations point at it.
+  EXPECT_NE(text.find("1 SOUR @S2@\r\n2 PAGE letter 4\r\n1 SOUR @S2@\r\n2 PAGE letter 9\r\n"), std::string::npos);
+  EXPECT_NE(text.find("2 SOUR @S2@\r\n3 PAGE letter 1\r\n"), std::string::npos);
+  EXPECT_NE(text.find("0 @S2@ SOUR\r\n1 AUTH Ann Lee\r\n1 TITL Letters of Ann Lee\r\n1 NOTE Kept by her niece.\r\n"),
+            std::string::npos);
+  EXPECT_EQ(text.find("0 @S3@"), std::string::npos);
+  EXPECT_EQ(back->SourceCount(), 2);
+  const std::vector<std::string> differences = CompareDumps(mem, *back);
+  EXPECT_TRUE(differences.empty()) << Joined(differences);
+}
+
+// A reader whose family lists partners and children that do not list the family.
+TEST(ExportLinks, EveryPartnerAndChildListsItsFamily) {
+  MemCollection mem;
+  const RecNo husband = mem.AddPerson("Tom", "Ash", 'M'), wife = mem.AddPerson("Ann", "Oak", 'F');
+  const RecNo child = mem.AddPerson("Kit", "Ash", 'M');
+  const RecNo engaged = mem.AddFamily(husband, wife);
+  const RecNo married = mem.AddFamily(husband, wife, "1850");
+  mem.AddChild(married, child);
+  mem.Person(husband).spouse_families = {married};  // the engagement is left out
+  mem.Person(wife).spouse_families = {};
+  mem.Person(child).parent_families.clear();
+  TempDir dir;
+  std::unique_ptr<WABSCollection> back = ExportAndReadBack(mem, dir);
+  const std::string text = ReadFile(dir / "export.ged");
+  const std::string f1 = "@F" + std::to_string(engaged) + "@", f2 = "@F" + std::to_string(married) + "@";
+  EXPECT_NE(text.find("1 SEX M\r\n1 FAMS " + f2 + "\r\n1 FAMS " + f1 + "\r\n"), std::string::npos);
+  EXPECT_NE(text.find("1 SEX F\r\n1 FAMS " + f1 + "\r\n1 FAMS " + f2 + "\r\n"), std::string::npos);
+  EXPECT_NE(text.find("1 SEX M\r\n1 FAMC " + f2 + "\r\n"), std::string::npos);
+  // Each family once a person: the husband's and the wife's lines.
+  auto count = [&](const std::string& line) {
+    int n = 0;
+    for (size_t at = text.find(line); at != std::string::npos; at = text.find(line, at + 1)) ++n;
+    return n;
+  };
+  EXPECT_EQ(count("1 FAMS " + f2 + "\r\n"), 2);
+  EXPECT_EQ(count("1 FAMC " + f2 + "\r\n"), 1);
+  EXPECT_EQ(back->GetIndividual(child)->ParentFamilyCount(), 1);
+  EXPECT_EQ(back->GetIndividual(wife)->SpouseFamilyCount(), 2);
 }
 
 TEST_F(MemRoundTrip, ChildrenKeepTheirOrderWhateverTheRecordOrder) {
@@ -268,7 +390,8 @@ TEST(CorpusRoundTrip, KeepsPeopleFamiliesAndLinks) {
     ++files;
     ASSERT_EQ(back->IndividualCount(), original->IndividualCount());
     ASSERT_EQ(back->FamilyCount(), original->FamilyCount());
-    ASSERT_EQ(back->SourceCount(), original->SourceCount());
+    // Inline sources become records after the file's own.
+    ASSERT_GE(back->SourceCount(), original->SourceCount());
     int differences = 0;
     for (RecNo n = 1; n <= original->IndividualCount(); ++n) {
       auto a = original->GetIndividual(n), b = back->GetIndividual(n);

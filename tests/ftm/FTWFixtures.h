@@ -9,7 +9,10 @@
 // long notes, sources with citations on people, facts and families, a second marriage, a
 // man with six wives (more than the record holds), a child with a second parent family,
 // empty record positions, a family whose husband is absent from the table and one whose
-// husband lies beyond it.
+// husband lies beyond it.  From what real files hold: the date words "Dead" and "Unknown" (and a
+// word of that kind without a text), names whose record says where their surname is, facts in
+// the record's own fact slot, and families listing their first children in an order of their
+// own.
 // EmptyFixture: a file without people, families, notes or sources.
 // ExtensionFixture: a file of more than 109 allocation-table pages whose tables lie in the
 // blocks only the extension chain's pages reach, with interleaved chains, free blocks, a
@@ -79,7 +82,7 @@ inline ftw::Description FamilyFixture() {
   const uint32_t kNoDate = 2;  // 02 00 00 00: a date word without a date
 
   std::vector<Person>& p = d.people;
-  p.resize(41);
+  p.resize(45);
   // 1: old-style dates on every event, the named facts among the others.
   p[0] = P("Josiah \\Ashford\\", 'M');
   p[0].birth = DateWord(10, 2, 1700);
@@ -240,6 +243,25 @@ inline ftw::Description FamilyFixture() {
   p[39].parents = 16;
   p[40] = P("Dr Ward", 'M');
   p[40].death = DateWord(11, 11, 1811, 2);
+  // The record says where the surname is: characters 14 to 20, the suffix after it.
+  p[41] = P("Thomas Albert Stewart,Jr", 'M');
+  p[41].surname_range = 14 | (20 << 6);
+  p[41].birth = ftw::kUnknownWord;
+  p[41].death = ftw::kDeadWord;
+  p[41].facts = {Ft("Occupation", 0x2802, "Clerk"), Ft("Residence", ftw::kUnknownWord, "Greenock")};
+  p[41].spouses = {17};
+  // A surname of two words; facts in the record's own slot only.
+  p[42] = P("Ian Mc Dowell", 'M');
+  p[42].surname_range = 4 | (12 << 6);
+  p[42].slot_facts = {{1, DateWord(0, 0, 1850), "Farmer"}, {2, 0, ""}, {3, ftw::kDeadWord, "Paisley"}};
+  p[42].parents = 17;
+  // A range the name's backslashes overrule, and one that does not begin a word.
+  p[43] = P("Anna Maria \\Berg\\", 'F');
+  p[43].surname_range = 0 | (3 << 6);
+  p[43].parents = 17;
+  p[44] = P("Peter VanDuker", 'M');
+  p[44].surname_range = 9 | (13 << 6);
+  p[44].parents = 17;
 
   d.families = {F(1, 2, DateWord(5, 6, 1724), "Salem, Essex, Massachusetts"),
                 F(3, 7, DateWord(12, 1, 1751), "Salem"),
@@ -256,7 +278,11 @@ inline ftw::Description FamilyFixture() {
                 F(32, 33, 0, "Andover"),
                 F(5, 34, DateWord(1, 1, 1760), ""),
                 F(99, 36, kNoDate, "Concord"),
-                F(38, 39, 0, "")};
+                F(38, 39, 0, ""),
+                F(42, 0, ftw::kUnknownWord, "")};
+  // The first children in the program's order; the others follow by their numbers.
+  d.families[1].listed_children = {11, 9, 39, 10};
+  d.families[16].listed_children = {45, 43};
   d.families[0].note = "Married by the Reverend Nicholas Noyes.";
   d.families[0].citations = {{"Intentions published", "page 88", 2}};
   d.families[1].citations = {{"", "vol. 2, p. 301", 2}, {"Copied 1911", "vol. 3", 2}};

@@ -61,6 +61,26 @@ TEST(FTWDate, QualifiersRangesAndOldStyleYears) {
   EXPECT_FALSE(WFTWDate::IsNone(DateWord(0, 0, 1900, 2)));
 }
 
+TEST(FTWDate, WordsWithBit13AreDateTextsOrNoDate) {
+  // "Dead" and "Unknown" read as the date parser reads those texts, never as a month.
+  for (const auto& [word, text] : {std::pair{ftw::kDeadWord, "Dead"}, std::pair{ftw::kUnknownWord, "Unknown"}}) {
+    WFTWDate date(word);
+    EXPECT_FALSE(WFTWDate::IsNone(word)) << text;
+    EXPECT_EQ(date.GetDisplayText(), WDate(text).GetDisplayText()) << text;
+    EXPECT_EQ(date.IsStandard(), WDate(text).IsStandard()) << text;
+    EXPECT_EQ(date.Year(), 0) << text;
+    EXPECT_EQ(date.Month(), 0) << text;
+  }
+  // Any other such word is no date, whatever else it holds.
+  for (uint32_t word : {0x2002u, 0x2802u, DateWord(5, 10, 1900) | 0x2000u, DateWord(1, 1, 1800, 6) | 0x2000u}) {
+    EXPECT_TRUE(WFTWDate::IsNone(word)) << word;
+    EXPECT_FALSE(WFTWDate(word).IsValid()) << word;
+  }
+  // In a range of two years the bit belongs to the second year.
+  EXPECT_FALSE(WFTWDate::IsNone(ftw::YearRangeWord(1779, 1781)));
+  EXPECT_EQ(DateText(ftw::YearRangeWord(1779, 1781)), "Bet 1779 and 1781");
+}
+
 struct NameCase {
   const char* text;
   const char* given;
@@ -91,10 +111,41 @@ TEST(FTWName, SplitsEveryForm) {
     EXPECT_EQ(name.GetGivenNames(), c.given) << c.text;
     EXPECT_EQ(name.GetSurname(), c.surname) << c.text;
   }
+  // Every split of the text alone leaves the suffix empty.
+  EXPECT_EQ(WFTWName("Robert Hale Jr").GetSuffix(), "");
   // A long run of suffixes ends without using the stack.
   std::string many = "Henry Tudor";
   for (int k = 0; k < 200000; ++k) many += " Jr";
   EXPECT_EQ(WFTWName(many).GetSurname(), "Tudor");
+}
+
+struct RangeCase {
+  const char* text;
+  int start, end;  // the surname's first and last character, as the record gives them
+  const char* given;
+  const char* surname;
+  const char* suffix;
+};
+
+TEST(FTWName, TheRecordsSurnameRangeWinsWhereItFits) {
+  const RangeCase cases[] = {
+      {"Thomas Albert Stewart,Jr", 14, 20, "Thomas Albert", "Stewart", ",Jr"},
+      {"Ian Mc Dowell", 4, 12, "Ian", "Mc Dowell", ""},
+      {"Karel VAN DUKER Sr", 6, 14, "Karel", "VAN DUKER", "Sr"},
+      {"Cher", 0, 3, "", "Cher", ""},
+      // Where the range does not fit, the name splits as without it.
+      {"Anna Maria \\Berg\\", 0, 3, "Anna Maria", "Berg", ""},  // backslashes decide
+      {"Peter VanDuker", 9, 13, "Peter", "VanDuker", ""},         // not the start of a word
+      {"Peter Smith", 6, 11, "Peter", "Smith", ""},               // beyond the text
+      {"Peter Smith", 8, 7, "Peter", "Smith", ""},                // backwards
+      {"Peter Smith Jr", 0, 0, "Peter Jr", "Smith", ""},          // no range
+  };
+  for (const RangeCase& c : cases) {
+    WFTWName name(c.text, static_cast<uint16_t>(c.start | (c.end << 6)));
+    EXPECT_EQ(name.GetGivenNames(), c.given) << c.text;
+    EXPECT_EQ(name.GetSurname(), c.surname) << c.text;
+    EXPECT_EQ(name.GetSuffix(), c.suffix) << c.text;
+  }
 }
 
 TEST(FTWText, ConvertsToWindows1252) {
@@ -151,11 +202,11 @@ WFTWCollection* FTWFamilyFile::collection_ = nullptr;
 // FindIndividual, and the answers for events and facts a person does not have.
 TEST_F(FTWFamilyFile, LookupBounds) {
   EXPECT_EQ(C().GetIndividual(0), nullptr);
-  EXPECT_EQ(C().GetIndividual(40), nullptr);
-  EXPECT_NE(C().GetIndividual(39), nullptr);
+  EXPECT_EQ(C().GetIndividual(44), nullptr);
+  EXPECT_NE(C().GetIndividual(43), nullptr);
   EXPECT_EQ(C().GetFamily(0), nullptr);
-  EXPECT_NE(C().GetFamily(16), nullptr);
-  EXPECT_EQ(C().GetFamily(17), nullptr);  // no family beyond the count
+  EXPECT_NE(C().GetFamily(17), nullptr);
+  EXPECT_EQ(C().GetFamily(18), nullptr);  // no family beyond the count
   EXPECT_EQ(C().GetSource(6), nullptr);
   ASSERT_NE(C().GetSource(0), nullptr);
   EXPECT_EQ(C().GetSource(0)->GetTitle(), "");
@@ -185,7 +236,8 @@ TEST_F(FTWFamilyFile, FindIndividualTakesARecordPosition) {
   EXPECT_EQ(C().FindIndividual("6"), 5);
   EXPECT_EQ(Person(5)->GetID(), "5");
   EXPECT_EQ(C().FindIndividual("41"), 39);
-  EXPECT_EQ(C().FindIndividual("42"), 0);
+  EXPECT_EQ(C().FindIndividual("42"), 40);
+  EXPECT_EQ(C().FindIndividual("46"), 0);
   EXPECT_EQ(C().FindIndividual("0"), 0);
   EXPECT_EQ(C().FindIndividual("x1"), 0);
   EXPECT_EQ(C().FindIndividual(""), 0);
@@ -213,6 +265,57 @@ TEST_F(FTWFamilyFile, FactNamesAndTheOrderOfOtherEvents) {
   ASSERT_NE(c, nullptr);
   EXPECT_EQ(OtherEventTypes(*c->GetIndividual(1)), (std::vector<std::string>{"A", "B", "C"}));
   EXPECT_EQ(OtherEventTypes(*c->GetIndividual(2)), (std::vector<std::string>{"C", "A", "B"}));
+}
+
+TEST_F(FTWFamilyFile, KeywordDatesOnEventsFactsAndFamilies) {
+  auto stewart = Person(40);
+  ASSERT_NE(stewart, nullptr);
+  EXPECT_EQ(stewart->GetEvent(evBirth, 1)->GetDateText(), WDate("Unknown").GetDisplayText());
+  EXPECT_EQ(stewart->GetEvent(evDeath, 1)->GetDateText(), WDate("Dead").GetDisplayText());
+  ASSERT_EQ(stewart->EventCount(evOther), 2);
+  auto clerk = stewart->GetEvent(evOther, 1);
+  EXPECT_EQ(clerk->GetPlaceText(), "Clerk");
+  EXPECT_EQ(clerk->GetDate(), nullptr);  // a keyword word without a text is no date
+  EXPECT_EQ(stewart->GetEvent(evOther, 2)->GetDateText(), WDate("Unknown").GetDisplayText());
+  EXPECT_EQ(C().GetFamily(17)->GetDateText(), WDate("Unknown").GetDisplayText());
+  auto name = stewart->GetName();
+  EXPECT_EQ(name->GetGivenNames(), "Thomas Albert");
+  EXPECT_EQ(name->GetSurname(), "Stewart");
+  EXPECT_EQ(name->GetSuffix(), ",Jr");
+}
+
+TEST_F(FTWFamilyFile, FactsOfTheRecordsOwnSlot) {
+  // Its fact reference names a slot without a fact list: the facts stand in the slot at 28.
+  auto ian = Person(41);
+  ASSERT_NE(ian, nullptr);
+  EXPECT_EQ(ian->GetName()->GetSurname(), "Mc Dowell");
+  EXPECT_EQ(OtherEventTypes(*ian), (std::vector<std::string>{"Fact 1", "Fact 3"}));
+  auto farmer = ian->GetEvent(evOther, 1);
+  EXPECT_EQ(farmer->GetDateText(), "1850");
+  EXPECT_EQ(farmer->GetPlaceText(), "Farmer");
+  auto third = ian->GetEvent(evOther, 2);
+  EXPECT_EQ(third->GetDateText(), WDate("Dead").GetDisplayText());
+  EXPECT_EQ(third->GetPlaceText(), "Paisley");
+  EXPECT_EQ(ian->GetEvent(evOther, 3), nullptr);
+  EXPECT_EQ(ian->EventCount(evChristening), 0);
+  // A person with a fact list does not look there.
+  EXPECT_EQ(OtherEventTypes(*Person(40)), (std::vector<std::string>{"Occupation", "Residence"}));
+}
+
+TEST_F(FTWFamilyFile, ListedChildrenComeFirstInTheirOrder) {
+  // Positions as the family records list them; the other children follow by number.
+  auto positions = [&](RecNo f) {
+    auto family = C().GetFamily(f);
+    family->OrderChildren();
+    std::vector<RecNo> children;
+    for (int i = 1; i <= family->ChildCount(); ++i) children.push_back(family->GetChild(i));
+    return children;
+  };
+  auto at = [&](const char* position) { return C().FindIndividual(position); };
+  EXPECT_EQ(positions(2), (std::vector<RecNo>{at("11"), at("9"), at("39"), at("10"), at("31")}));
+  EXPECT_EQ(positions(17), (std::vector<RecNo>{at("45"), at("43"), at("44")}));
+  // A family without a list keeps the order of numbers.
+  EXPECT_EQ(positions(6), (std::vector<RecNo>{at("28"), at("29"), at("30")}));
 }
 
 TEST_F(FTWFamilyFile, SubmitterComesFromTheEighthSlotOfItsChain) {

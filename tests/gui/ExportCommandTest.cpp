@@ -74,7 +74,7 @@ class ExportCommandTest : public QObject {
     QVERIFY(form_->ExportCommand()->ExportTo(Path("sample-export.ged")));
     QCOMPARE(told_.size(), 1);
     QVERIFY2(told_[0].startsWith(
-                 QStringLiteral("Exported 41 individuals, 14 families, 5 sources and 4 repositories to")),
+                 QStringLiteral("Exported 41 individuals, 14 families, 6 sources and 4 repositories to")),
              qPrintable(told_[0]));
     QVERIFY(told_[0].endsWith(Path("sample-export.ged")));
     QVERIFY(ReadFile(Path("sample-export.ged").toStdString()).rfind("0 HEAD\r\n", 0) == 0);

@@ -266,6 +266,8 @@ Image Write(const Description& d) {
     const int slot = image.family_slots[k];
     slots.I32(slot, 0, f.husband);
     slots.I32(slot, 4, f.wife);
+    for (size_t i = 0; i < f.listed_children.size() && i < 4; ++i)
+      slots.I32(slot, 8 + 4 * static_cast<int>(i), f.listed_children[i]);
     slots.I32(slot, 24, static_cast<int32_t>(f.date));
     slots.I32(slot, 36, slots.Text(Utf16(f.place)));
     slots.I32(slot, 44, note_reference(f.note));
@@ -348,6 +350,24 @@ Image Write(const Description& d) {
           slots.I32(list, 12 + 6 * static_cast<int>(i % 8), data);
         }
       }
+      if (!p.slot_facts.empty()) {
+        layout.slot_facts = slots.New();
+        for (const SlotFact& f : p.slot_facts) {
+          const int k = std::clamp(f.number, 1, 7) - 1;
+          slots.I32(layout.slot_facts, 4 * k, static_cast<int32_t>(f.date));
+          slots.I32(layout.slot_facts, 28 + 4 * k, slots.Text(Utf16(f.text)));
+        }
+        slots.U8(layout.slot_facts, 59, 0x49);
+        slots.I32(layout.slot_facts, 60, layout.position);
+        if (layout.facts_reference == 0) {
+          layout.facts_reference = slots.New();
+          slots.I32(layout.facts_reference, 0, static_cast<int32_t>(DateWord(1, 1, 2001)));
+          slots.I32(layout.facts_reference, 4, slots.Text(Utf16("ID" + std::to_string(layout.position))));
+          slots.U8(layout.facts_reference, 59, 0xC7);
+        }
+      }
+      Put32(record, 28, static_cast<uint32_t>(layout.slot_facts));
+      Put16(record, 82, p.surname_range);
       Put32(record, 124, static_cast<uint32_t>(layout.facts_reference));
       const uint8_t flags = p.flags != 0 ? p.flags : p.sex == 'M' ? 0x20 : p.sex == 'F' ? 0x40 : 0x80;
       record[76] = static_cast<char>(flags);

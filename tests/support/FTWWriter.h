@@ -30,6 +30,16 @@ uint32_t DateWord(int day, int month, int year, int code = 2);
 uint32_t YearRangeWord(int from, int to);
 // An estimated year (code 5).
 uint32_t EstimatedWord(int year);
+// The words the program keeps for the date texts "Dead" and "Unknown" (bit 13 set).
+constexpr uint32_t kDeadWord = 0x3402;
+constexpr uint32_t kUnknownWord = 0x3C02;
+
+// A fact of the record's own fact slot (at 28): "Fact 1" to "Fact 7" by its place there.
+struct SlotFact {
+  int number = 1;  // 1 to 7
+  uint32_t date = 0;
+  std::string text;
+};
 
 struct CitationItem {
   std::string note;
@@ -55,6 +65,11 @@ struct Person {
   uint32_t birth2 = 0, death2 = 0;  // second words of ranges of two full dates
   std::string birth_place, death_place;
   std::vector<Fact> facts;  // in the order of the fact list
+  // Facts in the record's own slot; with no `facts`, the fact reference names a slot that holds
+  // no fact list (type 0xC7, a date word and an identifier text), as the program writes it.
+  std::vector<SlotFact> slot_facts;
+  // The uint16 at 82: the surname's first (low 6 bits) and last character (next 6 bits).
+  uint16_t surname_range = 0;
   std::string note;
   std::vector<CitationItem> citations;
   int parents = 0;                // family of the first parents
@@ -64,6 +79,7 @@ struct Person {
 
 struct Family {
   int husband = 0, wife = 0;  // record positions; 0 for none
+  std::vector<int> listed_children;  // record positions at 8 to 20 (up to four)
   uint32_t date = 0;
   std::string place;
   std::string note;
@@ -109,6 +125,7 @@ struct PersonLayout {
   int citation_reference = 0;     // slot at 32
   int citation_text = 0;
   int name_more = 0;  // slot at 24
+  int slot_facts = 0;  // slot at 28
   int birth_place = 0;
 };
 
