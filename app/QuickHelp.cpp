@@ -44,6 +44,21 @@ const HelpItem kItems[WQuickHelp::kItemCount] = {
      "Individual is displayed in the top left section of the tab.  To the right are the parents and "
      "Spouse(s) below.  Children are sorted by birth date.\r\n\r\n"
      "Double clicking with the left mouse button on any name will move to that individual."},
+    {WOptions::IH5, "Pedigree Tab",
+     "The Pedigree Tab displays the Active Individual at the left and four generations of ancestors "
+     "to the right: father above, mother below, each through the first family the individual is a "
+     "child of.  A name shown a second time carries, in brackets, the number of the box where it "
+     "stands first.\r\n\r\n"
+     "Clicking a box moves to that individual.  The arrow keys move between the boxes (Right to the "
+     "father, Shift+Right to the mother, Left back to the child, Up and Down within a generation) "
+     "and Enter moves to the selected individual."},
+    {WOptions::IH6, "Descendants Tab",
+     "The Descendants Tab lists the descendants of the Active Individual: each child under his or "
+     "her parents with the generation number, and each spouse marked with \"+\" above the children "
+     "of that marriage.  A person who appears a second time refers to the row where the person is "
+     "first listed.\r\n\r\n"
+     "Double clicking with the left mouse button on any name, or pressing Enter, will move to that "
+     "individual."},
 };
 
 const HelpItem* Find(int item) {
@@ -70,6 +85,10 @@ int WQuickHelp::ItemForTab(int tab_index) {
       return kIndividualTab;
     case 2:
       return kFamilyTab;
+    case 3:
+      return kPedigreeTab;
+    case 4:
+      return kDescendantsTab;
     default:
       return 0;
   }

@@ -8,6 +8,68 @@
 #include "model/ABSIndividual.h"
 #include "model/ABSMarriage.h"
 
+namespace {
+
+enum ColumnId : int {
+  kDeathPlace = 18,
+  kDeathDate = 19,
+  kMarriageDate = 59,
+  kMarriagePlace = 60,
+  kBirthDate = 65,
+  kBirthPlace = 67,
+};
+
+const DescendantColumn kColumns[] = {
+    {kBirthDate, "Birth", 90},         {kBirthPlace, "Birth Place", 160},
+    {kDeathDate, "Death", 90},         {kDeathPlace, "Death Place", 160},
+    {kMarriageDate, "Marriage", 90},   {kMarriagePlace, "Marriage Place", 160},
+};
+
+}  // namespace
+
+std::vector<DescendantColumn> WDescendantColumns::Parse(const std::string& setting) {
+  std::vector<DescendantColumn> columns;
+  size_t start = 0;
+  while (start <= setting.size()) {
+    size_t end = setting.find(',', start);
+    if (end == std::string::npos) end = setting.size();
+    int id = 0;
+    bool digits = end > start;
+    for (size_t i = start; i < end && digits; ++i) {
+      const char c = setting[i];
+      if (c == ' ') continue;
+      if (c < '0' || c > '9' || id > 100000) digits = false;
+      else id = id * 10 + (c - '0');
+    }
+    if (digits) {
+      const DescendantColumn* column = Find(id);
+      bool listed = false;
+      for (const DescendantColumn& c : columns) listed = listed || c.id == id;
+      if (column && !listed) columns.push_back(*column);
+    }
+    start = end + 1;
+  }
+  return columns;
+}
+
+const DescendantColumn* WDescendantColumns::Find(int id) {
+  for (const DescendantColumn& column : kColumns)
+    if (column.id == id) return &column;
+  return nullptr;
+}
+
+std::string WDescendantColumns::Cell(const DescendantTexts& texts, int id) {
+  switch (id) {
+    case kBirthDate: return texts.birth_date;
+    case kBirthPlace: return texts.birth_place;
+    case kDeathDate: return texts.death_date;
+    case kDeathPlace: return texts.death_place;
+    case kMarriageDate: return texts.marriage_date;
+    case kMarriagePlace: return texts.marriage_place;
+    default: return std::string();
+  }
+}
+
 void WDescendantsLogic::SetIndividual(RecNo n) {
   if (collection_ && (n < 0 || n > collection_->IndividualCount())) n = 0;
   WABSPanelLogic::SetIndividual(n);

@@ -35,6 +35,25 @@ struct DescendantTexts {
   std::string marriage_date, marriage_place;
 };
 
+// The columns a descendants list can show beside the name, by the numbers the setting
+// `DesColumns` lists ("65,67,19,59,60": birth date and place, death date, marriage date and
+// place).
+struct DescendantColumn {
+  int id;
+  const char* caption;
+  int width;  // pixels on screen
+};
+
+class WDescendantColumns {
+ public:
+  // The columns of a `DesColumns` text in its order; numbers without a column are left out.
+  static std::vector<DescendantColumn> Parse(const std::string& setting);
+  // The column with that number; nullptr when there is none.
+  static const DescendantColumn* Find(int id);
+  // The text of that column for a row.
+  static std::string Cell(const DescendantTexts& texts, int id);
+};
+
 // The descendants of a person without any drawing: the person, then for each spouse
 // family in the person's spouse order the other partner (a spouse row of the same
 // generation, none when the family has no other partner) followed by the family's

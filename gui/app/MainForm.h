@@ -30,8 +30,11 @@ class TURLLabel;
 class WABSCollection;
 class WFamPanel;
 class WGenPanel;
+class WDesPanel;
 class WIndPanel;
 class WIndScrollLite;
+class WPedPanel;
+class TPrintCommand;
 
 // The main window: menus, tool bar, the folder and file browser at the left, the individual
 // scroller and the tabs in the middle, and the status bar.  It owns the open file through
@@ -41,7 +44,15 @@ class TMainForm : public QMainWindow, private WOpenCycleHost {
   Q_OBJECT
  public:
   // Tab indexes.
-  enum Tab { kGeneralTab = 0, kIndividualTab = 1, kFamilyTab = 2, kFeaturesTab = 3, kLinksTab = 4 };
+  enum Tab {
+    kGeneralTab = 0,
+    kIndividualTab = 1,
+    kFamilyTab = 2,
+    kPedigreeTab = 3,
+    kDescendantsTab = 4,
+    kFeaturesTab = 5,
+    kLinksTab = 6
+  };
 
   explicit TMainForm(QWidget* parent = nullptr);
   ~TMainForm() override;
@@ -106,6 +117,10 @@ class TMainForm : public QMainWindow, private WOpenCycleHost {
   WGenPanel* GenPanel() const { return gen_page_; }
   WIndPanel* IndPanel() const { return ind_page_; }
   WFamPanel* FamPanel() const { return fam_page_; }
+  WPedPanel* PedPanel() const { return ped_page_; }
+  WDesPanel* DesPanel() const { return des_page_; }
+  // File > Print..., Print Preview... and Save as PDF...
+  TPrintCommand* PrintCommand() const { return print_; }
   // Status panels 0 to 4.
   QString StatusText(int panel) const;
   QLabel* StatusPanel(int panel) const { return panel >= 0 && panel < 5 ? status_[panel] : nullptr; }
@@ -203,6 +218,9 @@ class TMainForm : public QMainWindow, private WOpenCycleHost {
   WGenPanel* gen_page_ = nullptr;
   WIndPanel* ind_page_ = nullptr;
   WFamPanel* fam_page_ = nullptr;
+  WPedPanel* ped_page_ = nullptr;
+  WDesPanel* des_page_ = nullptr;
+  TPrintCommand* print_ = nullptr;
   QLabel* status_[5] = {};
   QTimer* import_timer_ = nullptr;
 };
