@@ -1,6 +1,7 @@
 #include "gui/app/PrintCommand.h"
 
 #include <QAction>
+#include <algorithm>
 #include <QDateTime>
 #include <QDir>
 #include <QFileDialog>
@@ -58,10 +59,13 @@ QString ReportToHtml(const WReport& report, const QString& subtitle) {
       html += QStringLiteral("<p>%1</p>").arg(Html(block.text));
     } else if (!block.rows.empty() || !block.headings.empty()) {
       html += QStringLiteral("<table cellspacing=\"0\" cellpadding=\"2\" border=\"0\" width=\"100%\">");
+      // An indented list (a tree) gives its first column the room the indentation takes.
+      const bool tree = std::any_of(block.indents.begin(), block.indents.end(), [](int i) { return i > 0; });
       if (!block.headings.empty()) {
         html += QStringLiteral("<tr>");
-        for (const std::string& h : block.headings)
-          html += QStringLiteral("<th align=\"left\" style=\"background-color: #e8e8e8\">%1</th>").arg(Html(h));
+        for (size_t c = 0; c < block.headings.size(); ++c)
+          html += QStringLiteral("<th align=\"left\"%2 style=\"background-color: #e8e8e8\">%1</th>")
+                      .arg(Html(block.headings[c]), c == 0 && tree ? QStringLiteral(" width=\"42%\"") : QString());
         html += QStringLiteral("</tr>");
       }
       for (size_t r = 0; r < block.rows.size(); ++r) {

@@ -13,6 +13,9 @@ namespace {
 
 // Room between columns for the joining lines, as a share of a column.
 constexpr double kGapShare = 0.12;
+// Room between a box's frame and its text, as a share of a line: the same look on the screen
+// and on a printer's many more pixels.
+constexpr double kPadShare = 0.2;
 
 int GenerationOf(uint64_t number) {
   int generation = 0;
@@ -31,7 +34,7 @@ QRectF WPedigreeChart::BoxRect(const QRectF& area, uint64_t number, double line_
   const double places = static_cast<double>(first);
   const double place = area.height() / places;
   // Three lines and a frame when the place has room; fewer lines otherwise.
-  const double full = 3 * line_height + 6;
+  const double full = 3 * line_height + 2 * line_height * kPadShare + 2;
   const double height = std::min(full, std::max(place - 2, line_height + 2));
   const double centre = area.top() + (static_cast<double>(number - first) + 0.5) * place;
   return QRectF(area.left() + (generation - 1) * column + 1, centre - height / 2, column - gap - 2, height);
@@ -75,18 +78,19 @@ void WPedigreeChart::Paint(QPainter& painter, const QRectF& area, const QFont& f
     painter.setBrush(ToQColor(entry.box.Background()));
     painter.drawRect(box);
     painter.setPen(ToQColor(entry.box.TextColor()));
-    const int lines = std::clamp(static_cast<int>((box.height() - 2) / line), 1, 3);
+    const double pad = line * kPadShare;
+    const int lines = std::clamp(static_cast<int>((box.height() - 2 * pad - 1) / line), 1, 3);
     const QString texts[3] = {AnsiToQ(entry.box.NameString()), AnsiToQ(entry.box.BirthString()),
                               AnsiToQ(entry.box.DeathString())};
     // A person shown a second time (the same ancestor on two lines) says where else.
     QString name = texts[0];
     if (entry.first_number) name += QStringLiteral(" (%1)").arg(entry.first_number);
-    const double width = box.width() - 8;
+    const double width = box.width() - 2 * pad - 2;
     for (int i = 0; i < lines; ++i) {
       painter.setFont(i == 0 ? bold : font);
       const QFontMetricsF m(painter.font(), painter.device());
       const QString text = m.elidedText(i == 0 ? name : texts[i], Qt::ElideRight, width);
-      painter.drawText(QRectF(box.left() + 4, box.top() + 2 + i * line, width, line),
+      painter.drawText(QRectF(box.left() + pad + 1, box.top() + pad + 1 + i * line, width, line),
                        Qt::AlignLeft | Qt::AlignVCenter, text);
     }
   }

@@ -19,7 +19,7 @@ class QuickHelpTest : public ::testing::Test {
 TEST_F(QuickHelpTest, EachItemOnceThenStopSilencesAllUntilReset) {
   for (int item = 1; item <= WQuickHelp::kItemCount; ++item) EXPECT_TRUE(WQuickHelp::IsDue(item));
   EXPECT_FALSE(WQuickHelp::IsDue(0));
-  EXPECT_FALSE(WQuickHelp::IsDue(5));
+  EXPECT_FALSE(WQuickHelp::IsDue(WQuickHelp::kItemCount + 1));
 
   // The welcome closed without the stop box: only it is done.
   WQuickHelp::Shown(WQuickHelp::kWelcome, false);
