@@ -40,6 +40,14 @@ bool Generations(const CliArgs& args, const char* command, int fallback, int mos
   return true;
 }
 
+// The "COMMAND FILE REF [--generations N]" line of a chart: the generations, then the file
+// opened and REF found; false after a usage error or a failed open, with the exit status set.
+bool OpenChart(const CliArgs& args, const char* command, int fallback, int most, OpenedFile& opened,
+               RecNo& rec_no, int& generations, int& status) {
+  return Generations(args, command, fallback, most, generations, status) &&
+         OpenFileAndIndividual(args, command, opened, rec_no, status);
+}
+
 // One output line: TAB-separated fields, or a JSON object of (name, encoded value) pairs.
 void PrintRecord(bool json, const std::vector<std::pair<const char*, std::string>>& fields,
                  const std::vector<bool>& numeric) {
@@ -62,12 +70,11 @@ void PrintRecord(bool json, const std::vector<std::pair<const char*, std::string
 // The ancestors of REF: number, record number, name, birth date and death date, in number order.
 int CmdPedigree(const CliArgs& args) {
   int generations = 0, status = 0;
-  if (!Generations(args, "pedigree", WPedigreeLogic::kTabGenerations, WPedigreeLogic::kMaxGenerations,
-                   generations, status))
-    return status;
   OpenedFile opened;
   RecNo rec_no = 0;
-  if (!OpenFileAndIndividual(args, "pedigree", opened, rec_no, status)) return status;
+  if (!OpenChart(args, "pedigree", WPedigreeLogic::kTabGenerations, WPedigreeLogic::kMaxGenerations, opened, rec_no,
+                 generations, status))
+    return status;
   WPedigreeLogic pedigree;
   pedigree.SetCollection(opened.collection.get());
   pedigree.SetGenerations(generations);
@@ -91,12 +98,11 @@ int CmdPedigree(const CliArgs& args) {
 // date, in list order.
 int CmdDescendants(const CliArgs& args) {
   int generations = 0, status = 0;
-  if (!Generations(args, "descendants", Options().GetInt(WOptions::DesGenLimit),
-                   WDescendantsLogic::kMaxGenerations, generations, status))
-    return status;
   OpenedFile opened;
   RecNo rec_no = 0;
-  if (!OpenFileAndIndividual(args, "descendants", opened, rec_no, status)) return status;
+  if (!OpenChart(args, "descendants", Options().GetInt(WOptions::DesGenLimit), WDescendantsLogic::kMaxGenerations,
+                 opened, rec_no, generations, status))
+    return status;
   WDescendantsLogic list;
   list.SetCollection(opened.collection.get());
   list.SetGenerationLimit(generations);
