@@ -4,8 +4,10 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QToolTip>
 
 #include "app/Options.h"
+#include "gui/app/AnsiText.h"
 #include "gui/app/Fonts.h"
 #include "gui/app/SafeCall.h"
 #include "gui/views/PedigreeChart.h"
@@ -120,4 +122,17 @@ void WPedPanel::focusInEvent(QFocusEvent* event) {
 void WPedPanel::focusOutEvent(QFocusEvent* event) {
   WABSPanel::focusOutEvent(event);
   update();
+}
+
+bool WPedPanel::event(QEvent* event) {
+  if (event->type() != QEvent::ToolTip) return WABSPanel::event(event);
+  const auto* help = static_cast<QHelpEvent*>(event);
+  const uint64_t number =
+      WPedigreeChart(logic_, WPedigreeLogic::kTabGenerations).HitTest(ChartArea(), help->pos(), LineHeight());
+  const PedigreeEntry* entry = logic_.Find(number);
+  if (entry && !entry->box.Hint().empty())
+    QToolTip::showText(help->globalPos(), AnsiToQ(entry->box.Hint()), this);
+  else
+    QToolTip::hideText();
+  return true;
 }

@@ -24,6 +24,8 @@ class WPedPanel : public WABSPanel {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  // A box's hint (the person's summary with ShowIndHint) as its tool tip.
+  bool event(QEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;

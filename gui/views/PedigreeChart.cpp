@@ -85,7 +85,24 @@ void WPedigreeChart::Paint(QPainter& painter, const QRectF& area, const QFont& f
     // A person shown a second time (the same ancestor on two lines) says where else.
     QString name = texts[0];
     if (entry.first_number) name += QStringLiteral(" (%1)").arg(entry.first_number);
-    const double width = box.width() - 2 * pad - 2;
+    double width = box.width() - 2 * pad - 2;
+    // With UseLDS the four ordinance letters stand at the right end of the name line.
+    if (entry.box.UseLDS()) {
+      const double cell = line * 0.6;
+      const double left = box.right() - 4 * cell;
+      painter.setPen(QPen(Qt::black, 0));
+      painter.drawLine(QPointF(left, box.top()), QPointF(left, box.top() + line + pad));
+      QFont letters = font;
+      letters.setPointSizeF(font.pointSizeF() * 0.9);
+      painter.setFont(letters);
+      const bool set[4] = {entry.box.LDSBap(), entry.box.LDSEnd(), entry.box.LDSSP(), entry.box.LDSSS()};
+      for (int k = 0; k < 4; ++k)
+        if (set[k])
+          painter.drawText(QRectF(left + k * cell, box.top() + pad + 1, cell, line), Qt::AlignCenter,
+                           QString(QLatin1Char("BEPS"[k])));
+      painter.setPen(ToQColor(entry.box.TextColor()));
+      width -= 4 * cell;
+    }
     for (int i = 0; i < lines; ++i) {
       painter.setFont(i == 0 ? bold : font);
       const QFontMetricsF m(painter.font(), painter.device());

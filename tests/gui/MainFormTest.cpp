@@ -325,10 +325,12 @@ class MainFormTest : public QObject {
     for (int tab : {1, 2, 0}) form->Tabs()->setCurrentIndex(tab);
     QCOMPARE(shown.size(), 1);
     QVERIFY(form->OpenGenealogyFile(sample_));
-    for (int tab : {1, 2, 3, 4, 0, 1, 2}) form->Tabs()->setCurrentIndex(tab);
+    for (int tab : {1, 2, 3, 4, 5, 6, 0, 1, 2}) form->Tabs()->setCurrentIndex(tab);
     form->GoToIndividual(3);
+    // Each data tab explains itself once; the information pages have nothing to explain.
     QCOMPARE(shown, (QStringList{QStringLiteral("Welcome to Taravell Lite"), QStringLiteral("General Tab"),
-                                 QStringLiteral("Individual Tab"), QStringLiteral("Family Tab")}));
+                                 QStringLiteral("Individual Tab"), QStringLiteral("Family Tab"),
+                                 QStringLiteral("Pedigree Tab"), QStringLiteral("Descendants Tab")}));
     QCOMPARE(Options().GetInt(WOptions::LastTab), int(TMainForm::kFamilyTab));
     shown.clear();
     form->ResetQuickHelpAction()->trigger();  // the Family tab is showing: its help at once
