@@ -137,7 +137,11 @@ QTextDocument* TPrintCommand::ReportDocument(int tab, QObject* parent) const {
                                       Options().GetBool(WOptions::UseLDS));
         break;
       case TMainForm::kFamilyTab:
-        report = WReports::FamilyGroup(*collection, n, std::max(form_->FamPanel()->Logic().CurrentMarriage(), 1));
+      {
+        // The marriage the Family tab shows, when it shows this person.
+        const WFamPanelLogic& family = form_->FamPanel()->Logic();
+        report = WReports::FamilyGroup(*collection, n, family.Individual() == n ? std::max(family.CurrentMarriage(), 1) : 1);
+      }
         break;
       case TMainForm::kDescendantsTab: {
         // The list as the tab has it, built for the active individual when the tab was not
