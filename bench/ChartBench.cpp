@@ -55,8 +55,8 @@ int main(int argc, char** argv) {
   const double build = Seconds(started), build_cpu = CpuSeconds() - cpu;
   int deepest = 0;
   for (const DescendantRow& row : list.Rows()) deepest = std::max(deepest, row.generation);
-  std::printf("descendants of 1 to %d generations: %d rows, %d generations deep, %.3f s (cpu %.3f s)\n", generations,
-              list.RowCount(), deepest, build, build_cpu);
+  std::printf("descendants of 1 to %d generations: %d rows, %d generations deep, %.3f s (cpu %.3f s)\n",
+              generations, list.RowCount(), deepest, build, build_cpu);
   // Built again, as when the tab comes back to the person: the reader has the records it
   // looked at in its cache now.
   started = Clock::now();
@@ -67,8 +67,8 @@ int main(int argc, char** argv) {
   cpu = CpuSeconds();
   size_t bytes = 0;
   for (int i = 0; i < list.RowCount(); ++i) bytes += list.Texts(i).name.size();
-  std::printf("texts of every row: %.3f s (cpu %.3f s, %zu bytes of names)\n", Seconds(started), CpuSeconds() - cpu,
-              bytes);
+  std::printf("texts of every row: %.3f s (cpu %.3f s, %zu bytes of names)\n", Seconds(started),
+              CpuSeconds() - cpu, bytes);
 
   // The pedigree tab at the size it has in a maximized window, stepping as the scroller does,
   // from a quarter into the file where people have four generations of ancestors.
@@ -89,7 +89,7 @@ int main(int argc, char** argv) {
     slowest = std::max(slowest, Seconds(step));
   }
   const double total = Seconds(started);
-  std::printf("pedigree tab: %d steps from %d: %.3f ms per step, slowest %.3f ms, %.1f boxes per step\n", steps,
-              start, total * 1000 / steps, slowest * 1000, static_cast<double>(boxes) / steps);
+  std::printf("pedigree tab: %d steps from %d: %.3f ms per step, slowest %.3f ms, %.1f boxes per step\n",
+              steps, start, total * 1000 / steps, slowest * 1000, static_cast<double>(boxes) / steps);
   return 0;
 }

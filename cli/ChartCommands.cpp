@@ -56,7 +56,8 @@ void PrintRecord(bool json, const std::vector<std::pair<const char*, std::string
   for (size_t i = 0; i < fields.size(); ++i) {
     if (json) {
       if (i > 0) line += ", ";
-      line += JsonString(fields[i].first) + ": " + (numeric[i] ? fields[i].second : JsonString(fields[i].second));
+      line +=
+          JsonString(fields[i].first) + ": " + (numeric[i] ? fields[i].second : JsonString(fields[i].second));
     } else {
       if (i > 0) line += '\t';
       line += fields[i].second;
@@ -72,8 +73,8 @@ int CmdPedigree(const CliArgs& args) {
   int generations = 0, status = 0;
   OpenedFile opened;
   RecNo rec_no = 0;
-  if (!OpenChart(args, "pedigree", WPedigreeLogic::kTabGenerations, WPedigreeLogic::kMaxGenerations, opened, rec_no,
-                 generations, status))
+  if (!OpenChart(args, "pedigree", WPedigreeLogic::kTabGenerations, WPedigreeLogic::kMaxGenerations, opened,
+                 rec_no, generations, status))
     return status;
   WPedigreeLogic pedigree;
   pedigree.SetCollection(opened.collection.get());
@@ -89,8 +90,8 @@ int CmdPedigree(const CliArgs& args) {
                 {true, true, false, false, false});
   }
   std::fflush(stdout);
-  if (pedigree.Truncated()) std::fprintf(stderr, "taravell-cli: pedigree: stopped after %zu ancestors\n",
-                                         pedigree.Entries().size());
+  if (pedigree.Truncated())
+    std::fprintf(stderr, "taravell-cli: pedigree: stopped after %zu ancestors\n", pedigree.Entries().size());
   return kExitOk;
 }
 
@@ -100,8 +101,8 @@ int CmdDescendants(const CliArgs& args) {
   int generations = 0, status = 0;
   OpenedFile opened;
   RecNo rec_no = 0;
-  if (!OpenChart(args, "descendants", Options().GetInt(WOptions::DesGenLimit), WDescendantsLogic::kMaxGenerations,
-                 opened, rec_no, generations, status))
+  if (!OpenChart(args, "descendants", Options().GetInt(WOptions::DesGenLimit),
+                 WDescendantsLogic::kMaxGenerations, opened, rec_no, generations, status))
     return status;
   WDescendantsLogic list;
   list.SetCollection(opened.collection.get());
@@ -121,6 +122,7 @@ int CmdDescendants(const CliArgs& args) {
                 {true, false, true, false, false, false});
   }
   std::fflush(stdout);
-  if (list.Truncated()) std::fprintf(stderr, "taravell-cli: descendants: stopped after %d rows\n", list.RowCount());
+  if (list.Truncated())
+    std::fprintf(stderr, "taravell-cli: descendants: stopped after %d rows\n", list.RowCount());
   return kExitOk;
 }

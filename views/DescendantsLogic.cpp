@@ -20,9 +20,9 @@ enum ColumnId : int {
 };
 
 const DescendantColumn kColumns[] = {
-    {kBirthDate, "Birth", 90},         {kBirthPlace, "Birth Place", 160},
-    {kDeathDate, "Death", 90},         {kDeathPlace, "Death Place", 160},
-    {kMarriageDate, "Marriage", 90},   {kMarriagePlace, "Marriage Place", 160},
+    {kBirthDate, "Birth", 90},       {kBirthPlace, "Birth Place", 160},
+    {kDeathDate, "Death", 90},       {kDeathPlace, "Death Place", 160},
+    {kMarriageDate, "Marriage", 90}, {kMarriagePlace, "Marriage Place", 160},
 };
 
 }  // namespace
@@ -38,8 +38,10 @@ std::vector<DescendantColumn> WDescendantColumns::Parse(const std::string& setti
     for (size_t i = start; i < end && digits; ++i) {
       const char c = setting[i];
       if (c == ' ') continue;
-      if (c < '0' || c > '9' || id > 100000) digits = false;
-      else id = id * 10 + (c - '0');
+      if (c < '0' || c > '9' || id > 100000)
+        digits = false;
+      else
+        id = id * 10 + (c - '0');
     }
     if (digits) {
       const DescendantColumn* column = Find(id);
@@ -60,13 +62,20 @@ const DescendantColumn* WDescendantColumns::Find(int id) {
 
 std::string WDescendantColumns::Cell(const DescendantTexts& texts, int id) {
   switch (id) {
-    case kBirthDate: return texts.birth_date;
-    case kBirthPlace: return texts.birth_place;
-    case kDeathDate: return texts.death_date;
-    case kDeathPlace: return texts.death_place;
-    case kMarriageDate: return texts.marriage_date;
-    case kMarriagePlace: return texts.marriage_place;
-    default: return std::string();
+    case kBirthDate:
+      return texts.birth_date;
+    case kBirthPlace:
+      return texts.birth_place;
+    case kDeathDate:
+      return texts.death_date;
+    case kDeathPlace:
+      return texts.death_place;
+    case kMarriageDate:
+      return texts.marriage_date;
+    case kMarriagePlace:
+      return texts.marriage_place;
+    default:
+      return std::string();
   }
 }
 

@@ -8,7 +8,7 @@
 
 // One row of a descendants list.
 struct DescendantRow {
-  int generation = 1;  // 1 for the person the list starts from
+  int generation = 1;   // 1 for the person the list starts from
   bool spouse = false;  // a spouse of the descendant above ("S"); otherwise a descendant ("P")
   RecNo individual = 0;
   // For a spouse: the family of the marriage.  For a descendant: the family he or she is

@@ -59,7 +59,8 @@ void WPedigreeLogic::Refresh() {
     entry.generation = generation;
     auto [place, fresh] = first_place.emplace(m, number);
     if (!fresh) entry.first_number = place->second;
-    entry.box.Fill(*collection_, m, use_lds_, fam_bir_chr_, show_ind_hint_, RowBackground(m), RowTextColor(m));
+    entry.box.Fill(*collection_, m, use_lds_, fam_bir_chr_, show_ind_hint_, RowBackground(m),
+                   RowTextColor(m));
     RecNo father = 0, mother = 0;
     try {
       if (std::unique_ptr<WABSIndividual> person = collection_->GetIndividual(m)) {
@@ -67,7 +68,8 @@ void WPedigreeLogic::Refresh() {
         entry.death_date = person->GetEventDateText(evDeath, 1);
         if (generation < generations_) {
           const RecNo family_no = person->GetParentFamily(1);
-          if (std::unique_ptr<WABSMarriage> family = family_no > 0 ? collection_->GetFamily(family_no) : nullptr) {
+          if (std::unique_ptr<WABSMarriage> family =
+                  family_no > 0 ? collection_->GetFamily(family_no) : nullptr) {
             father = family->GetHusband();
             mother = family->GetWife();
             entry.parents_marriage = family->GetDatePlaceText();

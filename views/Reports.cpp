@@ -11,7 +11,9 @@
 #include "views/GenPanelRows.h"
 #include "views/IndPanelLogic.h"
 
-void WReport::Heading(const std::string& text) { blocks.push_back({WReportBlock::kHeading, text, {}, {}, {}}); }
+void WReport::Heading(const std::string& text) {
+  blocks.push_back({WReportBlock::kHeading, text, {}, {}, {}});
+}
 
 void WReport::Text(const std::string& text) { blocks.push_back({WReportBlock::kText, text, {}, {}, {}}); }
 
@@ -111,7 +113,8 @@ WReport WReports::Individual(WABSCollection& collection, RecNo n, bool notes, bo
   panel.SetTMGSentence(tmg_sentence);
   panel.SetIndividual(n);
   report.Heading(collection.GetIndividualDisplayName(n));
-  report.Text("Sex: " + panel.SexText() + (panel.ModifiedText().empty() ? "" : "    Modified: " + panel.ModifiedText()));
+  report.Text("Sex: " + panel.SexText() +
+              (panel.ModifiedText().empty() ? "" : "    Modified: " + panel.ModifiedText()));
   report.Table({"Type", "Date", "Information", "Age"});
   for (const IndInfoRec& row : panel.Rows()) report.Row({row.type, row.date, row.information, row.age});
   if (!notes) return report;
@@ -175,8 +178,8 @@ WReport WReports::FamilyGroup(WABSCollection& collection, RecNo n, int marriage)
     } catch (const ETaravellError&) {
       spouse.clear();
     }
-    report.Row({child->GetDisplayName(), std::string(1, child->GetSex()), child->GetEventDatePlaceText(evBirth, 1),
-                child->GetEventDatePlaceText(evDeath, 1), spouse});
+    report.Row({child->GetDisplayName(), std::string(1, child->GetSex()),
+                child->GetEventDatePlaceText(evBirth, 1), child->GetEventDatePlaceText(evDeath, 1), spouse});
   }
   return report;
 }

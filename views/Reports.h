@@ -14,7 +14,7 @@ class WDescendantsLogic;
 struct WReportBlock {
   enum Kind { kHeading, kText, kTable };
   Kind kind = kText;
-  std::string text;  // heading or paragraph (line breaks kept)
+  std::string text;                   // heading or paragraph (line breaks kept)
   std::vector<std::string> headings;  // table
   std::vector<std::vector<std::string>> rows;
   // Table rows only: the indentation level of the first cell of each row.
@@ -48,5 +48,6 @@ class WReports {
   // marriage, and each child with birth, death and first spouse.
   static WReport FamilyGroup(WABSCollection& collection, RecNo n, int marriage);
   // Descendants tab: the list as built, with the columns named by `columns` (DesColumns).
-  static WReport Descendants(WABSCollection& collection, const WDescendantsLogic& list, const std::string& columns);
+  static WReport Descendants(WABSCollection& collection, const WDescendantsLogic& list,
+                             const std::string& columns);
 };

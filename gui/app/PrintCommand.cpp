@@ -1,7 +1,6 @@
 #include "gui/app/PrintCommand.h"
 
 #include <QAction>
-#include <algorithm>
 #include <QDateTime>
 #include <QDir>
 #include <QFileDialog>
@@ -12,6 +11,7 @@
 #include <QPrinter>
 #include <QTabWidget>
 #include <QTextDocument>
+#include <algorithm>
 
 #include "app/Options.h"
 #include "gui/app/AnsiText.h"
@@ -36,12 +36,18 @@ QString Html(const std::string& model_text) {
 
 const char* TabName(int tab) {
   switch (tab) {
-    case TMainForm::kGeneralTab: return "General";
-    case TMainForm::kIndividualTab: return "Individual";
-    case TMainForm::kFamilyTab: return "Family";
-    case TMainForm::kPedigreeTab: return "Pedigree";
-    case TMainForm::kDescendantsTab: return "Descendants";
-    default: return "";
+    case TMainForm::kGeneralTab:
+      return "General";
+    case TMainForm::kIndividualTab:
+      return "Individual";
+    case TMainForm::kFamilyTab:
+      return "Family";
+    case TMainForm::kPedigreeTab:
+      return "Pedigree";
+    case TMainForm::kDescendantsTab:
+      return "Descendants";
+    default:
+      return "";
   }
 }
 
@@ -49,8 +55,8 @@ const char* TabName(int tab) {
 
 QString ReportToHtml(const WReport& report, const QString& subtitle) {
   QString html = QStringLiteral(
-      "<html><body style=\"font-family: 'Liberation Sans'; font-size: 9pt\">"
-      "<h2>%1</h2><p style=\"color: #555555\">%2</p>")
+                     "<html><body style=\"font-family: 'Liberation Sans'; font-size: 9pt\">"
+                     "<h2>%1</h2><p style=\"color: #555555\">%2</p>")
                      .arg(Html(report.title), subtitle.toHtmlEscaped());
   for (const WReportBlock& block : report.blocks) {
     if (block.kind == WReportBlock::kHeading) {
@@ -65,7 +71,8 @@ QString ReportToHtml(const WReport& report, const QString& subtitle) {
         html += QStringLiteral("<tr>");
         for (size_t c = 0; c < block.headings.size(); ++c)
           html += QStringLiteral("<th align=\"left\"%2 style=\"background-color: #e8e8e8\">%1</th>")
-                      .arg(Html(block.headings[c]), c == 0 && tree ? QStringLiteral(" width=\"42%\"") : QString());
+                      .arg(Html(block.headings[c]),
+                           c == 0 && tree ? QStringLiteral(" width=\"42%\"") : QString());
         html += QStringLiteral("</tr>");
       }
       for (size_t r = 0; r < block.rows.size(); ++r) {
@@ -73,7 +80,8 @@ QString ReportToHtml(const WReport& report, const QString& subtitle) {
         const int indent = r < block.indents.size() ? block.indents[r] : 0;
         for (size_t c = 0; c < block.rows[r].size(); ++c) {
           QString cell = Html(block.rows[r][c]);
-          if (c == 0 && indent > 0) cell = QString(QStringLiteral("&nbsp;&nbsp;&nbsp;")).repeated(indent) + cell;
+          if (c == 0 && indent > 0)
+            cell = QString(QStringLiteral("&nbsp;&nbsp;&nbsp;")).repeated(indent) + cell;
           html += QStringLiteral("<td valign=\"top\">%1</td>").arg(cell);
         }
         html += QStringLiteral("</tr>");
@@ -99,7 +107,8 @@ TPrintCommand::TPrintCommand(TMainForm* form)
   QMetaObject::invokeMethod(
       this,
       [this] {
-        if (form_->Tabs()) connect(form_->Tabs(), &QTabWidget::currentChanged, this, &TPrintCommand::UpdateActions);
+        if (form_->Tabs())
+          connect(form_->Tabs(), &QTabWidget::currentChanged, this, &TPrintCommand::UpdateActions);
         UpdateActions();
       },
       Qt::QueuedConnection);
@@ -118,7 +127,8 @@ bool TPrintCommand::CanPrint(int tab) const {
 
 QString TPrintCommand::SuggestedName(int tab) const {
   const QFileInfo info(form_->CurrentFile());
-  return info.completeBaseName() + QLatin1Char('-') + QString::fromLatin1(TabName(tab)) + QStringLiteral(".pdf");
+  return info.completeBaseName() + QLatin1Char('-') + QString::fromLatin1(TabName(tab)) +
+         QStringLiteral(".pdf");
 }
 
 QTextDocument* TPrintCommand::ReportDocument(int tab, QObject* parent) const {
@@ -132,17 +142,16 @@ QTextDocument* TPrintCommand::ReportDocument(int tab, QObject* parent) const {
         report = WReports::General(*collection, collection->GetFileName());
         break;
       case TMainForm::kIndividualTab:
-        report = WReports::Individual(*collection, n, Options().GetBool(WOptions::IndNotes),
-                                      Options().GetBool(WOptions::Chrono), Options().GetBool(WOptions::TMGTagSent),
-                                      Options().GetBool(WOptions::UseLDS));
+        report = WReports::Individual(
+            *collection, n, Options().GetBool(WOptions::IndNotes), Options().GetBool(WOptions::Chrono),
+            Options().GetBool(WOptions::TMGTagSent), Options().GetBool(WOptions::UseLDS));
         break;
-      case TMainForm::kFamilyTab:
-      {
+      case TMainForm::kFamilyTab: {
         // The marriage the Family tab shows, when it shows this person.
         const WFamPanelLogic& family = form_->FamPanel()->Logic();
-        report = WReports::FamilyGroup(*collection, n, family.Individual() == n ? std::max(family.CurrentMarriage(), 1) : 1);
-      }
-        break;
+        report = WReports::FamilyGroup(*collection, n,
+                                       family.Individual() == n ? std::max(family.CurrentMarriage(), 1) : 1);
+      } break;
       case TMainForm::kDescendantsTab: {
         // The list as the tab has it, built for the active individual when the tab was not
         // shown yet.
@@ -173,9 +182,10 @@ void TPrintCommand::PaintPedigree(QPrinter& printer) {
   painter.setFont(title);
   const double title_height = QFontMetricsF(title, &printer).height() * 1.6;
   WABSCollection* collection = form_->Collection();
-  const QString heading =
-      QStringLiteral("Pedigree of ") + AnsiToQ(collection ? collection->GetIndividualDisplayName(n) : std::string());
-  painter.drawText(QRectF(area.left(), area.top(), area.width(), title_height), Qt::AlignLeft | Qt::AlignTop, heading);
+  const QString heading = QStringLiteral("Pedigree of ") +
+                          AnsiToQ(collection ? collection->GetIndividualDisplayName(n) : std::string());
+  painter.drawText(QRectF(area.left(), area.top(), area.width(), title_height), Qt::AlignLeft | Qt::AlignTop,
+                   heading);
   QFont small = ArialFont(7);
   painter.setFont(small);
   painter.drawText(area, Qt::AlignRight | Qt::AlignBottom, QStringLiteral("Page 1"));

@@ -70,7 +70,8 @@ class WDesModel : public QAbstractTableModel {
       SafeCall([&] { text = Cell(index.row(), index.column()); });
       return text;
     }
-    if (role == Qt::FontRole && index.column() == 0 && !logic_.Rows()[index.row()].spouse) return ArialFont(8, true);
+    if (role == Qt::FontRole && index.column() == 0 && !logic_.Rows()[index.row()].spouse)
+      return ArialFont(8, true);
     return QVariant();
   }
 
@@ -78,7 +79,8 @@ class WDesModel : public QAbstractTableModel {
     if (role != Qt::DisplayRole) return QVariant();
     if (orientation == Qt::Vertical) return section + 1;
     if (section == 0) return QStringLiteral("Name");
-    if (section - 1 < static_cast<int>(columns_.size())) return QString::fromLatin1(columns_[section - 1].caption);
+    if (section - 1 < static_cast<int>(columns_.size()))
+      return QString::fromLatin1(columns_[section - 1].caption);
     return QVariant();
   }
 
@@ -94,7 +96,8 @@ namespace {
 // The name column: indented by level, with the lines of the tree to the left of the text.
 class WDesNameDelegate : public QStyledItemDelegate {
  public:
-  WDesNameDelegate(const WDescendantsLogic& logic, QObject* parent) : QStyledItemDelegate(parent), logic_(logic) {}
+  WDesNameDelegate(const WDescendantsLogic& logic, QObject* parent)
+      : QStyledItemDelegate(parent), logic_(logic) {}
 
   void SetIndent(int pixels) { indent_ = std::max(pixels, 4); }
   void SetShowLines(bool show) { show_lines_ = show; }
@@ -170,7 +173,8 @@ bool WDesPanel::eventFilter(QObject* watched, QEvent* event) {
 void WDesPanel::Reload() {
   model_->Reset();
   table_->setColumnWidth(0, std::max(Options().GetInt(WOptions::DesNameCol), 100));
-  for (size_t i = 0; i < columns_.size(); ++i) table_->setColumnWidth(static_cast<int>(i) + 1, columns_[i].width);
+  for (size_t i = 0; i < columns_.size(); ++i)
+    table_->setColumnWidth(static_cast<int>(i) + 1, columns_[i].width);
   if (logic_.RowCount() > 0) table_->selectRow(0);
 }
 

@@ -67,7 +67,8 @@ void WPedPanel::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   const uint64_t selected = hasFocus() ? logic_.Selected() : 0;
   SafeCall([&] {
-    WPedigreeChart(logic_, WPedigreeLogic::kTabGenerations).Paint(painter, ChartArea(), ArialFont(8), selected);
+    WPedigreeChart(logic_, WPedigreeLogic::kTabGenerations)
+        .Paint(painter, ChartArea(), ArialFont(8), selected);
   });
 }
 

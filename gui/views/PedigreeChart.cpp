@@ -48,7 +48,8 @@ uint64_t WPedigreeChart::HitTest(const QRectF& area, const QPointF& point, doubl
   return 0;
 }
 
-void WPedigreeChart::Paint(QPainter& painter, const QRectF& area, const QFont& font, uint64_t selected) const {
+void WPedigreeChart::Paint(QPainter& painter, const QRectF& area, const QFont& font,
+                           uint64_t selected) const {
   QFont bold = font;
   bold.setBold(true);
   const QFontMetricsF metrics(font, painter.device());

@@ -37,10 +37,13 @@ class ChartsTabsTest : public QObject {
   // The text of a PDF (empty when pdftotext is missing: the caller skips).
   static std::string PdfText(const QString& path, const char* options = "") {
     int status = -1;
-    std::string text = RunCommand(std::string("pdftotext ") + options + " '" + path.toStdString() + "' - 2>/dev/null", &status);
+    std::string text = RunCommand(
+        std::string("pdftotext ") + options + " '" + path.toStdString() + "' - 2>/dev/null", &status);
     return status == 0 ? text : std::string();
   }
-  static bool HavePdfToText() { return RunCommand("command -v pdftotext").find("pdftotext") != std::string::npos; }
+  static bool HavePdfToText() {
+    return RunCommand("command -v pdftotext").find("pdftotext") != std::string::npos;
+  }
 
  private slots:
   void initTestCase() {
@@ -122,11 +125,16 @@ class ChartsTabsTest : public QObject {
     };
     const QList<Case> cases = {
         {TMainForm::kGeneralTab, 1, {"General Information", "sample.ged"}},
-        {TMainForm::kIndividualTab, 1, {"Individual Report", "Thomas", "3 Feb 1821", "Whitby", "Notes and Sources"}},
-        {TMainForm::kFamilyTab, 4, {"Family Group Sheet", "Husband", "William Henry", "Wife", "Dubé", "Children",
-                                    "Frederick William"}},
+        {TMainForm::kIndividualTab,
+         1,
+         {"Individual Report", "Thomas", "3 Feb 1821", "Whitby", "Notes and Sources"}},
+        {TMainForm::kFamilyTab,
+         4,
+         {"Family Group Sheet", "Husband", "William Henry", "Wife", "Dubé", "Children", "Frederick William"}},
         {TMainForm::kPedigreeTab, 12, {"Pedigree of", "Frederick William", "Thomas", "Ellen", "Léonie"}},
-        {TMainForm::kDescendantsTab, 1, {"Descendants of", "Thomas", "+ Ellen", "Walter James", "21 Apr 1846"}},
+        {TMainForm::kDescendantsTab,
+         1,
+         {"Descendants of", "Thomas", "+ Ellen", "Walter James", "21 Apr 1846"}},
     };
     for (const Case& c : cases) {
       Show(c.tab, c.n);
@@ -139,7 +147,8 @@ class ChartsTabsTest : public QObject {
         QVERIFY2(text.contains(word), qPrintable(QStringLiteral("tab %1 lacks %2").arg(c.tab).arg(word)));
     }
     // The pedigree lies on one landscape page.
-    const std::string info = RunCommand("pdfinfo '" + dir_.filePath(QStringLiteral("tab3.pdf")).toStdString() + "'");
+    const std::string info =
+        RunCommand("pdfinfo '" + dir_.filePath(QStringLiteral("tab3.pdf")).toStdString() + "'");
     QVERIFY(info.find("Pages:           1") != std::string::npos);
     QVERIFY(info.find("landscape") != std::string::npos || info.find("842 x 595") != std::string::npos ||
             info.find("792 x 612") != std::string::npos);

@@ -34,9 +34,10 @@ TEST(ChartCli, PedigreeListsAncestorsInNumberOrderToTheGenerationsAsked) {
 
   lines = CliLines("--json pedigree " + kSample + " 12 --generations=1", &status);
   ASSERT_EQ(lines.size(), 1u);
-  EXPECT_EQ(lines[0],
-            "{\"number\": 1, \"rec\": 12, \"name\": \"Dr. Frederick William /Marwick/ [I12]\", \"birth\": \"2 Jun "
-            "1873\", \"death\": \"19 Dec 1948\"}");
+  EXPECT_EQ(
+      lines[0],
+      "{\"number\": 1, \"rec\": 12, \"name\": \"Dr. Frederick William /Marwick/ [I12]\", \"birth\": \"2 Jun "
+      "1873\", \"death\": \"19 Dec 1948\"}");
 }
 
 TEST(ChartCli, DescendantsListSpousesBeforeTheirChildrenAndStopAtTheLimit) {
@@ -56,7 +57,8 @@ TEST(ChartCli, DescendantsListSpousesBeforeTheirChildrenAndStopAtTheLimit) {
   lines = CliLines("--json descendants " + kSample + " I12 --generations 1", &status);
   ASSERT_EQ(lines.size(), 2u);
   EXPECT_EQ(lines[1],
-            "{\"generation\": 1, \"kind\": \"S\", \"rec\": 23, \"name\": \"Agnes /O'Rourke/ [I23]\", \"birth\": \"7 "
+            "{\"generation\": 1, \"kind\": \"S\", \"rec\": 23, \"name\": \"Agnes /O'Rourke/ [I23]\", "
+            "\"birth\": \"7 "
             "Mar 1876\", \"death\": \"30 Oct 1950\"}");
 }
 

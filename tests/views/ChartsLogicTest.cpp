@@ -32,8 +32,8 @@ class ChartsTest : public ViewsTest {
   std::vector<std::string> Lines(const WDescendantsLogic& d) {
     std::vector<std::string> out;
     for (const DescendantRow& r : d.Rows()) {
-      std::string line = std::to_string(r.generation) + (r.spouse ? " S " : " P ") +
-                         col.Person(r.individual).name->given;
+      std::string line =
+          std::to_string(r.generation) + (r.spouse ? " S " : " P ") + col.Person(r.individual).name->given;
       if (r.first_row >= 0) line += "->" + std::to_string(r.first_row);
       out.push_back(line);
     }
@@ -116,7 +116,7 @@ TEST_F(ChartsTest, PedigreeKeyboardMovesBetweenBoxesAndEnterAsksForThePerson) {
   // No father of Dad: the father move falls back to the mother, number 5.
   EXPECT_TRUE(p.MoveSelection(WPedigreeLogic::kToFather));
   EXPECT_EQ(p.Selected(), 5u);
-  EXPECT_FALSE(p.MoveSelection(WPedigreeLogic::kUp));    // alone in generation 3
+  EXPECT_FALSE(p.MoveSelection(WPedigreeLogic::kUp));  // alone in generation 3
   EXPECT_TRUE(p.MoveSelection(WPedigreeLogic::kToChild));
   EXPECT_TRUE(p.MoveSelection(WPedigreeLogic::kDown));
   EXPECT_EQ(p.Selected(), 3u);
@@ -166,7 +166,8 @@ TEST_F(ChartsTest, DescendantsListSpousesThenTheirChildrenInFamilyAndSpouseOrder
 
 TEST_F(ChartsTest, DescendantsMetAgainAreReferencedOnceAndLoopsStopEvenWithRepeats) {
   // K is a child of both of my families; K's own child follows only the first time.
-  RecNo me = Person("Me", 'M'), w1 = Person("W1", 'F'), w2 = Person("W2", 'F'), k = Person("K"), gk = Person("Gk");
+  RecNo me = Person("Me", 'M'), w1 = Person("W1", 'F'), w2 = Person("W2", 'F'), k = Person("K"),
+        gk = Person("Gk");
   RecNo f1 = Couple(me, w1), f2 = Couple(me, w2);
   col.AddChild(f1, k);
   col.AddChild(f2, k);
@@ -217,9 +218,11 @@ namespace {
 TEST(DescendantColumns, TheSettingNamesColumnsInItsOrderAndUnknownNumbersAreLeftOut) {
   std::vector<std::string> captions;
   for (const DescendantColumn& c : WDescendantColumns::Parse("65,67,19,59,60")) captions.push_back(c.caption);
-  EXPECT_EQ(captions, (std::vector<std::string>{"Birth", "Birth Place", "Death", "Marriage", "Marriage Place"}));
+  EXPECT_EQ(captions,
+            (std::vector<std::string>{"Birth", "Birth Place", "Death", "Marriage", "Marriage Place"}));
   captions.clear();
-  for (const DescendantColumn& c : WDescendantColumns::Parse("19, 99,x,,65,19,18")) captions.push_back(c.caption);
+  for (const DescendantColumn& c : WDescendantColumns::Parse("19, 99,x,,65,19,18"))
+    captions.push_back(c.caption);
   EXPECT_EQ(captions, (std::vector<std::string>{"Death", "Birth", "Death Place"}));
   EXPECT_TRUE(WDescendantColumns::Parse("").empty());
   DescendantTexts t;
@@ -235,7 +238,8 @@ TEST(DescendantColumns, TheSettingNamesColumnsInItsOrderAndUnknownNumbersAreLeft
 namespace {
 
 TEST_F(ChartsTest, FamilyGroupSheetPutsTheMotherOfAFamilyWithoutHusbandOnTheWifeSide) {
-  RecNo mum = Person("Mum", 'F'), kid = Person("Kid", 'M'), kid_wife = Person("Kw", 'F'), gm = Person("Gm", 'F');
+  RecNo mum = Person("Mum", 'F'), kid = Person("Kid", 'M'), kid_wife = Person("Kw", 'F'),
+        gm = Person("Gm", 'F');
   col.AddEvent(mum, evBirth, "1900", "York");
   col.AddEvent(kid, evDeath, "1990", "Leeds");
   RecNo f = Couple(0, mum, "1925", "Hull");
@@ -275,8 +279,10 @@ TEST_F(ChartsTest, DescendantsReportIndentsByLevelAndIndividualReportHasNotesOnl
   EXPECT_EQ(report.blocks[0].rows[2], (std::vector<std::string>{"2 K X", "1951", ""}));
   EXPECT_EQ(report.blocks[0].indents, (std::vector<int>{0, 1, 1}));
 
-  EXPECT_NE(WReports::Individual(col, me, true, false, false, false).PlainText().find("A note"), std::string::npos);
-  EXPECT_EQ(WReports::Individual(col, me, false, false, false, false).PlainText().find("A note"), std::string::npos);
+  EXPECT_NE(WReports::Individual(col, me, true, false, false, false).PlainText().find("A note"),
+            std::string::npos);
+  EXPECT_EQ(WReports::Individual(col, me, false, false, false, false).PlainText().find("A note"),
+            std::string::npos);
 }
 
 }  // namespace
