@@ -2,6 +2,8 @@
 #include <QFileDialog>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -166,6 +168,21 @@ class ChartsTabsTest : public QObject {
     QVERIFY(first.find('1') != std::string::npos);
     Options().SetBool(WOptions::DesRepDups, false);
     form_->ApplyDisplaySettings();
+  }
+
+  void thePreviewShowsTheReportPages() {
+    Show(TMainForm::kDescendantsTab, 1);
+    int pages = -1;
+    SetModalHook([&](QDialog& dialog) {
+      if (auto* preview = dialog.findChild<QPrintPreviewWidget*>()) {
+        preview->updatePreview();
+        pages = preview->pageCount();
+      }
+      return int(QDialog::Rejected);
+    });
+    form_->PrintCommand()->Preview();
+    SetModalHook(nullptr);
+    QVERIFY2(pages >= 1, qPrintable(QString::number(pages)));
   }
 
   void thePdfNeverGoesOverTheOpenFileAndSaveAsRemembersTheFolder() {
