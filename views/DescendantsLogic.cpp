@@ -153,19 +153,27 @@ void WDescendantsLogic::AddPerson(RecNo m, RecNo from_family, int generation) {
   }
   if (!person) return;
   const RecNo last = collection_->IndividualCount();
+  int families = 0;
+  try {
+    families = person->SpouseFamilyCount();
+  } catch (const ETaravellError&) {
+    families = 0;
+  }
   on_line_[m] = true;
-  const int families = person->SpouseFamilyCount();
   for (int i = 1; i <= families && !truncated_; ++i) {
     std::unique_ptr<WABSMarriage> family;
+    RecNo spouse = 0;
+    int children = 0;
     try {
       const RecNo family_no = person->GetSpouseFamily(i);
       if (family_no > 0) family = collection_->GetFamily(family_no);
       if (!family) continue;
       family->OrderChildren();
+      spouse = family->GetOtherSpouse(m);
+      children = family->ChildCount();
     } catch (const ETaravellError&) {
       continue;  // the other families still follow
     }
-    const RecNo spouse = family->GetOtherSpouse(m);
     if (spouse > 0 && spouse <= last && spouse != m) {
       DescendantRow partner;
       partner.generation = generation;
@@ -176,7 +184,6 @@ void WDescendantsLogic::AddPerson(RecNo m, RecNo from_family, int generation) {
       if (AddRow(partner) < 0) break;
     }
     if (generation >= generation_limit_) continue;
-    const int children = family->ChildCount();
     for (int j = 1; j <= children && !truncated_; ++j) {
       RecNo child = 0;
       try {

@@ -286,3 +286,44 @@ TEST_F(ChartsTest, DescendantsReportIndentsByLevelAndIndividualReportHasNotesOnl
 }
 
 }  // namespace
+
+#include "support/BrokenCollection.h"
+
+namespace {
+
+// A record that cannot be read ends its own line and nothing else.
+TEST(ChartsDamage, UnreadablePeopleAndFamiliesLeaveTheRestOfTheCharts) {
+  Options().ResetToDefaults();
+  Options().SetBool(WOptions::NameSlash, false);
+  Options().SetBool(WOptions::FNValueFlag, false);
+  BrokenCollection col;
+  RecNo me = col.AddPerson("Me", "X", 'M'), w1 = col.AddPerson("W1", "X", 'F'), w2 = col.AddPerson("W2", "X", 'F');
+  RecNo bad = col.AddPerson("Bad", "X"), good = col.AddPerson("Good", "X"), gk = col.AddPerson("Gk", "X");
+  RecNo f1 = col.AddFamily(me, w1);
+  col.AddChild(f1, bad);
+  col.AddChild(f1, good);
+  col.AddChild(col.AddFamily(bad, 0), gk);
+  RecNo f2 = col.AddFamily(me, w2);
+  col.AddChild(f2, col.AddPerson("Lost", "X"));
+  col.broken = bad;
+  col.broken_family = f2;
+
+  WDescendantsLogic d;
+  d.SetCollection(&col);
+  d.SetIndividual(me);
+  ASSERT_EQ(d.RowCount(), 4);  // Me, W1, Bad (not followed), Good; the second family is lost
+  EXPECT_EQ(d.Rows()[2].individual, bad);
+  EXPECT_EQ(d.Texts(2).name, "");
+  EXPECT_EQ(d.Rows()[3].individual, good);
+
+  WPedigreeLogic p;
+  p.SetCollection(&col);
+  p.SetIndividual(gk);  // Gk's father cannot be read: he stands in his box without parents
+  ASSERT_EQ(p.Entries().size(), 2u);
+  EXPECT_TRUE(p.Entries()[1].box.IsEmpty());
+  p.SetIndividual(bad);
+  EXPECT_EQ(p.Entries().size(), 1u);
+  Options().ResetToDefaults();
+}
+
+}  // namespace
