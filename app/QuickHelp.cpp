@@ -1,5 +1,6 @@
 #include "app/QuickHelp.h"
 
+#include "app/MainTabs.h"
 #include "app/Options.h"
 
 namespace {
@@ -79,15 +80,15 @@ std::string WQuickHelp::Text(int item) {
 
 int WQuickHelp::ItemForTab(int tab_index) {
   switch (tab_index) {
-    case 0:
+    case WMainTabs::kGeneral:
       return kGeneralTab;
-    case 1:
+    case WMainTabs::kIndividual:
       return kIndividualTab;
-    case 2:
+    case WMainTabs::kFamily:
       return kFamilyTab;
-    case 3:
+    case WMainTabs::kPedigree:
       return kPedigreeTab;
-    case 4:
+    case WMainTabs::kDescendants:
       return kDescendantsTab;
     default:
       return 0;

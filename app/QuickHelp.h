@@ -23,8 +23,8 @@ class WQuickHelp {
   // CR LF.
   static std::string Title(int item);
   static std::string Text(int item);
-  // The item of a data tab: 0 General, 1 Individual, 2 Family, 3 Pedigree, 4 Descendants;
-  // 0 for any other tab.
+  // The item of a data tab by its position on screen (WMainTabs: General, Individual, Family,
+  // Pedigree, Descendants); 0 for any other tab.
   static int ItemForTab(int tab_index);
 
   // True when the item is still to be shown: "DispInitHelp" and the item's own setting.

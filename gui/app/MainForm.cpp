@@ -115,7 +115,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
   ApplyDisplaySettings();
   const std::string last_dir = Options().GetString(WOptions::LastDir);
   SetCurrentFolder(last_dir.empty() ? QDir::homePath() : PathToQ(last_dir));
-  int last_tab = Options().GetInt(WOptions::LastTab);
+  int last_tab = WMainTabs::FromSetting(Options().GetInt(WOptions::LastTab));
   if (last_tab < 0 || last_tab >= tabs_->count()) last_tab = kIndividualTab;
   {
     QSignalBlocker block(tabs_);
@@ -636,7 +636,8 @@ void TMainForm::SetUpKeyboard() {
 
 void TMainForm::TabChanged(int index) {
   RefreshCurrentTab();
-  Options().SetInt(WOptions::LastTab, index);
+  const int stored = WMainTabs::ToSetting(index);
+  if (stored >= 0) Options().SetInt(WOptions::LastTab, stored);
 }
 
 void TMainForm::GoToIndividual(RecNo n) { scroller_->GoToIndividual(n); }

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "app/MainTabs.h"
 #include "app/OpenCycle.h"
 #include "app/OpenCycleHost.h"
 #include "model/RecNo.h"
@@ -43,15 +44,16 @@ class TPrintCommand;
 class TMainForm : public QMainWindow, private WOpenCycleHost {
   Q_OBJECT
  public:
-  // Tab indexes.
+  // Tab indexes (positions on screen; the setting "LastTab" numbers them its own way, see
+  // WMainTabs).
   enum Tab {
-    kGeneralTab = 0,
-    kIndividualTab = 1,
-    kFamilyTab = 2,
-    kPedigreeTab = 3,
-    kDescendantsTab = 4,
-    kFeaturesTab = 5,
-    kLinksTab = 6
+    kGeneralTab = WMainTabs::kGeneral,
+    kIndividualTab = WMainTabs::kIndividual,
+    kFamilyTab = WMainTabs::kFamily,
+    kPedigreeTab = WMainTabs::kPedigree,
+    kDescendantsTab = WMainTabs::kDescendants,
+    kFeaturesTab = WMainTabs::kFeatures,
+    kLinksTab = WMainTabs::kLinks
   };
 
   explicit TMainForm(QWidget* parent = nullptr);
