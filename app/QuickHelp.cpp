@@ -1,5 +1,6 @@
 #include "app/QuickHelp.h"
 
+#include "app/MainTabs.h"
 #include "app/Options.h"
 
 namespace {
@@ -44,6 +45,21 @@ const HelpItem kItems[WQuickHelp::kItemCount] = {
      "Individual is displayed in the top left section of the tab.  To the right are the parents and "
      "Spouse(s) below.  Children are sorted by birth date.\r\n\r\n"
      "Double clicking with the left mouse button on any name will move to that individual."},
+    {WOptions::IH5, "Pedigree Tab",
+     "The Pedigree Tab displays the Active Individual at the left and four generations of ancestors "
+     "to the right: father above, mother below, each through the first family the individual is a "
+     "child of.  A name shown a second time carries, in brackets, the number of the box where it "
+     "stands first.\r\n\r\n"
+     "Clicking a box moves to that individual.  The arrow keys move between the boxes (Right to the "
+     "father, Shift+Right to the mother, Left back to the child, Up and Down within a generation) "
+     "and Enter moves to the selected individual."},
+    {WOptions::IH6, "Descendants Tab",
+     "The Descendants Tab lists the descendants of the Active Individual: each child under his or "
+     "her parents with the generation number, and each spouse marked with \"+\" above the children "
+     "of that marriage.  A person who appears a second time refers to the row where the person is "
+     "first listed.\r\n\r\n"
+     "Double clicking with the left mouse button on any name, or pressing Enter, will move to that "
+     "individual."},
 };
 
 const HelpItem* Find(int item) {
@@ -64,12 +80,16 @@ std::string WQuickHelp::Text(int item) {
 
 int WQuickHelp::ItemForTab(int tab_index) {
   switch (tab_index) {
-    case 0:
+    case WMainTabs::kGeneral:
       return kGeneralTab;
-    case 1:
+    case WMainTabs::kIndividual:
       return kIndividualTab;
-    case 2:
+    case WMainTabs::kFamily:
       return kFamilyTab;
+    case WMainTabs::kPedigree:
+      return kPedigreeTab;
+    case WMainTabs::kDescendants:
+      return kDescendantsTab;
     default:
       return 0;
   }

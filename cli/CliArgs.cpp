@@ -4,7 +4,7 @@
 
 namespace {
 // Options that take a value; every other "--name" is a flag.
-const std::set<std::string> kValueOptions = {"ini", "set", "marriage", "by", "sort"};
+const std::set<std::string> kValueOptions = {"ini", "set", "marriage", "by", "sort", "generations"};
 }  // namespace
 
 bool CliArgs::Parse(int argc, char** argv) {

@@ -16,6 +16,8 @@ int CmdSummary(const CliArgs& args);
 int CmdRecord(const CliArgs& args);
 int CmdShow(const CliArgs& args);
 int CmdFamily(const CliArgs& args);
+int CmdPedigree(const CliArgs& args);
+int CmdDescendants(const CliArgs& args);
 int CmdSettings(const CliArgs& args);
 int CmdFind(const CliArgs& args);
 int CmdDump(const CliArgs& args);

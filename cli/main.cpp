@@ -36,6 +36,12 @@ const Command kCommands[] = {
     {"show", CmdShow, "show FILE REF           the Individual tab's rows [--chrono] [--lds] [--notes]"},
     {"family", CmdFamily,
      "family FILE REF         the Family tab: boxes, marriage, counter, children [--marriage K]"},
+    {"pedigree", CmdPedigree,
+     "pedigree FILE REF       the ancestors: number, record, name, birth, death [--generations N]\n"
+     "                          (default 5: the person and four generations, as the tab shows)"},
+    {"descendants", CmdDescendants,
+     "descendants FILE REF    the descendants list: generation, P or S, record, name, birth, death\n"
+     "                          [--generations N] (default DesGenLimit)"},
     {"dump", CmdDump,
      "dump FILE [REF]         everything the file holds as JSON Lines (REF: one individual)"},
     {"export", CmdExport, "export FILE OUT.ged      the file as GEDCOM 5.5.1 (UTF-8); never over FILE"},

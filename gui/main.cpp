@@ -11,6 +11,7 @@
 #include "app/FileMask.h"
 #include "app/Options.h"
 #include "gui/app/MainForm.h"
+#include "gui/app/PrintCommand.h"
 #include "gui/app/QtHooks.h"
 #include "gui/app/Splash.h"
 #include "gui/app/ToolsCommands.h"
@@ -28,6 +29,8 @@ std::string UsageText() {
          "  IDENTIFIER   the identifier of the person to show first, such as I12\n"
          "  --help       show this text and exit\n"
          "  --version    show the version and exit\n"
+         "  --tab=NAME   show that tab (General, Individual, Family, Pedigree, Descendants)\n"
+         "  --print-pdf=OUT.pdf  write the report of the tab shown as a PDF file and quit\n"
          "\n"
          "Other arguments beginning with \"-\" are ignored.\n";
 }
@@ -35,7 +38,7 @@ std::string UsageText() {
 }  // namespace
 
 int main(int argc, char** argv) {
-  QString screenshot, tab;
+  QString screenshot, tab, print_pdf;
   for (int i = 1; i < argc; ++i) {
     const QString arg = QString::fromLocal8Bit(argv[i]);
     if (arg == "--help" || arg == "-h") {
@@ -48,14 +51,17 @@ int main(int argc, char** argv) {
     }
     if (arg.startsWith("--screenshot=")) screenshot = arg.mid(13);
     if (arg.startsWith("--tab=")) tab = arg.mid(6);
+    if (arg.startsWith("--print-pdf=")) print_pdf = arg.mid(12);
   }
+  // Writing a report and quitting is as unattended as a screenshot.
+  const bool unattended = !screenshot.isEmpty() || !print_pdf.isEmpty();
 
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Taravell Lite"));
   QApplication::setFont(QFont(QStringLiteral("Liberation Sans"), 9));
   InstallQtHooks();
 
-  if (screenshot.isEmpty()) (new TSplash)->show();
+  if (!unattended) (new TSplash)->show();
   Options().OpenSettingsFile();
   Options().LoadSettings();
 
@@ -66,16 +72,22 @@ int main(int argc, char** argv) {
   int status = 0;
   {
     TMainForm form;
-    if (!screenshot.isEmpty()) form.SetQuickHelpEnabled(false);
+    if (unattended) form.SetQuickHelpEnabled(false);
     // The file association and update checks ask questions: not while taking a screenshot.
-    if (screenshot.isEmpty()) form.ToolsCommands()->RunStartupChecks();
+    if (!unattended) form.ToolsCommands()->RunStartupChecks();
     form.show();
     form.StartWithArgs(args);
     if (!tab.isEmpty()) {
       for (int i = 0; i < form.Tabs()->count(); ++i)
         if (form.Tabs()->tabText(i).compare(tab, Qt::CaseInsensitive) == 0) form.Tabs()->setCurrentIndex(i);
     }
-    if (!screenshot.isEmpty()) {
+    if (!print_pdf.isEmpty()) {
+      QString error;
+      const bool saved = form.PrintCommand()->SaveTabAsPdf(print_pdf, form.Tabs()->currentIndex(), &error);
+      std::fprintf(saved ? stdout : stderr, "%s %s\n", saved ? "saved" : "cannot save",
+                   (saved ? print_pdf : error).toLocal8Bit().constData());
+      status = saved ? 0 : 1;
+    } else if (!screenshot.isEmpty()) {
       // Without a window manager nothing maximizes the window: give it the screen.
       if (form.isMaximized())
         if (QScreen* screen = QGuiApplication::primaryScreen()) form.setGeometry(screen->availableGeometry());
@@ -86,7 +98,7 @@ int main(int argc, char** argv) {
         QApplication::exit(saved ? 0 : 1);
       });
     }
-    status = app.exec();
+    if (print_pdf.isEmpty()) status = app.exec();
   }
   Options().SaveSettings();
   Options().CloseSettingsFile();

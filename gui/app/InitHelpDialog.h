@@ -15,8 +15,8 @@ class QWidget;
 //
 // The main window only calls the static entry points:
 //   TInitHelpDialog::ShowQuickHelp(WQuickHelp::kWelcome, this) when first shown, and
-//   TInitHelpDialog::ShowQuickHelpForTab(tabIndex, this) after refreshing the General (0),
-//   Individual (1) or Family (2) tab while a file is open.
+//   TInitHelpDialog::ShowQuickHelpForTab(tabIndex, this) after refreshing a data tab (General,
+//   Individual, Family, Pedigree or Descendants, by position on screen) while a file is open.
 // They show the dialog (through RunModal, so tests can answer it) only when the item is
 // still due, and record the answer in the settings.
 class TInitHelpDialog : public QDialog {
@@ -37,7 +37,7 @@ class TInitHelpDialog : public QDialog {
 
   // Shows item 1 to 4 when it is due; true when the dialog was shown.
   static bool ShowQuickHelp(int item, QWidget* parent);
-  // The item of a data tab (0 General, 1 Individual, 2 Family); other tabs show nothing.
+  // The item of a data tab (WQuickHelp::ItemForTab); other tabs show nothing.
   static bool ShowQuickHelpForTab(int tab_index, QWidget* parent);
 
  private:

@@ -47,16 +47,19 @@
 #include "gui/app/HelpMenu.h"
 #include "gui/app/InitHelpDialog.h"
 #include "gui/app/Messages.h"
+#include "gui/app/PrintCommand.h"
 #include "gui/app/SafeCall.h"
 #include "gui/app/ToolsCommands.h"
 #include "gui/app/URLLabel.h"
 #include "gui/app/WaitDlg.h"
 #include "gui/search/FindDlg.h"
 #include "gui/search/QuickFind.h"
+#include "gui/views/DesPanel.h"
 #include "gui/views/FamPanel.h"
 #include "gui/views/GenPanel.h"
 #include "gui/views/IndPanel.h"
 #include "gui/views/IndScrollLite.h"
+#include "gui/views/PedPanel.h"
 #include "gui/views/SelectionButton.h"
 #include "model/ABSCollection.h"
 
@@ -112,7 +115,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
   ApplyDisplaySettings();
   const std::string last_dir = Options().GetString(WOptions::LastDir);
   SetCurrentFolder(last_dir.empty() ? QDir::homePath() : PathToQ(last_dir));
-  int last_tab = Options().GetInt(WOptions::LastTab);
+  int last_tab = WMainTabs::FromSetting(Options().GetInt(WOptions::LastTab));
   if (last_tab < 0 || last_tab >= tabs_->count()) last_tab = kIndividualTab;
   {
     QSignalBlocker block(tabs_);
@@ -176,6 +179,7 @@ void TMainForm::CreateActions() {
   connect(file_directory_, &QAction::triggered, this,
           [this] { left_panel_->setVisible(!left_panel_->isVisible()); });
   export_ = new TExportCommand(this);
+  print_ = new TPrintCommand(this);
 }
 
 void TMainForm::CreateMenus() {
@@ -185,6 +189,10 @@ void TMainForm::CreateMenus() {
   connect(recent_menu_, &QMenu::aboutToShow, this, &TMainForm::RebuildRecentMenu);
   RebuildRecentMenu();
   file->addAction(export_->Action());
+  file->addSeparator();
+  file->addAction(print_->PrintAction());
+  file->addAction(print_->PreviewAction());
+  file->addAction(print_->PdfAction());
   file->addSeparator();
   file->addAction(exit_);
   QMenu* edit = menuBar()->addMenu(QStringLiteral("Edit"));
@@ -250,14 +258,18 @@ QWidget* TMainForm::CreateMiddle() {
   gen_page_ = new WGenPanel;
   ind_page_ = new WIndPanel;
   fam_page_ = new WFamPanel;
+  ped_page_ = new WPedPanel;
+  des_page_ = new WDesPanel;
   // The tabs name a person; the scroller makes him or her active, which refreshes the tab.
-  for (WABSPanel* panel : std::initializer_list<WABSPanel*>{ind_page_, fam_page_})
+  for (WABSPanel* panel : std::initializer_list<WABSPanel*>{ind_page_, fam_page_, ped_page_, des_page_})
     connect(panel, &WABSPanel::individualRequested, this, [this](int n) { GoToIndividual(n); });
   // The Individual tab stores both switches itself; a new sentence setting needs a refresh.
   connect(ind_page_, &WIndPanel::tmgSentenceToggled, this, [this](bool) { RefreshCurrentTab(); });
   tabs_->addTab(gen_page_, QStringLiteral("General"));
   tabs_->addTab(ind_page_, QStringLiteral("Individual"));
   tabs_->addTab(fam_page_, QStringLiteral("Family"));
+  tabs_->addTab(ped_page_, QStringLiteral("Pedigree"));
+  tabs_->addTab(des_page_, QStringLiteral("Descendants"));
   tabs_->addTab(CreateFeaturesPage(), QStringLiteral("Taravell Lite"));
   tabs_->addTab(CreateLinksPage(), QStringLiteral("Links"));
   layout->addWidget(tabs_, 1);
@@ -295,6 +307,8 @@ QWidget* TMainForm::CreateFeaturesPage() {
       "<p>The <b>General</b> tab describes the file, its header and its submitter. The "
       "<b>Individual</b> tab lists the person's events, parents, marriages and children with notes "
       "and sources. The <b>Family</b> tab shows the person with parents, spouses and children. "
+      "The <b>Pedigree</b> tab draws four generations of ancestors, the <b>Descendants</b> tab "
+      "lists children, grandchildren and their spouses. "
       "Double-click a name to move to that person.</p>"
       "<h3>Keyboard shortcuts</h3>"
       "<table cellpadding=\"3\">"
@@ -303,6 +317,8 @@ QWidget* TMainForm::CreateFeaturesPage() {
       "<tr><td><b>Ctrl+F</b></td><td>Advanced Find: by surname, given names, identifier or "
       "reference number</td></tr>"
       "<tr><td><b>Ctrl+J</b></td><td>Options</td></tr>"
+      "<tr><td><b>Ctrl+P</b></td><td>Print the tab shown as a report (File &gt; Save as PDF... "
+      "writes it as a PDF file)</td></tr>"
       "<tr><td><b>Alt+Left</b>, <b>Alt+Right</b></td><td>Back and Forward</td></tr>"
       "<tr><td><b>Tab</b></td><td>From control to control; on the scroll bar above the tabs the "
       "arrow keys, Page Up, Page Down, Home and End step through the people</td></tr>"
@@ -494,6 +510,8 @@ void TMainForm::DetachViews(const std::string& file_name) {
     gen_page_->SetFileName(file_name);
     ind_page_->SetCollection(nullptr);
     fam_page_->SetCollection(nullptr);
+    ped_page_->SetCollection(nullptr);
+    des_page_->SetCollection(nullptr);
   });
   SetFileCommandsEnabled(false);
   UpdateHistoryActions();
@@ -506,6 +524,8 @@ void TMainForm::AttachViews(WABSCollection* collection, const std::string& file_
     gen_page_->SetFileName(file_name);
     ind_page_->SetCollection(collection);
     fam_page_->SetCollection(collection);
+    ped_page_->SetCollection(collection);
+    des_page_->SetCollection(collection);
   });
   SetFileCommandsEnabled(true);
   // Attaching the list makes individual 1 active, which refreshes the shown tab.
@@ -616,7 +636,8 @@ void TMainForm::SetUpKeyboard() {
 
 void TMainForm::TabChanged(int index) {
   RefreshCurrentTab();
-  Options().SetInt(WOptions::LastTab, index);
+  const int stored = WMainTabs::ToSetting(index);
+  if (stored >= 0) Options().SetInt(WOptions::LastTab, stored);
 }
 
 void TMainForm::GoToIndividual(RecNo n) { scroller_->GoToIndividual(n); }
@@ -627,9 +648,11 @@ void TMainForm::RefreshCurrentTab() {
   SafeCall([&] {
     if (tab == kIndividualTab) ind_page_->SetIndividual(open ? scroller_->CurrentIndividual() : 0);
     if (tab == kFamilyTab) fam_page_->SetIndividual(open ? scroller_->CurrentIndividual() : 0);
+    if (tab == kPedigreeTab) ped_page_->SetIndividual(open ? scroller_->CurrentIndividual() : 0);
+    if (tab == kDescendantsTab) des_page_->SetIndividual(open ? scroller_->CurrentIndividual() : 0);
   });
   // The tab's quick help, once, and only with a file to explain.
-  if (open && quick_help_enabled_ && tab <= kFamilyTab)
+  if (open && quick_help_enabled_ && tab <= kDescendantsTab)
     SafeCall([&] { TInitHelpDialog::ShowQuickHelpForTab(tab, this); });
 }
 
@@ -637,6 +660,8 @@ void TMainForm::ApplyDisplaySettings() {
   SafeCall([this] {
     ind_page_->ApplyDisplaySettings();
     fam_page_->ApplyDisplaySettings();
+    ped_page_->ApplyDisplaySettings();
+    des_page_->ApplyDisplaySettings();
   });
 }
 

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "app/MainTabs.h"
 #include "app/OpenCycle.h"
 #include "app/OpenCycleHost.h"
 #include "model/RecNo.h"
@@ -30,8 +31,11 @@ class TURLLabel;
 class WABSCollection;
 class WFamPanel;
 class WGenPanel;
+class WDesPanel;
 class WIndPanel;
 class WIndScrollLite;
+class WPedPanel;
+class TPrintCommand;
 
 // The main window: menus, tool bar, the folder and file browser at the left, the individual
 // scroller and the tabs in the middle, and the status bar.  It owns the open file through
@@ -40,8 +44,17 @@ class WIndScrollLite;
 class TMainForm : public QMainWindow, private WOpenCycleHost {
   Q_OBJECT
  public:
-  // Tab indexes.
-  enum Tab { kGeneralTab = 0, kIndividualTab = 1, kFamilyTab = 2, kFeaturesTab = 3, kLinksTab = 4 };
+  // Tab indexes (positions on screen; the setting "LastTab" numbers them its own way, see
+  // WMainTabs).
+  enum Tab {
+    kGeneralTab = WMainTabs::kGeneral,
+    kIndividualTab = WMainTabs::kIndividual,
+    kFamilyTab = WMainTabs::kFamily,
+    kPedigreeTab = WMainTabs::kPedigree,
+    kDescendantsTab = WMainTabs::kDescendants,
+    kFeaturesTab = WMainTabs::kFeatures,
+    kLinksTab = WMainTabs::kLinks
+  };
 
   explicit TMainForm(QWidget* parent = nullptr);
   ~TMainForm() override;
@@ -106,6 +119,10 @@ class TMainForm : public QMainWindow, private WOpenCycleHost {
   WGenPanel* GenPanel() const { return gen_page_; }
   WIndPanel* IndPanel() const { return ind_page_; }
   WFamPanel* FamPanel() const { return fam_page_; }
+  WPedPanel* PedPanel() const { return ped_page_; }
+  WDesPanel* DesPanel() const { return des_page_; }
+  // File > Print..., Print Preview... and Save as PDF...
+  TPrintCommand* PrintCommand() const { return print_; }
   // Status panels 0 to 4.
   QString StatusText(int panel) const;
   QLabel* StatusPanel(int panel) const { return panel >= 0 && panel < 5 ? status_[panel] : nullptr; }
@@ -203,6 +220,9 @@ class TMainForm : public QMainWindow, private WOpenCycleHost {
   WGenPanel* gen_page_ = nullptr;
   WIndPanel* ind_page_ = nullptr;
   WFamPanel* fam_page_ = nullptr;
+  WPedPanel* ped_page_ = nullptr;
+  WDesPanel* des_page_ = nullptr;
+  TPrintCommand* print_ = nullptr;
   QLabel* status_[5] = {};
   QTimer* import_timer_ = nullptr;
 };

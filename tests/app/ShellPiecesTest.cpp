@@ -1,7 +1,9 @@
-// The small rules of the window shell: wait-dialog nesting, window placement, file masks.
+// The small rules of the window shell: wait-dialog nesting, window placement, file masks, the
+// stored number of the last tab.
 #include <gtest/gtest.h>
 
 #include "app/FileMask.h"
+#include "app/MainTabs.h"
 #include "app/Options.h"
 #include "app/WaitNesting.h"
 #include "app/WindowPlacement.h"
@@ -73,6 +75,28 @@ TEST(WindowPlacement, WrittenKeysReadBackAndFarEdgesFollowNearOnes) {
 
 // The masks list exactly the registered readers' extensions, so that the file list and the
 // dialogs offer only files that open.
+// Settings files written before the chart tabs joined keep naming the same tab: 0 to 4 are
+// General, Individual, Family and the two information pages; the chart tabs come after.
+TEST(MainTabs, LastTabValuesKeepTheirMeaningWhereverTheTabsStand) {
+  EXPECT_EQ(WMainTabs::FromSetting(0), WMainTabs::kGeneral);
+  EXPECT_EQ(WMainTabs::FromSetting(1), WMainTabs::kIndividual);
+  EXPECT_EQ(WMainTabs::FromSetting(2), WMainTabs::kFamily);
+  EXPECT_EQ(WMainTabs::FromSetting(3), WMainTabs::kFeatures);
+  EXPECT_EQ(WMainTabs::FromSetting(4), WMainTabs::kLinks);
+  EXPECT_EQ(WMainTabs::FromSetting(5), WMainTabs::kPedigree);
+  EXPECT_EQ(WMainTabs::FromSetting(6), WMainTabs::kDescendants);
+  // Every tab is stored under a value of its own that reads back as the same tab.
+  for (int tab = 0; tab < WMainTabs::kCount; ++tab) {
+    SCOPED_TRACE(tab);
+    EXPECT_EQ(WMainTabs::FromSetting(WMainTabs::ToSetting(tab)), tab);
+  }
+  // What names no tab is told apart, in both directions.
+  for (int bad : {-1, 7, 100}) {
+    EXPECT_EQ(WMainTabs::FromSetting(bad), -1);
+    EXPECT_EQ(WMainTabs::ToSetting(bad), -1);
+  }
+}
+
 TEST(FileMask, ListMaskAndDialogFiltersComeFromTheRegistry) {
   std::string mask;
   size_t entries = 1;

@@ -79,4 +79,12 @@ TEST(FTWGolden, BackupFileReadsAsTheFile) {
   EXPECT_EQ(RunCli("dump " + ShellQuote(dir / "Family.FBK")), RunCli("dump " + ShellQuote(dir / "family.ftw")));
 }
 
+// The pedigree and descendants of the family fixture.
+TEST(FTWGolden, FamilyCharts) {
+  TempDir dir;
+  ASSERT_TRUE(ftw::Save(ftw::Write(ftw_fixtures::FamilyFixture()), dir / "family.ftw"));
+  ExpectGolden(ChartsOutput(ShellQuote(dir / "family.ftw"), {"1", "3", "11", "17", "26", "33", "35"}),
+               "ftm_family_charts.txt");
+}
+
 }  // namespace

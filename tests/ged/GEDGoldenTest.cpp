@@ -21,8 +21,9 @@ namespace fs = std::filesystem;
 struct GoldenCase {
   const char* expected;           // file name under tests/golden/
   const char* input;              // sample.ged, or a file of the corpus's ged folder
-  const char* command;            // list, info, summary or dump
-  std::vector<const char*> refs;  // summary: the individuals shown, one after another; dump: one
+  const char* command;            // list, info, summary, dump, pedigree or descendants
+  std::vector<const char*> refs;  // summary, pedigree, descendants: the individuals shown, one after
+                                  // another; dump: one
   int max_lines = 0;              // list: only the first lines; dump: records up to this number (0 = all)
 };
 
@@ -32,6 +33,10 @@ const GoldenCase kCases[] = {
     {"sample_summary.txt", "sample.ged", "summary", {"I1", "@I4@", "12", "I25", "I32", "I33", "I41"}},
     {"sample_dump.jsonl", "sample.ged", "dump", {}},
     {"sample_dump_I4.jsonl", "sample.ged", "dump", {"I4"}},
+    {"sample_pedigree.txt", "sample.ged", "pedigree", {"I41", "I33", "I1"}},
+    {"sample_descendants.txt", "sample.ged", "descendants", {"I1", "I4", "I41"}},
+    {"royal92_pedigree.txt", "corpus:royal92.ged", "pedigree", {"I1", "I52", "I65"}},
+    {"royal92_descendants.txt", "corpus:royal92.ged", "descendants", {"I1", "I52"}},
     {"royal92_dump.jsonl", "corpus:royal92.ged", "dump", {}, 120},
     {"royal92_list.txt", "corpus:royal92.ged", "list", {}, 50},
     {"royal92_info.txt", "corpus:royal92.ged", "info", {}},
@@ -57,8 +62,10 @@ std::string Output(const GoldenCase& c, const std::string& path) {
     return DumpPrefix(RunCli("dump " + file), c.max_lines);
   }
   std::string out;
-  for (const char* ref : c.refs)
-    out += "== " + std::string(ref) + "\n" + MaskOpenAges(RunCli("summary " + file + " " + ShellQuote(ref)));
+  for (const char* ref : c.refs) {
+    const std::string shown = RunCli(command + " " + file + " " + ShellQuote(ref));
+    out += "== " + std::string(ref) + "\n" + (command == "summary" ? MaskOpenAges(shown) : shown);
+  }
   return out;
 }
 

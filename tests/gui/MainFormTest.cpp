@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QDropEvent>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QMimeData>
@@ -325,10 +326,12 @@ class MainFormTest : public QObject {
     for (int tab : {1, 2, 0}) form->Tabs()->setCurrentIndex(tab);
     QCOMPARE(shown.size(), 1);
     QVERIFY(form->OpenGenealogyFile(sample_));
-    for (int tab : {1, 2, 3, 4, 0, 1, 2}) form->Tabs()->setCurrentIndex(tab);
+    for (int tab : {1, 2, 3, 4, 5, 6, 0, 1, 2}) form->Tabs()->setCurrentIndex(tab);
     form->GoToIndividual(3);
+    // Each data tab explains itself once; the information pages have nothing to explain.
     QCOMPARE(shown, (QStringList{QStringLiteral("Welcome to Taravell Lite"), QStringLiteral("General Tab"),
-                                 QStringLiteral("Individual Tab"), QStringLiteral("Family Tab")}));
+                                 QStringLiteral("Individual Tab"), QStringLiteral("Family Tab"),
+                                 QStringLiteral("Pedigree Tab"), QStringLiteral("Descendants Tab")}));
     QCOMPARE(Options().GetInt(WOptions::LastTab), int(TMainForm::kFamilyTab));
     shown.clear();
     form->ResetQuickHelpAction()->trigger();  // the Family tab is showing: its help at once
@@ -353,6 +356,45 @@ class MainFormTest : public QObject {
     QCOMPARE(Options().GetBool(WOptions::Chrono), !chrono);
     panel->ChronologicalBox()->click();
     QCOMPARE(Options().GetBool(WOptions::Chrono), chrono);
+  }
+
+  // "LastTab" keeps the numbers of the tabs from before the chart tabs stood after Family: a
+  // settings file of an earlier version with 3 opens on the first information page, and a
+  // session left on Descendants reopens on Descendants.
+  void lastTabKeepsItsMeaningAcrossVersions() {
+    const std::string usual = Options().SettingsFilePath();
+    QVERIFY(Options().SaveSettings());
+    const QString old_file = dir_.filePath(QStringLiteral("earlier.ini"));
+    {
+      std::ofstream out(old_file.toStdString(), std::ios::binary);
+      out << "[General]\nLastTab=3\nLoadLastFile=f\n";
+    }
+    Options().OpenSettingsFile(old_file.toStdString());
+    Options().LoadSettings();
+    {
+      auto form = NewForm();
+      form->Start({sample_});
+      QCOMPARE(form->Tabs()->currentIndex(), int(TMainForm::kFeaturesTab));
+      QCOMPARE(form->Tabs()->tabText(form->Tabs()->currentIndex()), QStringLiteral("Taravell Lite"));
+      form->Tabs()->setCurrentIndex(TMainForm::kDescendantsTab);
+    }
+    QVERIFY(Options().SaveSettings());
+    Options().CloseSettingsFile();
+    QFile saved(old_file);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QVERIFY(saved.readAll().contains("LastTab=6"));
+    Options().OpenSettingsFile(old_file.toStdString());
+    Options().LoadSettings();
+    {
+      auto form = NewForm();
+      form->Start({sample_});
+      QCOMPARE(form->Tabs()->tabText(form->Tabs()->currentIndex()), QStringLiteral("Descendants"));
+      // Family is stored as it always was.
+      form->Tabs()->setCurrentIndex(TMainForm::kFamilyTab);
+      QCOMPARE(Options().GetInt(WOptions::LastTab), 2);
+    }
+    Options().OpenSettingsFile(usual);
+    Options().LoadSettings();
   }
 
   void cleanupTestCase() {

@@ -49,9 +49,10 @@ class SmallDialogsTest : public QObject {
   // Switching between the tabs shows each tab's help once; other pages show none.
   void quickHelpOncePerTab() {
     for (int round = 0; round < 2; ++round)
-      for (int tab : {0, 1, 2, 3, 1}) TInitHelpDialog::ShowQuickHelpForTab(tab, nullptr);
+      for (int tab : {0, 1, 2, 3, 4, 5, 1}) TInitHelpDialog::ShowQuickHelpForTab(tab, nullptr);
     QCOMPARE(shown_, QStringList({"Quick Help: General Tab", "Quick Help: Individual Tab",
-                                  "Quick Help: Family Tab"}));
+                                  "Quick Help: Family Tab", "Quick Help: Pedigree Tab",
+                                  "Quick Help: Descendants Tab"}));
   }
 
   // The stop box silences every later item until the Help menu's reset.

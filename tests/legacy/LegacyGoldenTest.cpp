@@ -65,6 +65,10 @@ TEST_F(LegacyGolden, FamilySummary) {
   ExpectGolden(out, "leg_family_summary.txt");
 }
 
+TEST_F(LegacyGolden, FamilyCharts) {
+  ExpectGolden(ChartsOutput(Path("family.fdb"), {"1", "3", "5", "6", "8", "26", "30", "40"}), "leg_family_charts.txt");
+}
+
 TEST_F(LegacyGolden, EmptyDatabase) {
   ExpectGolden(RunCli("dump " + Path("empty.fdb")), "leg_empty_dump.jsonl");
   ExpectGolden(RunCli("list " + Path("empty.fdb")), "leg_empty_list.txt");

@@ -65,4 +65,14 @@ INSTANTIATE_TEST_SUITE_P(Cli, PAFGoldenTest, testing::ValuesIn(Cases()),
                            return std::string(std::get<0>(info.param)->name) + "_" + std::get<1>(info.param);
                          });
 
+// The pedigree and descendants of the family as each version stores it.
+TEST(PAFGolden, FamilyCharts) {
+  for (int version : {3, 4, 5}) {
+    TempDir dir;
+    const std::string name = "paf" + std::to_string(version) + "_family";
+    const std::string file = ShellQuote(WriteBook(dir, name + ".paf", FamilyBook(version)));
+    ExpectGolden(ChartsOutput(file, {"1", "2", "3", "6", "7"}), name + "_charts.txt");
+  }
+}
+
 }  // namespace

@@ -33,6 +33,7 @@ TEST(RM3Golden, SampleFamily) {
   TempDir dir;
   const std::string rmg = RM3SampleFamily().Write(dir.path(), "family");
   CheckAll("rm3_family", rmg, {"1", "3", "5", "12", "13", "36", "38", "39", "40", "41"});
+  ExpectGolden(ChartsOutput(ShellQuote(rmg), {"1", "3", "5", "12", "13", "36", "41"}), "rm3_family_charts.txt");
 }
 
 TEST(RM3Golden, EmptyFile) {

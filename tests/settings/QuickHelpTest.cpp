@@ -19,7 +19,7 @@ class QuickHelpTest : public ::testing::Test {
 TEST_F(QuickHelpTest, EachItemOnceThenStopSilencesAllUntilReset) {
   for (int item = 1; item <= WQuickHelp::kItemCount; ++item) EXPECT_TRUE(WQuickHelp::IsDue(item));
   EXPECT_FALSE(WQuickHelp::IsDue(0));
-  EXPECT_FALSE(WQuickHelp::IsDue(5));
+  EXPECT_FALSE(WQuickHelp::IsDue(WQuickHelp::kItemCount + 1));
 
   // The welcome closed without the stop box: only it is done.
   WQuickHelp::Shown(WQuickHelp::kWelcome, false);
@@ -47,7 +47,9 @@ TEST_F(QuickHelpTest, TabsMapToTheirItemsWithTitlesAndNotice) {
   EXPECT_EQ(WQuickHelp::ItemForTab(0), WQuickHelp::kGeneralTab);
   EXPECT_EQ(WQuickHelp::ItemForTab(1), WQuickHelp::kIndividualTab);
   EXPECT_EQ(WQuickHelp::ItemForTab(2), WQuickHelp::kFamilyTab);
-  EXPECT_EQ(WQuickHelp::ItemForTab(3), 0);  // the information pages have none
+  EXPECT_EQ(WQuickHelp::ItemForTab(3), WQuickHelp::kPedigreeTab);
+  EXPECT_EQ(WQuickHelp::ItemForTab(4), WQuickHelp::kDescendantsTab);
+  EXPECT_EQ(WQuickHelp::ItemForTab(5), 0);  // the information pages have none
   EXPECT_EQ(WQuickHelp::ItemForTab(-1), 0);
   EXPECT_EQ(WQuickHelp::Title(3), "Individual Tab");
   EXPECT_EQ(WQuickHelp::Title(9), "");

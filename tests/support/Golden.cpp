@@ -78,6 +78,15 @@ std::string DumpPrefix(const std::string& text, int limit) {
   return out;
 }
 
+std::string ChartsOutput(const std::string& file, const std::vector<std::string>& refs) {
+  std::string out;
+  for (const std::string& ref : refs) {
+    out += "== " + ref + "\n# pedigree\n" + RunCli("pedigree " + file + " " + ShellQuote(ref));
+    out += "# descendants\n" + RunCli("descendants " + file + " " + ShellQuote(ref));
+  }
+  return out;
+}
+
 void ExpectGolden(const std::string& actual, const std::string& name) {
   const fs::path expected_path = fs::path(SourceDir()) / "tests" / "golden" / name;
   const char* update = std::getenv("UPDATE_GOLDEN");

@@ -5,6 +5,7 @@
 // committing it).
 
 #include <string>
+#include <vector>
 
 // Runs taravell-cli with the arguments (already quoted) under LC_ALL=C; its standard output.
 // Expects exit status 0.
@@ -23,6 +24,10 @@ std::string FirstLines(const std::string& text, int count);
 // submitter kept), so that a large file gives a golden text of reasonable size; all when
 // limit <= 0.
 std::string DumpPrefix(const std::string& text, int limit);
+
+// The pedigree and descendants of each individual (`file` already quoted), one after another:
+// "== REF", then "# pedigree" and "# descendants" with the commands' output.
+std::string ChartsOutput(const std::string& file, const std::vector<std::string>& refs);
 
 // Compares `actual` with tests/golden/<name> (or rewrites it under UPDATE_GOLDEN=1, skipping the
 // test).  Use inside a test body.

@@ -51,6 +51,7 @@ TEST_F(TMG5Golden, FamilyProject) {
   for (const char* ref : {"1:1", "1:3", "1:4", "2:2", "2:10", "2:11"})
     show += std::string("== ") + ref + "\n" + RunCli("show " + project + " " + ref + " --notes");
   ExpectGolden(show, "tmg5_family_show.txt");
+  ExpectGolden(ChartsOutput(project, {"1:1", "1:3", "1:4", "2:2", "2:10", "2:11"}), "tmg5_family_charts.txt");
 }
 
 TEST_F(TMG5Golden, EmptyProject) {

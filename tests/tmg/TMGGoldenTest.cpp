@@ -85,6 +85,12 @@ TEST_F(TMGGolden, FamilyProject) {
   for (const char* ref : {"1", "3", "4", "20", "26", "30", "32", "36", "39"})
     show += std::string("== ") + ref + "\n" + RunCli("show " + project + " " + ref + " --notes");
   Compare("tmg_family_show.txt", show);
+  std::string charts;
+  for (const char* ref : {"1", "3", "5", "7", "10", "21", "39"}) {
+    charts += std::string("== ") + ref + "\n# pedigree\n" + RunCli("pedigree " + project + " " + ref);
+    charts += "# descendants\n" + RunCli("descendants " + project + " " + ref);
+  }
+  Compare("tmg_family_charts.txt", charts);
 }
 
 TEST_F(TMGGolden, EmptyProject) {
