@@ -6,7 +6,9 @@
 #include <algorithm>
 #include <bit>
 #include <cctype>
+#include <chrono>
 #include <cstring>
+#include <future>
 #include <vector>
 
 #include "base/TextUtils.h"
@@ -213,32 +215,32 @@ bool WGEDCollection::Import() {
   return !ImportCancelled;
 }
 
-// One pass over the text.  The line breaks of each 64-byte block are found at once; the
-// byte after each tells a record line ("0" in the first column) from a body line.  Record
-// lines with an identifier go to their kind's tables; inside individuals and families the
-// level-1 link lines are noted with their identifiers for the link passes, so that no
-// record body is read twice.
-void WGEDCollection::Scan(PendingLinks& pending) {
+// One pass of the scan over the lines after the header.  The line breaks of each 64-byte
+// block are found at once; the byte after each tells a record line ("0" in the first
+// column) from a body line.  With kRecords, record lines with an identifier go to their
+// kind's tables; with kLinks, the level-1 link lines inside individuals and families are
+// noted with their identifiers for the link passes, so that no record body is read twice.
+// A pass that only notes links numbers the records as the record pass does, without
+// storing them.
+//
+// On the main thread the pass yields to the user interface at the 1st, 501st ... counted
+// record; elsewhere it only looks at the cancel flag and at `abandon` as often.
+// Returns false when it stopped early on either.
+bool WGEDCollection::ScanPass(unsigned jobs, PendingLinks* pending, bool main_thread,
+                              const std::atomic<bool>* abandon) {
   const WGEDTextMMF& text = *text_;
   const char* const start = text.Start();
   const char* const end = text.End();
-  const char* header = static_cast<const char*>(std::memchr(start, '0', text.TextSize()));
-  if (header == nullptr) return;  // no header, no records
-  header_line_ = header;
-
-  WOffsetIndex* offsets[gkKindCount];
-  WXREFIndex* xrefs[gkKindCount];
-  for (int kind = 0; kind < gkKindCount; ++kind) {
-    offsets[kind] = offsets_[kind].get();
-    xrefs[kind] = xrefs_[kind].get();
-  }
+  const bool records = (jobs & kRecords) != 0;
+  const bool links = (jobs & kLinks) != 0;
   WGEDIndIndex& individuals = *ind_index_;
   std::vector<PendingLink>* body_lines = nullptr;  // where the current record's link lines go
   RecNo owner = 0;                                 // the current record's number in its kind
+  RecNo numbered[gkKindCount] = {};                // records numbered by a links-only pass
   uint32_t tag_a = 0, tag_b = 0, tag_c = 0;        // the link tags of the current record's kind
   int counted = 0;
 
-  for (const char* block = header; block < end; block += 64) {
+  for (const char* block = header_line_; block < end; block += 64) {
     uint64_t breaks;
     if (end - block >= 64) {
       breaks = WGEDTextMMF::LineBreakMask64(block);
@@ -249,9 +251,9 @@ void WGEDCollection::Scan(PendingLinks& pending) {
     }
     for (; breaks != 0; breaks &= breaks - 1) {
       const char* line = block + __builtin_ctzll(breaks) + 1;  // the byte after a line break
-      if (line >= end) return;
+      if (line >= end) return true;
       if (*line == '0') {
-        if (StartsWith(line, end, "0 TR")) return;  // the trailer ends the scan
+        if (StartsWith(line, end, "0 TR")) return true;  // the trailer ends the scan
         body_lines = nullptr;
         const char* id;
         size_t length;
@@ -259,22 +261,23 @@ void WGEDCollection::Scan(PendingLinks& pending) {
         if (after == nullptr || length == 0) continue;
         // The identifier found at column 2 is the line's first "@" unless column 1 holds one.
         GEDRecordKind kind = line[1] != '@' ? WGEDTextMMF::KindAfterXRef(after, end) : text.RecordKind(line);
-        uint32_t offset = static_cast<uint32_t>(line - start);
-        if (kind == gkIndividual) {
-          owner = individuals.AppendIndividual(offset);
-          body_lines = &pending.individual_lines;
-          tag_a = GEDTag("FAMC"), tag_b = GEDTag("FAMS"), tag_c = 0;
+        if (records) {
+          uint32_t offset = static_cast<uint32_t>(line - start);
+          owner = kind == gkIndividual ? individuals.AppendIndividual(offset) : offsets_[kind]->AppendOffset(offset);
+          xrefs_[kind]->AddKey(std::string_view(id, std::min(length, WGEDTextMMF::kMaxIdLength)));
         } else {
-          owner = offsets[kind]->AppendOffset(offset);
-          if (kind == gkFamily) {
-            body_lines = &pending.family_lines;
-            tag_a = GEDTag("HUSB"), tag_b = GEDTag("WIFE"), tag_c = GEDTag("CHIL");
-          }
+          owner = ++numbered[kind];
         }
-        xrefs[kind]->AddKey(std::string_view(id, std::min(length, WGEDTextMMF::kMaxIdLength)));
+        if (links && kind == gkIndividual) {
+          body_lines = &pending->individual_lines;
+          tag_a = GEDTag("FAMC"), tag_b = GEDTag("FAMS"), tag_c = 0;
+        } else if (links && kind == gkFamily) {
+          body_lines = &pending->family_lines;
+          tag_a = GEDTag("HUSB"), tag_b = GEDTag("WIFE"), tag_c = GEDTag("CHIL");
+        }
         if (counted++ % kYieldInterval == 0) {
-          YieldToUI();
-          if (ImportCancelled) return;
+          if (main_thread) YieldToUI();
+          if (ImportCancelled || (abandon != nullptr && abandon->load(std::memory_order_relaxed))) return false;
         }
       } else if (body_lines != nullptr) {
         while (line < end && (*line == ' ' || *line == '\t')) ++line;
@@ -293,6 +296,37 @@ void WGEDCollection::Scan(PendingLinks& pending) {
       }
     }
   }
+  return true;
+}
+
+// The record lines after the header, in file order.  A large file is read by two passes at
+// once: the main thread fills the record tables while a helper notes the link lines.  Both
+// number the records alike, so the result is that of one pass.
+void WGEDCollection::Scan(PendingLinks& pending) {
+  const WGEDTextMMF& text = *text_;
+  header_line_ = static_cast<const char*>(std::memchr(text.Start(), '0', text.TextSize()));
+  if (header_line_ == nullptr) return;  // no header, no records
+  if (!UseHelperThread()) {
+    ScanPass(kRecords | kLinks, &pending, true, nullptr);
+    return;
+  }
+  std::atomic<bool> abandon{false};
+  std::future<bool> helper =
+      std::async(std::launch::async, [&] { return ScanPass(kLinks, &pending, false, &abandon); });
+  try {
+    ScanPass(kRecords, nullptr, true, nullptr);
+  } catch (...) {
+    abandon = true;
+    helper.wait();
+    throw;
+  }
+  // The user interface stays alive (and can cancel) while the helper finishes.
+  while (helper.wait_for(std::chrono::milliseconds(10)) != std::future_status::ready) YieldToUI();
+  helper.get();  // rethrows what the helper raised
+}
+
+bool WGEDCollection::UseHelperThread() const {
+  return scan_threads_ == kScanTwoThreads || (scan_threads_ == kScanAuto && text_->TextSize() >= kTwoThreadBytes);
 }
 
 namespace {
@@ -372,12 +406,28 @@ std::vector<ResolvedLink> Resolve(std::vector<PendingLink>& pending, const WXREF
 // HUSB, WIFE and CHIL lines, each in file order.  An identifier that names no record
 // leaves its line without effect.  All identifiers are resolved before the link tables
 // are made, so that the hash tables and the link tables are never held at once.
+//
+// The two resolutions read different tables, so a large file has the families' lines
+// resolved by a helper thread meanwhile.
 void WGEDCollection::MakeLinks(PendingLinks& pending) {
-  std::vector<ResolvedLink> parents_and_spouses =
-      Resolve(pending.individual_lines, xrefs_[gkFamily].get(), *text_);
-  if (ImportCancelled) return;
-  std::vector<ResolvedLink> family_members =
-      Resolve(pending.family_lines, xrefs_[gkIndividual].get(), *text_);
+  std::vector<ResolvedLink> parents_and_spouses, family_members;
+  if (UseHelperThread()) {
+    std::future<std::vector<ResolvedLink>> helper = std::async(std::launch::async, [&] {
+      return Resolve(pending.family_lines, xrefs_[gkIndividual].get(), *text_);
+    });
+    try {
+      parents_and_spouses = Resolve(pending.individual_lines, xrefs_[gkFamily].get(), *text_);
+    } catch (...) {
+      helper.wait();
+      throw;
+    }
+    while (helper.wait_for(std::chrono::milliseconds(10)) != std::future_status::ready) YieldToUI();
+    family_members = helper.get();
+  } else {
+    parents_and_spouses = Resolve(pending.individual_lines, xrefs_[gkFamily].get(), *text_);
+    if (ImportCancelled) return;
+    family_members = Resolve(pending.family_lines, xrefs_[gkIndividual].get(), *text_);
+  }
   if (ImportCancelled) return;
 
   ind_links_ = std::make_unique<WIndLinks>(IndividualCount());
