@@ -35,6 +35,36 @@ constexpr int kYieldInterval = 500;
 // The link passes test the cancel flag every this many lines.
 constexpr size_t kCancelCheckInterval = 4096;
 
+// Bit i is set when p[i] is a line break (CR or LF) and p[i + 1] is one of the four bytes,
+// for the 64 bytes from p (p + 65 <= end): the starts of the lines a scan pass looks at.
+template <char kA, char kB, char kC, char kD>
+uint64_t LineStartMask64(const char* p) {
+#if defined(__SSE2__)
+  const __m128i cr = _mm_set1_epi8('\r'), lf = _mm_set1_epi8('\n');
+  const __m128i a = _mm_set1_epi8(kA), b = _mm_set1_epi8(kB), c = _mm_set1_epi8(kC), d = _mm_set1_epi8(kD);
+  uint64_t mask = 0;
+  for (int k = 0; k < 4; ++k) {
+    __m128i here = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16 * k));
+    __m128i next = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16 * k + 1));
+    __m128i breaks = _mm_or_si128(_mm_cmpeq_epi8(here, cr), _mm_cmpeq_epi8(here, lf));
+    __m128i wanted = _mm_cmpeq_epi8(next, a);
+    if constexpr (kB != kA) wanted = _mm_or_si128(wanted, _mm_cmpeq_epi8(next, b));
+    if constexpr (kC != kA) wanted = _mm_or_si128(wanted, _mm_cmpeq_epi8(next, c));
+    if constexpr (kD != kA) wanted = _mm_or_si128(wanted, _mm_cmpeq_epi8(next, d));
+    uint64_t bits = static_cast<uint32_t>(_mm_movemask_epi8(_mm_and_si128(breaks, wanted)));
+    mask |= bits << (16 * k);
+  }
+  return mask;
+#else
+  uint64_t mask = 0;
+  for (int i = 0; i < 64; ++i) {
+    char n = p[i + 1];
+    if ((p[i] == '\r' || p[i] == '\n') && (n == kA || n == kB || n == kC || n == kD)) mask |= uint64_t{1} << i;
+  }
+  return mask;
+#endif
+}
+
 inline bool StartsWith(const char* p, const char* end, const char (&text)[5]) {
   return end - p >= 4 && std::memcmp(p, text, 4) == 0;
 }
@@ -215,9 +245,9 @@ bool WGEDCollection::Import() {
   return !ImportCancelled;
 }
 
-// One pass of the scan over the lines after the header.  The line breaks of each 64-byte
-// block are found at once; the byte after each tells a record line ("0" in the first
-// column) from a body line.  With kRecords, record lines with an identifier go to their
+// One pass of the scan over the lines after the header.  The starts of the lines worth a
+// look in each 64-byte block are found at once: record lines ("0" in the first column),
+// and for the link lines also level-1 and indented lines.  With kRecords, record lines with an identifier go to their
 // kind's tables; with kLinks, the level-1 link lines inside individuals and families are
 // noted with their identifiers for the link passes, so that no record body is read twice.
 // A pass that only notes links numbers the records as the record pass does, without
@@ -242,8 +272,8 @@ bool WGEDCollection::ScanPass(unsigned jobs, PendingLinks* pending, bool main_th
 
   for (const char* block = header_line_; block < end; block += 64) {
     uint64_t breaks;
-    if (end - block >= 64) {
-      breaks = WGEDTextMMF::LineBreakMask64(block);
+    if (end - block > 64) {
+      breaks = links ? LineStartMask64<'0', '1', ' ', '\t'>(block) : LineStartMask64<'0', '0', '0', '0'>(block);
     } else {
       breaks = 0;
       for (int i = 0; block + i < end; ++i)
@@ -402,41 +432,13 @@ std::vector<ResolvedLink> Resolve(std::vector<PendingLink>& pending, const WXREF
 
 }  // namespace
 
-// The link passes: first every individual's FAMC and FAMS lines, then every family's
-// HUSB, WIFE and CHIL lines, each in file order.  An identifier that names no record
-// leaves its line without effect.  All identifiers are resolved before the link tables
-// are made, so that the hash tables and the link tables are never held at once.
-//
-// The two resolutions read different tables, so a large file has the families' lines
-// resolved by a helper thread meanwhile.
-void WGEDCollection::MakeLinks(PendingLinks& pending) {
-  std::vector<ResolvedLink> parents_and_spouses, family_members;
-  if (UseHelperThread()) {
-    std::future<std::vector<ResolvedLink>> helper = std::async(std::launch::async, [&] {
-      return Resolve(pending.family_lines, xrefs_[gkIndividual].get(), *text_);
-    });
-    try {
-      parents_and_spouses = Resolve(pending.individual_lines, xrefs_[gkFamily].get(), *text_);
-    } catch (...) {
-      helper.wait();
-      throw;
-    }
-    while (helper.wait_for(std::chrono::milliseconds(10)) != std::future_status::ready) YieldToUI();
-    family_members = helper.get();
-  } else {
-    parents_and_spouses = Resolve(pending.individual_lines, xrefs_[gkFamily].get(), *text_);
-    if (ImportCancelled) return;
-    family_members = Resolve(pending.family_lines, xrefs_[gkIndividual].get(), *text_);
-  }
-  if (ImportCancelled) return;
+namespace {
 
-  ind_links_ = std::make_unique<WIndLinks>(IndividualCount());
-  fam_links_ = std::make_unique<WFamLinks>(FamilyCount());
-  WIndLinks& ind_links = *ind_links_;
-  WFamLinks& fam_links = *fam_links_;
+// The individuals' link lines: FAMC and FAMS.  False when the import was cancelled.
+bool LinkParentsAndSpouses(const std::vector<ResolvedLink>& lines, WIndLinks& ind_links, WFamLinks& fam_links) {
   size_t done = 0;
-  for (const ResolvedLink& line : parents_and_spouses) {
-    if ((++done & (kCancelCheckInterval - 1)) == 0 && ImportCancelled) return;
+  for (const ResolvedLink& line : lines) {
+    if ((++done & (kCancelCheckInterval - 1)) == 0 && ImportCancelled) return false;
     RecNo person = line.Owner(), family = line.target;
     if (line.Tag() == 0) {  // FAMC
       ind_links.AddParentFamily(person, false, false, 7, 1, family);
@@ -445,11 +447,15 @@ void WGEDCollection::MakeLinks(PendingLinks& pending) {
       ind_links.AddSpouseFamily(person, true, false, family);
     }
   }
-  std::vector<ResolvedLink>().swap(parents_and_spouses);
+  return true;
+}
 
+// The families' link lines: HUSB, WIFE and CHIL.
+void LinkFamilyMembers(const std::vector<ResolvedLink>& lines, WIndLinks& ind_links, WFamLinks& fam_links) {
+  size_t done = 0;
   RecNo family = 0;
   int position = 0;  // the next child position within the family
-  for (const ResolvedLink& line : family_members) {
+  for (const ResolvedLink& line : lines) {
     if ((++done & (kCancelCheckInterval - 1)) == 0 && ImportCancelled) return;
     if (line.Owner() != family) {
       family = line.Owner();
@@ -472,6 +478,72 @@ void WGEDCollection::MakeLinks(PendingLinks& pending) {
         break;
     }
   }
+}
+
+// Waits for a helper's result while the user interface stays alive.
+template <class T>
+void WaitYielding(const std::future<T>& result) {
+  while (result.wait_for(std::chrono::milliseconds(10)) != std::future_status::ready) YieldToUI();
+}
+
+}  // namespace
+
+// The link passes: first every individual's FAMC and FAMS lines, then every family's
+// HUSB, WIFE and CHIL lines, each in file order.  An identifier that names no record
+// leaves its line without effect.  Each kind's identifiers are resolved before its lines
+// are linked, so that a hash table and the link tables are seldom held at once.
+//
+// With a helper thread, the helper resolves the families' lines while the main thread
+// resolves and links the individuals' lines; the helper then sorts the individuals'
+// identifier table (its hash table no longer needs the file order) while the main thread
+// links the families' lines.
+void WGEDCollection::MakeLinks(PendingLinks& pending) {
+  if (!UseHelperThread()) {
+    std::vector<ResolvedLink> parents_and_spouses = Resolve(pending.individual_lines, xrefs_[gkFamily].get(), *text_);
+    if (ImportCancelled) return;
+    std::vector<ResolvedLink> family_members = Resolve(pending.family_lines, xrefs_[gkIndividual].get(), *text_);
+    if (ImportCancelled) return;
+    ind_links_ = std::make_unique<WIndLinks>(IndividualCount());
+    fam_links_ = std::make_unique<WFamLinks>(FamilyCount());
+    if (!LinkParentsAndSpouses(parents_and_spouses, *ind_links_, *fam_links_)) return;
+    std::vector<ResolvedLink>().swap(parents_and_spouses);
+    LinkFamilyMembers(family_members, *ind_links_, *fam_links_);
+    return;
+  }
+
+  std::promise<std::vector<ResolvedLink>> members;
+  std::future<std::vector<ResolvedLink>> members_ready = members.get_future();
+  std::future<void> helper = std::async(std::launch::async, [&] {
+    try {
+      members.set_value(Resolve(pending.family_lines, xrefs_[gkIndividual].get(), *text_));
+    } catch (...) {
+      members.set_exception(std::current_exception());
+      return;
+    }
+    if (!ImportCancelled) xrefs_[gkIndividual]->SortKeys();
+  });
+  // However this ends, the helper is done before the tables it works on can go.
+  struct Join {
+    std::future<void>& helper;
+    ~Join() {
+      if (helper.valid()) helper.wait();
+    }
+  } join{helper};
+
+  std::vector<ResolvedLink> parents_and_spouses = Resolve(pending.individual_lines, xrefs_[gkFamily].get(), *text_);
+  bool go_on = !ImportCancelled;
+  if (go_on) {
+    ind_links_ = std::make_unique<WIndLinks>(IndividualCount());
+    fam_links_ = std::make_unique<WFamLinks>(FamilyCount());
+    go_on = LinkParentsAndSpouses(parents_and_spouses, *ind_links_, *fam_links_);
+  }
+  std::vector<ResolvedLink>().swap(parents_and_spouses);
+  WaitYielding(members_ready);
+  std::vector<ResolvedLink> family_members = members_ready.get();  // rethrows what the helper raised
+  if (go_on && !ImportCancelled) LinkFamilyMembers(family_members, *ind_links_, *fam_links_);
+  std::vector<ResolvedLink>().swap(family_members);
+  WaitYielding(helper);
+  helper.get();
 }
 
 void WGEDCollection::SortKeys() {
