@@ -59,7 +59,8 @@ uint64_t LineStartMask64(const char* p) {
   uint64_t mask = 0;
   for (int i = 0; i < 64; ++i) {
     char n = p[i + 1];
-    if ((p[i] == '\r' || p[i] == '\n') && (n == kA || n == kB || n == kC || n == kD)) mask |= uint64_t{1} << i;
+    if ((p[i] == '\r' || p[i] == '\n') && (n == kA || n == kB || n == kC || n == kD))
+      mask |= uint64_t{1} << i;
   }
   return mask;
 #endif
@@ -247,9 +248,10 @@ bool WGEDCollection::Import() {
 
 // One pass of the scan over the lines after the header.  The starts of the lines worth a
 // look in each 64-byte block are found at once: record lines ("0" in the first column),
-// and for the link lines also level-1 and indented lines.  With kRecords, record lines with an identifier go to their
-// kind's tables; with kLinks, the level-1 link lines inside individuals and families are
-// noted with their identifiers for the link passes, so that no record body is read twice.
+// and for the link lines also level-1 and indented lines.  With kRecords, record lines
+// with an identifier go to their kind's tables; with kLinks, the level-1 link lines inside
+// individuals and families are noted with their identifiers for the link passes, so that
+// no record body is read twice.
 // A pass that only notes links numbers the records as the record pass does, without
 // storing them.
 //
@@ -273,7 +275,8 @@ bool WGEDCollection::ScanPass(unsigned jobs, PendingLinks* pending, bool main_th
   for (const char* block = header_line_; block < end; block += 64) {
     uint64_t breaks;
     if (end - block > 64) {
-      breaks = links ? LineStartMask64<'0', '1', ' ', '\t'>(block) : LineStartMask64<'0', '0', '0', '0'>(block);
+      breaks =
+          links ? LineStartMask64<'0', '1', ' ', '\t'>(block) : LineStartMask64<'0', '0', '0', '0'>(block);
     } else {
       breaks = 0;
       for (int i = 0; block + i < end; ++i)
@@ -293,7 +296,8 @@ bool WGEDCollection::ScanPass(unsigned jobs, PendingLinks* pending, bool main_th
         GEDRecordKind kind = line[1] != '@' ? WGEDTextMMF::KindAfterXRef(after, end) : text.RecordKind(line);
         if (records) {
           uint32_t offset = static_cast<uint32_t>(line - start);
-          owner = kind == gkIndividual ? individuals.AppendIndividual(offset) : offsets_[kind]->AppendOffset(offset);
+          owner = kind == gkIndividual ? individuals.AppendIndividual(offset)
+                                       : offsets_[kind]->AppendOffset(offset);
           xrefs_[kind]->AddKey(std::string_view(id, std::min(length, WGEDTextMMF::kMaxIdLength)));
         } else {
           owner = ++numbered[kind];
@@ -307,7 +311,8 @@ bool WGEDCollection::ScanPass(unsigned jobs, PendingLinks* pending, bool main_th
         }
         if (counted++ % kYieldInterval == 0) {
           if (main_thread) YieldToUI();
-          if (ImportCancelled || (abandon != nullptr && abandon->load(std::memory_order_relaxed))) return false;
+          if (ImportCancelled || (abandon != nullptr && abandon->load(std::memory_order_relaxed)))
+            return false;
         }
       } else if (body_lines != nullptr) {
         while (line < end && (*line == ' ' || *line == '\t')) ++line;
@@ -356,7 +361,8 @@ void WGEDCollection::Scan(PendingLinks& pending) {
 }
 
 bool WGEDCollection::UseHelperThread() const {
-  return scan_threads_ == kScanTwoThreads || (scan_threads_ == kScanAuto && text_->TextSize() >= kTwoThreadBytes);
+  return scan_threads_ == kScanTwoThreads ||
+         (scan_threads_ == kScanAuto && text_->TextSize() >= kTwoThreadBytes);
 }
 
 namespace {
@@ -435,7 +441,8 @@ std::vector<ResolvedLink> Resolve(std::vector<PendingLink>& pending, const WXREF
 namespace {
 
 // The individuals' link lines: FAMC and FAMS.  False when the import was cancelled.
-bool LinkParentsAndSpouses(const std::vector<ResolvedLink>& lines, WIndLinks& ind_links, WFamLinks& fam_links) {
+bool LinkParentsAndSpouses(const std::vector<ResolvedLink>& lines, WIndLinks& ind_links,
+                           WFamLinks& fam_links) {
   size_t done = 0;
   for (const ResolvedLink& line : lines) {
     if ((++done & (kCancelCheckInterval - 1)) == 0 && ImportCancelled) return false;
@@ -499,9 +506,11 @@ void WaitYielding(const std::future<T>& result) {
 // links the families' lines.
 void WGEDCollection::MakeLinks(PendingLinks& pending) {
   if (!UseHelperThread()) {
-    std::vector<ResolvedLink> parents_and_spouses = Resolve(pending.individual_lines, xrefs_[gkFamily].get(), *text_);
+    std::vector<ResolvedLink> parents_and_spouses =
+        Resolve(pending.individual_lines, xrefs_[gkFamily].get(), *text_);
     if (ImportCancelled) return;
-    std::vector<ResolvedLink> family_members = Resolve(pending.family_lines, xrefs_[gkIndividual].get(), *text_);
+    std::vector<ResolvedLink> family_members =
+        Resolve(pending.family_lines, xrefs_[gkIndividual].get(), *text_);
     if (ImportCancelled) return;
     ind_links_ = std::make_unique<WIndLinks>(IndividualCount());
     fam_links_ = std::make_unique<WFamLinks>(FamilyCount());
@@ -530,7 +539,8 @@ void WGEDCollection::MakeLinks(PendingLinks& pending) {
     }
   } join{helper};
 
-  std::vector<ResolvedLink> parents_and_spouses = Resolve(pending.individual_lines, xrefs_[gkFamily].get(), *text_);
+  std::vector<ResolvedLink> parents_and_spouses =
+      Resolve(pending.individual_lines, xrefs_[gkFamily].get(), *text_);
   bool go_on = !ImportCancelled;
   if (go_on) {
     ind_links_ = std::make_unique<WIndLinks>(IndividualCount());

@@ -201,19 +201,24 @@ TEST(GEDScan, FilesWithoutRecordsOrLineBreaks) {
 
 TEST(GEDScan, ACancelledImportReturnsFalse) {
   std::string text = "0 HEAD\n";
-  for (int i = 1; i <= 3000; ++i) text += "0 @I" + std::to_string(i) + "@ INDI\n";
+  for (int i = 1; i <= 3000; ++i) text += "0 @I" + std::to_string(i) + "@ INDI\n1 FAMC @F1@\n";
+  text += "0 @F1@ FAM\n0 TRLR\n";
   TempGedFile file(text);
-  WGEDCollection collection(file.path());
-  int yields = 0;
-  SetYieldHook([&] {
-    if (++yields == 3) ImportCancelled = true;
-  });
-  ImportCancelled = false;
-  EXPECT_FALSE(collection.Import());
-  SetYieldHook(nullptr);
-  ImportCancelled = false;
-  // Yields at the 1st, 501st and 1001st record; the third one cancelled.
-  EXPECT_EQ(collection.IndividualCount(), 1001);
+  for (auto threads : {WGEDCollection::kScanAuto, WGEDCollection::kScanTwoThreads}) {
+    WGEDCollection collection(file.path());
+    collection.SetScanThreads(threads);
+    int yields = 0;
+    SetYieldHook([&] {
+      if (++yields == 3) ImportCancelled = true;
+    });
+    ImportCancelled = false;
+    EXPECT_FALSE(collection.Import());
+    SetYieldHook(nullptr);
+    ImportCancelled = false;
+    // Yields at the 1st, 501st and 1001st record (on the main thread, also with a helper);
+    // the third one cancelled.
+    EXPECT_EQ(collection.IndividualCount(), 1001) << threads;
+  }
 }
 
 TEST(GEDScan, AFileBeyond32BitOffsetsIsRefused) {
@@ -295,7 +300,8 @@ std::string Tables(WGEDCollection& c) {
   for (int kind = 0; kind < gkKindCount; ++kind) {
     GEDRecordKind k = static_cast<GEDRecordKind>(kind);
     out += "kind " + std::to_string(kind) + ":";
-    for (RecNo n = 1; n <= c.RecordCount(k); ++n) out += " " + std::to_string(c.RecordLine(k, n) - c.Text().Start());
+    for (RecNo n = 1; n <= c.RecordCount(k); ++n)
+      out += " " + std::to_string(c.RecordLine(k, n) - c.Text().Start());
     WXREFIndex* keys = c.XRefTable(k);
     out += keys->IsUnsorted() ? " | unsorted" : " | sorted";
     for (int i = 1; i <= keys->Count(); ++i)
@@ -307,13 +313,16 @@ std::string Tables(WGEDCollection& c) {
   WFamLinks& fam = *c.FamLinks();
   for (RecNo i = 1; i <= c.IndividualCount(); ++i) {
     out += "I" + std::to_string(i) + " parents";
-    for (int k = 1; k <= ind.ParentFamilyCount(i); ++k) out += " " + std::to_string(ind.GetParentFamily(i, k));
+    for (int k = 1; k <= ind.ParentFamilyCount(i); ++k)
+      out += " " + std::to_string(ind.GetParentFamily(i, k));
     out += " spouses";
-    for (int k = 1; k <= ind.SpouseFamilyCount(i); ++k) out += " " + std::to_string(ind.GetSpouseFamily(i, k));
+    for (int k = 1; k <= ind.SpouseFamilyCount(i); ++k)
+      out += " " + std::to_string(ind.GetSpouseFamily(i, k));
     out += "\n";
   }
   for (RecNo f = 1; f <= c.FamilyCount(); ++f) {
-    out += "F" + std::to_string(f) + " " + std::to_string(fam.GetHusband(f)) + "+" + std::to_string(fam.GetWife(f));
+    out += "F" + std::to_string(f) + " " + std::to_string(fam.GetHusband(f)) + "+" +
+           std::to_string(fam.GetWife(f));
     for (int k = 1; k <= fam.ChildCount(f); ++k)
       out += " " + std::to_string(fam.GetChild(f, k)) + "@" + std::to_string(fam.GetChildPosition(f, k));
     out += "\n";
@@ -336,7 +345,8 @@ std::string ImportedTables(const std::string& text, WGEDCollection::ScanThreads 
 std::string Tree(int people) {
   std::string text = "0 HEAD\n1 CHAR ANSEL\n1 SOUR X\n";
   for (int i = 1; i <= people; ++i) {
-    std::string id = i % 7 == 0 ? "PERSON-WITH-A-LONG-ID-" + std::to_string(i) : "I" + std::to_string(i * 37 % 1009);
+    std::string id =
+        i % 7 == 0 ? "PERSON-WITH-A-LONG-ID-" + std::to_string(i) : "I" + std::to_string(i * 37 % 1009);
     text += "0 @" + id + "@ INDI\n1 NAME Person /" + std::to_string(i) + "/\n";
     if (i % 3 != 1) text += "1 FAMC @F" + std::to_string(i / 3) + "@\n";
     if (i % 5 == 0) text += "  1 FAMS @F" + std::to_string(i / 5) + "@\n\n";
@@ -349,7 +359,8 @@ std::string Tree(int people) {
     for (int c = 1; c <= 3; ++c) text += "1 CHIL @I" + std::to_string((3 * f + c) * 37 % 1009) + "@\n";
     text += "1 CHIL @UNKNOWN@\n\t1 CHIL @I" + std::to_string((3 * f + 4) * 37 % 1009) + "@\n";
   }
-  text += "0 @N1@ NOTE text\n0 @S1@ SOUR\n0 @R1@ REPO\n0 @U1@ SUBM\n0 @B1@ SUBN\n0 @O1@ OBJE\n0 @X1@\n0 INDI\n";
+  text +=
+      "0 @N1@ NOTE text\n0 @S1@ SOUR\n0 @R1@ REPO\n0 @U1@ SUBM\n0 @B1@ SUBN\n0 @O1@ OBJE\n0 @X1@\n0 INDI\n";
   text += "0 TRLR\n0 @I9999@ INDI\n1 FAMS @F1@\n";
   return text;
 }
@@ -377,7 +388,7 @@ TEST(GEDScan, OneAndTwoThreadsGiveTheSameTables) {
     c.SetScanThreads(threads);
     ASSERT_TRUE(c.Import());
     EXPECT_EQ(c.IndividualCount(), 120);
-    EXPECT_EQ(c.FindIndividual("I9999"), 0);  // after the trailer
+    EXPECT_EQ(c.FindIndividual("I9999"), 0);    // after the trailer
     ASSERT_EQ(c.FamLinks()->ChildCount(1), 4);  // three CHIL lines, an unknown one, a TAB-indented one
     EXPECT_EQ(c.FamLinks()->GetChild(1, 4), c.FindIndividual("I148"));
     EXPECT_EQ(c.FamLinks()->GetChildPosition(1, 4), 3);
@@ -395,29 +406,12 @@ TEST(GEDScan, RecordsAtEveryPositionOfABlock) {
     std::string one = ImportedTables(text, WGEDCollection::kScanOneThread);
     ASSERT_EQ(one, ImportedTables(text, WGEDCollection::kScanTwoThreads)) << pad;
     // The last record line sits at each distance from the end of the file.
-    std::string cut = tree.substr(0, tree.find("0 TRLR")) + "0 @Z1@ INDI\n1 FAMC @F1@" + std::string(pad, '\n');
-    ASSERT_EQ(ImportedTables(cut, WGEDCollection::kScanOneThread), ImportedTables(cut, WGEDCollection::kScanTwoThreads))
+    std::string cut =
+        tree.substr(0, tree.find("0 TRLR")) + "0 @Z1@ INDI\n1 FAMC @F1@" + std::string(pad, '\n');
+    ASSERT_EQ(ImportedTables(cut, WGEDCollection::kScanOneThread),
+              ImportedTables(cut, WGEDCollection::kScanTwoThreads))
         << pad;
   }
-}
-
-TEST(GEDScan, ACancelledTwoThreadImportReturnsFalse) {
-  std::string text = "0 HEAD\n";
-  for (int i = 1; i <= 3000; ++i) text += "0 @I" + std::to_string(i) + "@ INDI\n1 FAMC @F1@\n";
-  text += "0 @F1@ FAM\n0 TRLR\n";
-  TempGedFile file(text);
-  WGEDCollection collection(file.path());
-  collection.SetScanThreads(WGEDCollection::kScanTwoThreads);
-  int yields = 0;
-  SetYieldHook([&] {
-    if (++yields == 3) ImportCancelled = true;
-  });
-  ImportCancelled = false;
-  EXPECT_FALSE(collection.Import());
-  SetYieldHook(nullptr);
-  ImportCancelled = false;
-  // The main thread yields as one pass does: at the 1st, 501st and 1001st record.
-  EXPECT_EQ(collection.IndividualCount(), 1001);
 }
 
 }  // namespace
