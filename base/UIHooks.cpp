@@ -1,19 +1,28 @@
 #include "base/UIHooks.h"
 
+#include <thread>
 #include <utility>
 
 std::atomic<bool> ImportCancelled{false};
 
 namespace {
 YieldHook g_yield;
+// The thread that installed the hook: the user interface's own.
+std::atomic<std::thread::id> g_yieldThread;
 BusyHook g_busy;
 int g_busyCount = 0;
 bool g_largeFonts = false;
 }  // namespace
 
-void SetYieldHook(YieldHook hook) { g_yield = std::move(hook); }
+void SetYieldHook(YieldHook hook) {
+  g_yieldThread = std::this_thread::get_id();
+  g_yield = std::move(hook);
+}
 
 void YieldToUI() {
+  // A helper thread of a long loop only tests the cancel flag: the user interface is
+  // served by its own thread.
+  if (g_yieldThread.load(std::memory_order_relaxed) != std::this_thread::get_id()) return;
   if (g_yield) g_yield();
 }
 

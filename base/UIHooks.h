@@ -16,7 +16,8 @@ using YieldHook = std::function<void()>;
 
 // Installs the hook run by YieldToUI(); an empty hook turns yielding into a no-op.
 void SetYieldHook(YieldHook hook);
-// Gives the user interface a chance to process its events.
+// Gives the user interface a chance to process its events.  Only on the thread that
+// installed the hook; on any other thread it does nothing.
 void YieldToUI();
 
 // Busy cursor: nested busy sections.  The GUI's hook is told whenever the counter

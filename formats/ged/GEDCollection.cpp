@@ -6,7 +6,9 @@
 #include <algorithm>
 #include <bit>
 #include <cctype>
+#include <chrono>
 #include <cstring>
+#include <future>
 #include <vector>
 
 #include "base/TextUtils.h"
@@ -32,6 +34,37 @@ namespace {
 constexpr int kYieldInterval = 500;
 // The link passes test the cancel flag every this many lines.
 constexpr size_t kCancelCheckInterval = 4096;
+
+// Bit i is set when p[i] is a line break (CR or LF) and p[i + 1] is one of the four bytes,
+// for the 64 bytes from p (p + 65 <= end): the starts of the lines a scan pass looks at.
+template <char kA, char kB, char kC, char kD>
+uint64_t LineStartMask64(const char* p) {
+#if defined(__SSE2__)
+  const __m128i cr = _mm_set1_epi8('\r'), lf = _mm_set1_epi8('\n');
+  const __m128i a = _mm_set1_epi8(kA), b = _mm_set1_epi8(kB), c = _mm_set1_epi8(kC), d = _mm_set1_epi8(kD);
+  uint64_t mask = 0;
+  for (int k = 0; k < 4; ++k) {
+    __m128i here = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16 * k));
+    __m128i next = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16 * k + 1));
+    __m128i breaks = _mm_or_si128(_mm_cmpeq_epi8(here, cr), _mm_cmpeq_epi8(here, lf));
+    __m128i wanted = _mm_cmpeq_epi8(next, a);
+    if constexpr (kB != kA) wanted = _mm_or_si128(wanted, _mm_cmpeq_epi8(next, b));
+    if constexpr (kC != kA) wanted = _mm_or_si128(wanted, _mm_cmpeq_epi8(next, c));
+    if constexpr (kD != kA) wanted = _mm_or_si128(wanted, _mm_cmpeq_epi8(next, d));
+    uint64_t bits = static_cast<uint32_t>(_mm_movemask_epi8(_mm_and_si128(breaks, wanted)));
+    mask |= bits << (16 * k);
+  }
+  return mask;
+#else
+  uint64_t mask = 0;
+  for (int i = 0; i < 64; ++i) {
+    char n = p[i + 1];
+    if ((p[i] == '\r' || p[i] == '\n') && (n == kA || n == kB || n == kC || n == kD))
+      mask |= uint64_t{1} << i;
+  }
+  return mask;
+#endif
+}
 
 inline bool StartsWith(const char* p, const char* end, const char (&text)[5]) {
   return end - p >= 4 && std::memcmp(p, text, 4) == 0;
@@ -213,35 +246,37 @@ bool WGEDCollection::Import() {
   return !ImportCancelled;
 }
 
-// One pass over the text.  The line breaks of each 64-byte block are found at once; the
-// byte after each tells a record line ("0" in the first column) from a body line.  Record
-// lines with an identifier go to their kind's tables; inside individuals and families the
-// level-1 link lines are noted with their identifiers for the link passes, so that no
-// record body is read twice.
-void WGEDCollection::Scan(PendingLinks& pending) {
+// One pass of the scan over the lines after the header.  The starts of the lines worth a
+// look in each 64-byte block are found at once: record lines ("0" in the first column),
+// and for the link lines also level-1 and indented lines.  With kRecords, record lines
+// with an identifier go to their kind's tables; with kLinks, the level-1 link lines inside
+// individuals and families are noted with their identifiers for the link passes, so that
+// no record body is read twice.
+// A pass that only notes links numbers the records as the record pass does, without
+// storing them.
+//
+// On the main thread the pass yields to the user interface at the 1st, 501st ... counted
+// record; elsewhere it only looks at the cancel flag and at `abandon` as often.
+// Returns false when it stopped early on either.
+bool WGEDCollection::ScanPass(unsigned jobs, PendingLinks* pending, bool main_thread,
+                              const std::atomic<bool>* abandon) {
   const WGEDTextMMF& text = *text_;
   const char* const start = text.Start();
   const char* const end = text.End();
-  const char* header = static_cast<const char*>(std::memchr(start, '0', text.TextSize()));
-  if (header == nullptr) return;  // no header, no records
-  header_line_ = header;
-
-  WOffsetIndex* offsets[gkKindCount];
-  WXREFIndex* xrefs[gkKindCount];
-  for (int kind = 0; kind < gkKindCount; ++kind) {
-    offsets[kind] = offsets_[kind].get();
-    xrefs[kind] = xrefs_[kind].get();
-  }
+  const bool records = (jobs & kRecords) != 0;
+  const bool links = (jobs & kLinks) != 0;
   WGEDIndIndex& individuals = *ind_index_;
   std::vector<PendingLink>* body_lines = nullptr;  // where the current record's link lines go
   RecNo owner = 0;                                 // the current record's number in its kind
+  RecNo numbered[gkKindCount] = {};                // records numbered by a links-only pass
   uint32_t tag_a = 0, tag_b = 0, tag_c = 0;        // the link tags of the current record's kind
   int counted = 0;
 
-  for (const char* block = header; block < end; block += 64) {
+  for (const char* block = header_line_; block < end; block += 64) {
     uint64_t breaks;
-    if (end - block >= 64) {
-      breaks = WGEDTextMMF::LineBreakMask64(block);
+    if (end - block > 64) {
+      breaks =
+          links ? LineStartMask64<'0', '1', ' ', '\t'>(block) : LineStartMask64<'0', '0', '0', '0'>(block);
     } else {
       breaks = 0;
       for (int i = 0; block + i < end; ++i)
@@ -249,9 +284,9 @@ void WGEDCollection::Scan(PendingLinks& pending) {
     }
     for (; breaks != 0; breaks &= breaks - 1) {
       const char* line = block + __builtin_ctzll(breaks) + 1;  // the byte after a line break
-      if (line >= end) return;
+      if (line >= end) return true;
       if (*line == '0') {
-        if (StartsWith(line, end, "0 TR")) return;  // the trailer ends the scan
+        if (StartsWith(line, end, "0 TR")) return true;  // the trailer ends the scan
         body_lines = nullptr;
         const char* id;
         size_t length;
@@ -259,22 +294,25 @@ void WGEDCollection::Scan(PendingLinks& pending) {
         if (after == nullptr || length == 0) continue;
         // The identifier found at column 2 is the line's first "@" unless column 1 holds one.
         GEDRecordKind kind = line[1] != '@' ? WGEDTextMMF::KindAfterXRef(after, end) : text.RecordKind(line);
-        uint32_t offset = static_cast<uint32_t>(line - start);
-        if (kind == gkIndividual) {
-          owner = individuals.AppendIndividual(offset);
-          body_lines = &pending.individual_lines;
-          tag_a = GEDTag("FAMC"), tag_b = GEDTag("FAMS"), tag_c = 0;
+        if (records) {
+          uint32_t offset = static_cast<uint32_t>(line - start);
+          owner = kind == gkIndividual ? individuals.AppendIndividual(offset)
+                                       : offsets_[kind]->AppendOffset(offset);
+          xrefs_[kind]->AddKey(std::string_view(id, std::min(length, WGEDTextMMF::kMaxIdLength)));
         } else {
-          owner = offsets[kind]->AppendOffset(offset);
-          if (kind == gkFamily) {
-            body_lines = &pending.family_lines;
-            tag_a = GEDTag("HUSB"), tag_b = GEDTag("WIFE"), tag_c = GEDTag("CHIL");
-          }
+          owner = ++numbered[kind];
         }
-        xrefs[kind]->AddKey(std::string_view(id, std::min(length, WGEDTextMMF::kMaxIdLength)));
+        if (links && kind == gkIndividual) {
+          body_lines = &pending->individual_lines;
+          tag_a = GEDTag("FAMC"), tag_b = GEDTag("FAMS"), tag_c = 0;
+        } else if (links && kind == gkFamily) {
+          body_lines = &pending->family_lines;
+          tag_a = GEDTag("HUSB"), tag_b = GEDTag("WIFE"), tag_c = GEDTag("CHIL");
+        }
         if (counted++ % kYieldInterval == 0) {
-          YieldToUI();
-          if (ImportCancelled) return;
+          if (main_thread) YieldToUI();
+          if (ImportCancelled || (abandon != nullptr && abandon->load(std::memory_order_relaxed)))
+            return false;
         }
       } else if (body_lines != nullptr) {
         while (line < end && (*line == ' ' || *line == '\t')) ++line;
@@ -293,6 +331,38 @@ void WGEDCollection::Scan(PendingLinks& pending) {
       }
     }
   }
+  return true;
+}
+
+// The record lines after the header, in file order.  A large file is read by two passes at
+// once: the main thread fills the record tables while a helper notes the link lines.  Both
+// number the records alike, so the result is that of one pass.
+void WGEDCollection::Scan(PendingLinks& pending) {
+  const WGEDTextMMF& text = *text_;
+  header_line_ = static_cast<const char*>(std::memchr(text.Start(), '0', text.TextSize()));
+  if (header_line_ == nullptr) return;  // no header, no records
+  if (!UseHelperThread()) {
+    ScanPass(kRecords | kLinks, &pending, true, nullptr);
+    return;
+  }
+  std::atomic<bool> abandon{false};
+  std::future<bool> helper =
+      std::async(std::launch::async, [&] { return ScanPass(kLinks, &pending, false, &abandon); });
+  try {
+    ScanPass(kRecords, nullptr, true, nullptr);
+  } catch (...) {
+    abandon = true;
+    helper.wait();
+    throw;
+  }
+  // The user interface stays alive (and can cancel) while the helper finishes.
+  while (helper.wait_for(std::chrono::milliseconds(10)) != std::future_status::ready) YieldToUI();
+  helper.get();  // rethrows what the helper raised
+}
+
+bool WGEDCollection::UseHelperThread() const {
+  return scan_threads_ == kScanTwoThreads ||
+         (scan_threads_ == kScanAuto && text_->TextSize() >= kTwoThreadBytes);
 }
 
 namespace {
@@ -368,25 +438,14 @@ std::vector<ResolvedLink> Resolve(std::vector<PendingLink>& pending, const WXREF
 
 }  // namespace
 
-// The link passes: first every individual's FAMC and FAMS lines, then every family's
-// HUSB, WIFE and CHIL lines, each in file order.  An identifier that names no record
-// leaves its line without effect.  All identifiers are resolved before the link tables
-// are made, so that the hash tables and the link tables are never held at once.
-void WGEDCollection::MakeLinks(PendingLinks& pending) {
-  std::vector<ResolvedLink> parents_and_spouses =
-      Resolve(pending.individual_lines, xrefs_[gkFamily].get(), *text_);
-  if (ImportCancelled) return;
-  std::vector<ResolvedLink> family_members =
-      Resolve(pending.family_lines, xrefs_[gkIndividual].get(), *text_);
-  if (ImportCancelled) return;
+namespace {
 
-  ind_links_ = std::make_unique<WIndLinks>(IndividualCount());
-  fam_links_ = std::make_unique<WFamLinks>(FamilyCount());
-  WIndLinks& ind_links = *ind_links_;
-  WFamLinks& fam_links = *fam_links_;
+// The individuals' link lines: FAMC and FAMS.  False when the import was cancelled.
+bool LinkParentsAndSpouses(const std::vector<ResolvedLink>& lines, WIndLinks& ind_links,
+                           WFamLinks& fam_links) {
   size_t done = 0;
-  for (const ResolvedLink& line : parents_and_spouses) {
-    if ((++done & (kCancelCheckInterval - 1)) == 0 && ImportCancelled) return;
+  for (const ResolvedLink& line : lines) {
+    if ((++done & (kCancelCheckInterval - 1)) == 0 && ImportCancelled) return false;
     RecNo person = line.Owner(), family = line.target;
     if (line.Tag() == 0) {  // FAMC
       ind_links.AddParentFamily(person, false, false, 7, 1, family);
@@ -395,11 +454,15 @@ void WGEDCollection::MakeLinks(PendingLinks& pending) {
       ind_links.AddSpouseFamily(person, true, false, family);
     }
   }
-  std::vector<ResolvedLink>().swap(parents_and_spouses);
+  return true;
+}
 
+// The families' link lines: HUSB, WIFE and CHIL.
+void LinkFamilyMembers(const std::vector<ResolvedLink>& lines, WIndLinks& ind_links, WFamLinks& fam_links) {
+  size_t done = 0;
   RecNo family = 0;
   int position = 0;  // the next child position within the family
-  for (const ResolvedLink& line : family_members) {
+  for (const ResolvedLink& line : lines) {
     if ((++done & (kCancelCheckInterval - 1)) == 0 && ImportCancelled) return;
     if (line.Owner() != family) {
       family = line.Owner();
@@ -422,6 +485,75 @@ void WGEDCollection::MakeLinks(PendingLinks& pending) {
         break;
     }
   }
+}
+
+// Waits for a helper's result while the user interface stays alive.
+template <class T>
+void WaitYielding(const std::future<T>& result) {
+  while (result.wait_for(std::chrono::milliseconds(10)) != std::future_status::ready) YieldToUI();
+}
+
+}  // namespace
+
+// The link passes: first every individual's FAMC and FAMS lines, then every family's
+// HUSB, WIFE and CHIL lines, each in file order.  An identifier that names no record
+// leaves its line without effect.  Each kind's identifiers are resolved before its lines
+// are linked, so that a hash table and the link tables are seldom held at once.
+//
+// With a helper thread, the helper resolves the families' lines while the main thread
+// resolves and links the individuals' lines; the helper then sorts the individuals'
+// identifier table (its hash table no longer needs the file order) while the main thread
+// links the families' lines.
+void WGEDCollection::MakeLinks(PendingLinks& pending) {
+  if (!UseHelperThread()) {
+    std::vector<ResolvedLink> parents_and_spouses =
+        Resolve(pending.individual_lines, xrefs_[gkFamily].get(), *text_);
+    if (ImportCancelled) return;
+    std::vector<ResolvedLink> family_members =
+        Resolve(pending.family_lines, xrefs_[gkIndividual].get(), *text_);
+    if (ImportCancelled) return;
+    ind_links_ = std::make_unique<WIndLinks>(IndividualCount());
+    fam_links_ = std::make_unique<WFamLinks>(FamilyCount());
+    if (!LinkParentsAndSpouses(parents_and_spouses, *ind_links_, *fam_links_)) return;
+    std::vector<ResolvedLink>().swap(parents_and_spouses);
+    LinkFamilyMembers(family_members, *ind_links_, *fam_links_);
+    return;
+  }
+
+  std::promise<std::vector<ResolvedLink>> members;
+  std::future<std::vector<ResolvedLink>> members_ready = members.get_future();
+  std::future<void> helper = std::async(std::launch::async, [&] {
+    try {
+      members.set_value(Resolve(pending.family_lines, xrefs_[gkIndividual].get(), *text_));
+    } catch (...) {
+      members.set_exception(std::current_exception());
+      return;
+    }
+    if (!ImportCancelled) xrefs_[gkIndividual]->SortKeys();
+  });
+  // However this ends, the helper is done before the tables it works on can go.
+  struct Join {
+    std::future<void>& helper;
+    ~Join() {
+      if (helper.valid()) helper.wait();
+    }
+  } join{helper};
+
+  std::vector<ResolvedLink> parents_and_spouses =
+      Resolve(pending.individual_lines, xrefs_[gkFamily].get(), *text_);
+  bool go_on = !ImportCancelled;
+  if (go_on) {
+    ind_links_ = std::make_unique<WIndLinks>(IndividualCount());
+    fam_links_ = std::make_unique<WFamLinks>(FamilyCount());
+    go_on = LinkParentsAndSpouses(parents_and_spouses, *ind_links_, *fam_links_);
+  }
+  std::vector<ResolvedLink>().swap(parents_and_spouses);
+  WaitYielding(members_ready);
+  std::vector<ResolvedLink> family_members = members_ready.get();  // rethrows what the helper raised
+  if (go_on && !ImportCancelled) LinkFamilyMembers(family_members, *ind_links_, *fam_links_);
+  std::vector<ResolvedLink>().swap(family_members);
+  WaitYielding(helper);
+  helper.get();
 }
 
 void WGEDCollection::SortKeys() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -86,6 +87,13 @@ class WGEDCollection : public WABSCollection {
   RecNo FindRecord(GEDRecordKind kind, const std::string& id);
   // The header record's line; none when the file holds no "0" byte.
   const char* HeaderLine() const { return header_line_; }
+  // How many threads Import uses.  kScanAuto (the default): a file of kTwoThreadBytes or
+  // more is read by two threads at once (one fills the record tables, the other notes the
+  // link lines and later resolves half of them); kScanOneThread, kScanTwoThreads: as named,
+  // whatever the size.  Every choice gives the same tables.
+  enum ScanThreads { kScanAuto, kScanOneThread, kScanTwoThreads };
+  static constexpr uint32_t kTwoThreadBytes = 4u << 20;
+  void SetScanThreads(ScanThreads threads) { scan_threads_ = threads; }
   WIndLinks* IndLinks() { return ind_links_.get(); }
   WFamLinks* FamLinks() { return fam_links_.get(); }
   // A text of the file converted from the file's character set to Windows-1252.
@@ -93,8 +101,12 @@ class WGEDCollection : public WABSCollection {
 
  private:
   struct PendingLinks;
+  // What a scan pass does: fill the record tables, note the link lines, or both.
+  static constexpr unsigned kRecords = 1, kLinks = 2;
   void CreateTables();
   void Scan(PendingLinks& pending);
+  bool ScanPass(unsigned jobs, PendingLinks* pending, bool main_thread, const std::atomic<bool>* abandon);
+  bool UseHelperThread() const;
   void MakeLinks(PendingLinks& pending);
   void SortKeys();
   void DetectCharSet();
@@ -106,4 +118,5 @@ class WGEDCollection : public WABSCollection {
   std::array<std::unique_ptr<WXREFIndex>, gkKindCount> xrefs_;
   std::unique_ptr<WIndLinks> ind_links_;
   std::unique_ptr<WFamLinks> fam_links_;
+  ScanThreads scan_threads_ = kScanAuto;
 };

@@ -137,26 +137,6 @@ class WGEDTextMMF : public WTextMMF {
     while (p < end && *p != '\r' && *p != '\n') ++p;
     return p;
   }
-  // Bit i is set when p[i] is a CR or LF, for the 64 bytes from p (p + 64 <= end).
-  static uint64_t LineBreakMask64(const char* p) {
-#if defined(__SSE2__)
-    const __m128i cr = _mm_set1_epi8('\r');
-    const __m128i lf = _mm_set1_epi8('\n');
-    uint64_t mask = 0;
-    for (int k = 0; k < 4; ++k) {
-      __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16 * k));
-      uint64_t bits = static_cast<uint32_t>(
-          _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(v, cr), _mm_cmpeq_epi8(v, lf))));
-      mask |= bits << (16 * k);
-    }
-    return mask;
-#else
-    uint64_t mask = 0;
-    for (int i = 0; i < 64; ++i)
-      if (p[i] == '\r' || p[i] == '\n') mask |= uint64_t{1} << i;
-    return mask;
-#endif
-  }
   // The kind given by the tag that follows an identifier's closing "@" (at p).
   static GEDRecordKind KindAfterXRef(const char* p, const char* end);
   // The identifier at p in place: on success *id and *length describe the text between

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <thread>
+
 #include "base/Errors.h"
 #include "base/UIHooks.h"
 
@@ -26,6 +28,16 @@ TEST(UIHooks, YieldRunsInstalledHook) {
   SetYieldHook(nullptr);
   YieldToUI();
   EXPECT_EQ(n, 2);
+}
+
+TEST(UIHooks, YieldFromAHelperThreadLeavesTheHookAlone) {
+  int n = 0;
+  SetYieldHook([&] { ++n; });
+  std::thread helper([] { YieldToUI(); });
+  helper.join();
+  YieldToUI();
+  SetYieldHook(nullptr);
+  EXPECT_EQ(n, 1);
 }
 
 TEST(Errors, FormatMessageFillsPlaceholders) {

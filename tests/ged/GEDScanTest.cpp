@@ -201,19 +201,24 @@ TEST(GEDScan, FilesWithoutRecordsOrLineBreaks) {
 
 TEST(GEDScan, ACancelledImportReturnsFalse) {
   std::string text = "0 HEAD\n";
-  for (int i = 1; i <= 3000; ++i) text += "0 @I" + std::to_string(i) + "@ INDI\n";
+  for (int i = 1; i <= 3000; ++i) text += "0 @I" + std::to_string(i) + "@ INDI\n1 FAMC @F1@\n";
+  text += "0 @F1@ FAM\n0 TRLR\n";
   TempGedFile file(text);
-  WGEDCollection collection(file.path());
-  int yields = 0;
-  SetYieldHook([&] {
-    if (++yields == 3) ImportCancelled = true;
-  });
-  ImportCancelled = false;
-  EXPECT_FALSE(collection.Import());
-  SetYieldHook(nullptr);
-  ImportCancelled = false;
-  // Yields at the 1st, 501st and 1001st record; the third one cancelled.
-  EXPECT_EQ(collection.IndividualCount(), 1001);
+  for (auto threads : {WGEDCollection::kScanAuto, WGEDCollection::kScanTwoThreads}) {
+    WGEDCollection collection(file.path());
+    collection.SetScanThreads(threads);
+    int yields = 0;
+    SetYieldHook([&] {
+      if (++yields == 3) ImportCancelled = true;
+    });
+    ImportCancelled = false;
+    EXPECT_FALSE(collection.Import());
+    SetYieldHook(nullptr);
+    ImportCancelled = false;
+    // Yields at the 1st, 501st and 1001st record (on the main thread, also with a helper);
+    // the third one cancelled.
+    EXPECT_EQ(collection.IndividualCount(), 1001) << threads;
+  }
 }
 
 TEST(GEDScan, AFileBeyond32BitOffsetsIsRefused) {
@@ -280,6 +285,132 @@ TEST(GEDScan, EveryLinkOfALargeFileIsResolved) {
     ASSERT_EQ(fam.ChildCount(n), 1) << n;
     EXPECT_EQ(fam.GetChild(n, 1), 2 * n + 1) << n;
     EXPECT_EQ(ind.GetSpouseFamily(2 * n - 1, 1), n) << n;
+  }
+}
+
+}  // namespace
+
+namespace {
+
+// Everything the scan and the link passes leave behind, in a form two imports can be
+// compared by.
+std::string Tables(WGEDCollection& c) {
+  std::string out = "header " + std::to_string(c.HeaderLine() ? c.HeaderLine() - c.Text().Start() : -1) +
+                    " charset " + std::to_string(static_cast<int>(c.GetCharSet())) + "\n";
+  for (int kind = 0; kind < gkKindCount; ++kind) {
+    GEDRecordKind k = static_cast<GEDRecordKind>(kind);
+    out += "kind " + std::to_string(kind) + ":";
+    for (RecNo n = 1; n <= c.RecordCount(k); ++n)
+      out += " " + std::to_string(c.RecordLine(k, n) - c.Text().Start());
+    WXREFIndex* keys = c.XRefTable(k);
+    out += keys->IsUnsorted() ? " | unsorted" : " | sorted";
+    for (int i = 1; i <= keys->Count(); ++i)
+      out += " " + std::string(keys->ElementAt(i)->key) + "=" + std::to_string(keys->ElementAt(i)->rec_no);
+    out += "\n";
+  }
+  if (c.IndLinks() == nullptr) return out + "no links\n";
+  WIndLinks& ind = *c.IndLinks();
+  WFamLinks& fam = *c.FamLinks();
+  for (RecNo i = 1; i <= c.IndividualCount(); ++i) {
+    out += "I" + std::to_string(i) + " parents";
+    for (int k = 1; k <= ind.ParentFamilyCount(i); ++k)
+      out += " " + std::to_string(ind.GetParentFamily(i, k));
+    out += " spouses";
+    for (int k = 1; k <= ind.SpouseFamilyCount(i); ++k)
+      out += " " + std::to_string(ind.GetSpouseFamily(i, k));
+    out += "\n";
+  }
+  for (RecNo f = 1; f <= c.FamilyCount(); ++f) {
+    out += "F" + std::to_string(f) + " " + std::to_string(fam.GetHusband(f)) + "+" +
+           std::to_string(fam.GetWife(f));
+    for (int k = 1; k <= fam.ChildCount(f); ++k)
+      out += " " + std::to_string(fam.GetChild(f, k)) + "@" + std::to_string(fam.GetChildPosition(f, k));
+    out += "\n";
+  }
+  return out;
+}
+
+std::string ImportedTables(const std::string& text, WGEDCollection::ScanThreads threads, bool* ok = nullptr) {
+  TempGedFile file(text);
+  WGEDCollection collection(file.path());
+  collection.SetScanThreads(threads);
+  ImportCancelled = false;
+  bool imported = collection.Import();
+  if (ok != nullptr) *ok = imported;
+  return Tables(collection);
+}
+
+// One family tree with every kind of record, links both ways, long, cut, empty and
+// missing identifiers, indented and blank lines, and records after the trailer.
+std::string Tree(int people) {
+  std::string text = "0 HEAD\n1 CHAR ANSEL\n1 SOUR X\n";
+  for (int i = 1; i <= people; ++i) {
+    std::string id =
+        i % 7 == 0 ? "PERSON-WITH-A-LONG-ID-" + std::to_string(i) : "I" + std::to_string(i * 37 % 1009);
+    text += "0 @" + id + "@ INDI\n1 NAME Person /" + std::to_string(i) + "/\n";
+    if (i % 3 != 1) text += "1 FAMC @F" + std::to_string(i / 3) + "@\n";
+    if (i % 5 == 0) text += "  1 FAMS @F" + std::to_string(i / 5) + "@\n\n";
+    if (i % 11 == 0) text += "1 FAMS @F999@\n1 FAMC @@\n1 FAMC no identifier\n";
+    text += "2 DATE 1 JAN 1900\n";
+  }
+  for (int f = 0; f <= people / 3; ++f) {
+    text += "0 @F" + std::to_string(f) + "@ FAM\n1 HUSB @I" + std::to_string(f * 37 % 1009) + "@\n";
+    text += "1 WIFE @PERSON-WITH-A-LONG-ID-" + std::to_string(7 * (f + 1)) + "@\n";
+    for (int c = 1; c <= 3; ++c) text += "1 CHIL @I" + std::to_string((3 * f + c) * 37 % 1009) + "@\n";
+    text += "1 CHIL @UNKNOWN@\n\t1 CHIL @I" + std::to_string((3 * f + 4) * 37 % 1009) + "@\n";
+  }
+  text +=
+      "0 @N1@ NOTE text\n0 @S1@ SOUR\n0 @R1@ REPO\n0 @U1@ SUBM\n0 @B1@ SUBN\n0 @O1@ OBJE\n0 @X1@\n0 INDI\n";
+  text += "0 TRLR\n0 @I9999@ INDI\n1 FAMS @F1@\n";
+  return text;
+}
+
+TEST(GEDScan, OneAndTwoThreadsGiveTheSameTables) {
+  std::string tree = Tree(120);
+  std::vector<std::pair<std::string, std::string>> files;
+  for (const char* eol : {"\n", "\r\n", "\r"}) files.emplace_back(eol, WithEol(tree, eol));
+  files.emplace_back("BOM", "\xEF\xBB\xBF" + tree);
+  files.emplace_back("no trailer", tree.substr(0, tree.find("0 TRLR")));
+  files.emplace_back("cut in a record", tree.substr(0, tree.rfind("1 CHIL @UNKNOWN@") + 9));
+  files.emplace_back("empty", "");
+  files.emplace_back("header only", "0 HEAD");
+  for (const auto& [name, text] : files) {
+    bool ok1 = false, ok2 = false;
+    std::string one = ImportedTables(text, WGEDCollection::kScanOneThread, &ok1);
+    std::string two = ImportedTables(text, WGEDCollection::kScanTwoThreads, &ok2);
+    EXPECT_TRUE(ok1 && ok2) << name;
+    EXPECT_EQ(one, two) << name;
+  }
+  // Not trivially equal: the tables hold the tree, indented link lines included.
+  for (auto threads : {WGEDCollection::kScanOneThread, WGEDCollection::kScanTwoThreads}) {
+    TempGedFile file(tree);
+    WGEDCollection c(file.path());
+    c.SetScanThreads(threads);
+    ASSERT_TRUE(c.Import());
+    EXPECT_EQ(c.IndividualCount(), 120);
+    EXPECT_EQ(c.FindIndividual("I9999"), 0);    // after the trailer
+    ASSERT_EQ(c.FamLinks()->ChildCount(1), 4);  // three CHIL lines, an unknown one, a TAB-indented one
+    EXPECT_EQ(c.FamLinks()->GetChild(1, 4), c.FindIndividual("I148"));
+    EXPECT_EQ(c.FamLinks()->GetChildPosition(1, 4), 3);
+    EXPECT_EQ(c.IndLinks()->GetSpouseFamily(5, 1), c.FindFamily("F1"));  // a space-indented FAMS line
+  }
+}
+
+// Line starts are found 64 bytes at a time with a look at the byte after each break; every
+// position of a line against those blocks, and the file's last bytes, must give the same
+// tables on both paths.
+TEST(GEDScan, RecordsAtEveryPositionOfABlock) {
+  const std::string tree = Tree(6);
+  for (size_t pad = 0; pad < 66; ++pad) {
+    std::string text = std::string(pad, ' ') + tree;
+    std::string one = ImportedTables(text, WGEDCollection::kScanOneThread);
+    ASSERT_EQ(one, ImportedTables(text, WGEDCollection::kScanTwoThreads)) << pad;
+    // The last record line sits at each distance from the end of the file.
+    std::string cut =
+        tree.substr(0, tree.find("0 TRLR")) + "0 @Z1@ INDI\n1 FAMC @F1@" + std::string(pad, '\n');
+    ASSERT_EQ(ImportedTables(cut, WGEDCollection::kScanOneThread),
+              ImportedTables(cut, WGEDCollection::kScanTwoThreads))
+        << pad;
   }
 }
 

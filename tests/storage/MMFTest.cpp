@@ -246,6 +246,11 @@ TEST_F(MMFTest, VersionStorageTracksItsUsedEnd) {
   v.SetUsedEnd(8);
   EXPECT_EQ(v.AppendZeros(300), 8);
   for (int i = 8; i < 308; ++i) ASSERT_EQ(v.U8(i), 0) << i;
+  // Also over bytes written beyond the used end by position.
+  v.Seek(400, 0);
+  v.Write(ones.data(), 300);
+  EXPECT_EQ(v.AppendZeros(1000), 308);
+  for (int i = 308; i < 1308; ++i) ASSERT_EQ(v.U8(i), 0) << i;
   v.Reset();
   EXPECT_EQ(v.UsedEnd(), 8);
 }
