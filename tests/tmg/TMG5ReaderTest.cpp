@@ -92,7 +92,7 @@ TEST(TMG5Project, PjcFilesReachThe5xReaderWhichTakesEveryProject) {
 
   OpenedProject5 p(FamilyProject5());
   ASSERT_TRUE(p.imported()) << p.error();
-  EXPECT_EQ(p->GetFileKind(), FileKind::TMG5);
+  EXPECT_EQ(p->GetIdentifierSource(), "TMG");
   EXPECT_TRUE(p->HasSentences());
   EXPECT_EQ(p->GetIdOrder(), IdOrder::PairText);
   int count = 0;
