@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "base/ChainGuard.h"
+#include "base/FilePaths.h"
 #include "base/UIHooks.h"
 #include "formats/ftm/FTWIndividual.h"
 #include "formats/ftm/FTWMarriage.h"
@@ -755,7 +756,11 @@ const WReaderInfo& WFTWCollection::ReaderInfo() {
       if (!IsCompoundFile(path)) return "Not a valid Family Tree Maker file";
       return std::string();
     };
-    r.recognises = IsCompoundFile;
+    // Unlike the probe, the content probe takes no file it cannot read.
+    r.recognises = [](const std::string& path) {
+      return ReadFileStart(path, sizeof kCompoundFileSignature) ==
+             std::string(reinterpret_cast<const char*>(kCompoundFileSignature), sizeof kCompoundFileSignature);
+    };
     r.create = [](const std::string& path) -> std::unique_ptr<WABSCollection> {
       return std::make_unique<WFTWCollection>(path);
     };

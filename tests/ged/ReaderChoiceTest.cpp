@@ -184,6 +184,12 @@ TEST(ReaderChoice, ContentChoosesTheReaderWhenTheExtensionIsWrong) {
     EXPECT_NE(CreateCollectionForFile(right.path(), error, &note), nullptr);
     EXPECT_EQ(note, "");
   }
+  // A file that cannot be read is no reader's content: the extension's reader reports it.
+  for (const char* name : {"/nonexistent/a.ftw", "/nonexistent/a.paf", "/nonexistent/a.fdb"}) {
+    const WReaderInfo* chosen = ReaderForFile(name, note);
+    EXPECT_EQ(chosen, KindFromExtension(ExtensionOf(name))) << name;
+    EXPECT_EQ(note, "");
+  }
   // Content nobody knows: the extension's own refusal, and no note.
   EXPECT_EQ(ErrorFor("not a genealogy file", "junk.paf"), "Unknown PAF file format");
   EXPECT_EQ(ErrorFor("not a genealogy file", "junk.fdb"), "Not a valid Legacy Family Tree Database");
