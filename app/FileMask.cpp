@@ -41,15 +41,22 @@ std::string WFileMask::OpenDialogFilter() {
   return filter;
 }
 
+std::vector<std::string> WFileMask::FormatItems() {
+  std::vector<std::string> items;
+  for (const WReaderInfo* reader : RegisteredReaders()) {
+    std::string item = reader->name + " (";
+    for (size_t k = 0; k < reader->extensions.size(); ++k) item += (k ? ", " : "") + reader->extensions[k];
+    items.push_back(item + ")");
+  }
+  return items;
+}
+
 std::string WFileMask::FormatsText() {
   std::string text;
-  const auto& readers = RegisteredReaders();
-  for (size_t i = 0; i < readers.size(); ++i) {
-    if (i > 0) text += i + 1 == readers.size() ? " and " : ", ";
-    text += readers[i]->name + " (";
-    for (size_t k = 0; k < readers[i]->extensions.size(); ++k)
-      text += (k ? ", " : "") + readers[i]->extensions[k];
-    text += ")";
+  const std::vector<std::string> items = FormatItems();
+  for (size_t i = 0; i < items.size(); ++i) {
+    if (i > 0) text += i + 1 == items.size() ? " and " : ", ";
+    text += items[i];
   }
   return text;
 }

@@ -16,6 +16,8 @@ class WFileMask {
   // The kinds of file the program reads, for the help texts:
   // "GEDCOM (.ged, .sub, .xxx), ... and Legacy Family Tree (.fdb)".
   static std::string FormatsText();
+  // The same kinds one by one: "GEDCOM (.ged, .sub, .xxx)", ...
+  static std::vector<std::string> FormatItems();
   // The patterns of a ";"-separated mask.
   static std::vector<std::string> SplitPatterns(const std::string& mask);
   // One entry per caption/patterns pair: "caption (p1 p2 ...)", the caption's own trailing

@@ -72,8 +72,8 @@ bool WOpenCycle::OpenGenealogyFile(const std::string& path) {
   // The import time covers choosing the reader, Import and BuildLinks: nothing the user
   // spends in a dialog before or after (the open dialog, a quick help) counts.
   const auto started = std::chrono::steady_clock::now();
-  std::string error;
-  collection_ = CreateCollectionForFile(path, error);
+  std::string error, note;
+  collection_ = CreateCollectionForFile(path, error, &note);
   if (!collection_) {
     importing_ = false;
     EndBusy();
@@ -121,13 +121,26 @@ bool WOpenCycle::OpenGenealogyFile(const std::string& path) {
   host_.SetMiddleEnabled(true);
   host_.SetImportTimer(false, 1000);
   ImportTimerTick();
+  // A file read by the reader its content names rather than its extension's says so.
+  reader_note_ = note;
+  damage_shown_ = false;
+  if (!note.empty()) host_.SetStatusText(0, note);
   host_.AttachViews(collection_.get(), path);
   host_.SetImportTime(FormatSeconds(static_cast<double>(static_cast<long long>(import_ms)) / 1000.0));
   const std::array<std::string, 5> panels = CountPanels(collection_.get());
   for (int i = 1; i <= 4; ++i) host_.SetStatusText(i, panels[i]);
   EndBusy();
   host_.SetCaption(CaptionFor(path));
+  ShowDamageIfMet();
   return true;
+}
+
+void WOpenCycle::ShowDamageIfMet() {
+  if (!collection_ || importing_ || damage_shown_ || !collection_->MetDamage()) return;
+  damage_shown_ = true;
+  host_.SetStatusText(0, reader_note_.empty() ? std::string(WABSCollection::kDamageNotice)
+                                              : reader_note_ + "  " + WABSCollection::kDamageNotice);
+  host_.ShowDamageNotice();
 }
 
 WOpenCycle::StartArgs WOpenCycle::ParseCommandLine(const std::vector<std::string>& args) {

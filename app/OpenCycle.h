@@ -41,6 +41,12 @@ class WOpenCycle {
   // telling that the import is still running.  Does nothing without a collection.
   void ImportTimerTick();
 
+  // Tells the user, once per open file, that reading it met damage: the damage notice in status
+  // panel 0 (after the note on the chosen reader, when there is one) and a row on the General
+  // tab.  Runs at the end of an open; the window runs it again whenever it has shown more of the
+  // file, since records are read only when they are shown.
+  void ShowDamageIfMet();
+
   // Frees the open collection (the views are detached first) and goes idle.  Used when the
   // window closes.
   void CloseFile();
@@ -75,11 +81,10 @@ class WOpenCycle {
   void StoreOnClose(WOptions& options, const std::string& last_dir, int current_position) const;
 
  private:
-  // Back to idle after a failed open.
-  void FailOpen(bool reader_created);
-
   WOpenCycleHost& host_;
   std::unique_ptr<WABSCollection> collection_;
   std::string current_file_;
   bool importing_ = false;
+  std::string reader_note_;  // the status-bar note on the reader the content chose
+  bool damage_shown_ = false;
 };

@@ -31,6 +31,8 @@ class WOpenCycleHost {
   virtual void AttachViews(WABSCollection* collection, const std::string& file_name) {
     (void)collection, (void)file_name;
   }
+  // The open file met damage: the General tab shows its damage row from now on.
+  virtual void ShowDamageNotice() {}
   // The General tab's "Importing" row.
   virtual void SetImportTime(const std::string& text) { (void)text; }
   virtual void SetCaption(const std::string& caption) { (void)caption; }

@@ -1,9 +1,14 @@
 #include "app/OptionsPages.h"
 
+#include <iterator>
+#include <vector>
+
+#include "formats/Readers.h"
+
 namespace {
 
 using K = WOptionsPages::Kind;
-using T = WOptionsPages::Tab;
+using T = WOptionsPages;
 
 const WOptionsPages::Control kControls[] = {
     {T::GeneralTab, K::CheckBox, "Restore settings at startup", WOptions::OpenLastFile},
@@ -21,55 +26,71 @@ const WOptionsPages::Control kControls[] = {
     {T::DisplayTab, K::CheckBox, "Display Prefix and Suffix", WOptions::PreSuf},
     {T::DisplayTab, K::CheckBox, "Display events in chronological order in Individual Tab", WOptions::Chrono},
     {T::DisplayTab, K::CheckBox, "Use Christening/Burial if Birth/Death is missing", WOptions::FamBirChr},
-    {T::TMGTab, K::CheckBox, "Display Tag Sentence Construction Rules in Individual Tab",
-     WOptions::TMGTagSent},
-    {T::TMGTab, K::CheckBox, "When contructing marriages, include the Engagement Tag", WOptions::TMGEngage},
-    {T::LegacyTab, K::CheckBox, "Cache Names of Individuals for faster displaying", WOptions::LEGCacheNames},
 };
 
-const WOptions::Id kDisplaySettings[] = {WOptions::UseLDS, WOptions::Chrono, WOptions::TMGTagSent,
-                                         WOptions::ShowIndHint, WOptions::FamBirChr};
+// The position of the reader tab with that caption among the tabs; -1 when none has it.
+int ReaderTabIndex(const std::string& caption, const std::vector<const WReaderInfo::OptionsTab*>& tabs) {
+  for (size_t i = 0; i < tabs.size(); ++i)
+    if (tabs[i]->caption == caption) return static_cast<int>(i);
+  return -1;
+}
+
+// The dialog's tabs and controls: the fixed ones, then each reader's tab in registry order (a tab
+// that two readers declare under one caption once).
+struct Pages {
+  std::vector<const WReaderInfo::OptionsTab*> reader_tabs;
+  std::vector<WOptionsPages::Control> controls;
+
+  Pages() {
+    controls.assign(std::begin(kControls), std::end(kControls));
+    for (const WReaderInfo* reader : RegisteredReaders()) {
+      const WReaderInfo::OptionsTab& tab = reader->options;
+      if (tab.caption.empty() || ReaderTabIndex(tab.caption, reader_tabs) >= 0) continue;
+      reader_tabs.push_back(&tab);
+      const int number = WOptionsPages::DisplayTab + static_cast<int>(reader_tabs.size());
+      for (const WReaderInfo::OptionsTab::CheckBox& box : tab.check_boxes)
+        controls.push_back({number, K::CheckBox, box.caption, static_cast<WOptions::Id>(box.setting)});
+    }
+  }
+};
+
+const Pages& ThePages() {
+  static const Pages pages;
+  return pages;
+}
 
 }  // namespace
 
+int WOptionsPages::FindTab(const std::string& caption) {
+  if (caption == "General") return GeneralTab;
+  if (caption == "Display") return DisplayTab;
+  const int index = ReaderTabIndex(caption, ThePages().reader_tabs);
+  return index < 0 ? -1 : DisplayTab + 1 + index;
+}
+
+int WOptionsPages::TabCount() { return DisplayTab + 1 + static_cast<int>(ThePages().reader_tabs.size()); }
+
 const char* WOptionsPages::TabCaption(Tab tab) {
-  switch (tab) {
-    case GeneralTab:
-      return "General";
-    case DisplayTab:
-      return "Display";
-    case TMGTab:
-      return "TMG";
-    case LegacyTab:
-      return "Legacy";
-    default:
-      return "";
-  }
+  if (tab == GeneralTab) return "General";
+  if (tab == DisplayTab) return "Display";
+  if (tab > DisplayTab && tab < TabCount()) return ThePages().reader_tabs[tab - DisplayTab - 1]->caption.c_str();
+  return "";
 }
 
 const char* WOptionsPages::TabNote(Tab tab) {
-  switch (tab) {
-    case TMGTab:
-      return "(The TMG database must be re-loaded when changed)";
-    case LegacyTab:
-      return "Caching individual names causes slower loading time, but speeds up the displaying of "
-             "information.  However, it requires more memory for this option.";
-    default:
-      return "";
-  }
+  if (tab > DisplayTab && tab < TabCount()) return ThePages().reader_tabs[tab - DisplayTab - 1]->note.c_str();
+  return "";
 }
 
-std::span<const WOptionsPages::Control> WOptionsPages::Controls() { return kControls; }
+std::span<const WOptionsPages::Control> WOptionsPages::Controls() { return ThePages().controls; }
 
 const std::array<const char*, 3>& WOptionsPages::RadioItems() {
   static const std::array<const char*, 3> items = {"[RIN]", "(ID)", "{Custom ID}"};
   return items;
 }
 
-std::span<const WOptions::Id> WOptionsPages::DisplaySettings() { return kDisplaySettings; }
-
 void WOptionsPages::Load(const WOptions& options) {
-  for (const Control& c : kControls) {
+  for (const Control& c : Controls()) {
     if (c.kind == Kind::CheckBox) {
       checked_[c.setting] = options.GetBool(c.setting);
     } else {
@@ -81,7 +102,7 @@ void WOptionsPages::Load(const WOptions& options) {
 }
 
 void WOptionsPages::Save(WOptions& options) const {
-  for (const Control& c : kControls) {
+  for (const Control& c : Controls()) {
     if (c.kind == Kind::CheckBox)
       options.SetBool(c.setting, checked_[c.setting]);
     else if (radioIndex_ >= 0)  // written also while the group is disabled

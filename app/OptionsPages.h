@@ -6,12 +6,16 @@
 
 #include "app/Options.h"
 
-// The contents of the options dialog without its widgets: the four tabs, their controls with
-// captions and the settings they stand for, and the values the controls hold while the dialog is
-// open.  Load() fills the values from the settings; Save() writes every one back.
+// The contents of the options dialog without its widgets: its tabs (General and Display, then the
+// tab each registered reader declares for its own settings), their controls with captions and the
+// settings they stand for, and the values the controls hold while the dialog is open.  Load()
+// fills the values from the settings; Save() writes every one back.
 class WOptionsPages {
  public:
-  enum Tab { GeneralTab = 0, DisplayTab = 1, TMGTab = 2, LegacyTab = 3, kTabCount = 4 };
+  // Tabs are numbered from 0; the readers' tabs follow the two fixed ones.
+  using Tab = int;
+  static constexpr Tab GeneralTab = 0;
+  static constexpr Tab DisplayTab = 1;
   enum class Kind { CheckBox, RadioGroup };
   struct Control {
     Tab tab;
@@ -22,14 +26,16 @@ class WOptionsPages {
 
   static constexpr const char* kCaption = "Options";
 
+  static int TabCount();
+  // "" for a tab beyond TabCount.
   static const char* TabCaption(Tab tab);
   // The text shown under the controls of a tab ("" when it has none).
   static const char* TabNote(Tab tab);
+  // The tab with that caption; -1 when there is none.
+  static Tab FindTab(const std::string& caption);
   // Every control in the order it is shown, tab by tab.
   static std::span<const Control> Controls();
   static const std::array<const char*, 3>& RadioItems();
-  // The settings re-applied to the tabs after OK.
-  static std::span<const WOptions::Id> DisplaySettings();
 
   void Load(const WOptions& options);
   void Save(WOptions& options) const;

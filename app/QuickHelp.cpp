@@ -1,7 +1,12 @@
 #include "app/QuickHelp.h"
 
+#include <algorithm>
+#include <vector>
+
+#include "app/FileMask.h"
 #include "app/MainTabs.h"
 #include "app/Options.h"
+#include "formats/Readers.h"
 
 namespace {
 
@@ -12,17 +17,8 @@ struct HelpItem {
 };
 
 const HelpItem kItems[WQuickHelp::kItemCount] = {
-    {WOptions::IH1, "Welcome to Taravell Lite",
-     "Welcome to Taravell Lite, a fast viewer for genealogy files.\r\n\r\n"
-     "Taravell Lite opens GEDCOM, PAF 3, 4 and 5, The Master Genealogist 4.x, Family Tree Maker and "
-     "Legacy files and loads them quickly, without changing them.  Open a file from the File menu, "
-     "the directory panel at the left, or by dropping it on the window.  The scroll bar above the "
-     "tabs steps through everybody in the file; the buttons beside it go to the father, the mother, "
-     "a spouse or a child, and Back and Forward retrace your steps.\r\n\r\n"
-     "TMG Users please note:  Taravell and TMG cannot view the same TMG database at the same "
-     "time.\r\n\r\n"
-     "Legacy Users please note:  Taravell reads Legacy files through the MDB Tools library "
-     "(libmdb, Debian package libmdb3), which must be installed."},
+    // The welcome text names the registered readers and ends with their notes (WelcomeText).
+    {WOptions::IH1, "Welcome to Taravell Lite", nullptr},
     {WOptions::IH2, "General Tab",
      "General Tab displays general information, submitter and file details about the genealogy "
      "file.  Each Genealogy file type contains different information.\r\n\r\n"
@@ -62,6 +58,23 @@ const HelpItem kItems[WQuickHelp::kItemCount] = {
      "individual."},
 };
 
+std::string WelcomeText() {
+  std::string text =
+      "Welcome to Taravell Lite, a fast viewer for genealogy files.\r\n\r\n"
+      "Taravell Lite opens " +
+      WFileMask::FormatsText() +
+      " files and loads them quickly, without changing them.  Open a file from the File menu, "
+      "the directory panel at the left, or by dropping it on the window.  The scroll bar above the "
+      "tabs steps through everybody in the file; the buttons beside it go to the father, the mother, "
+      "a spouse or a child, and Back and Forward retrace your steps.";
+  std::vector<std::string> notes;
+  for (const WReaderInfo* reader : RegisteredReaders())
+    if (!reader->help_note.empty() && std::find(notes.begin(), notes.end(), reader->help_note) == notes.end())
+      notes.push_back(reader->help_note);
+  for (const std::string& note : notes) text += "\r\n\r\n" + note;
+  return text;
+}
+
 const HelpItem* Find(int item) {
   return item >= 1 && item <= WQuickHelp::kItemCount ? &kItems[item - 1] : nullptr;
 }
@@ -75,7 +88,8 @@ std::string WQuickHelp::Title(int item) {
 
 std::string WQuickHelp::Text(int item) {
   const HelpItem* found = Find(item);
-  return found ? found->text : "";
+  if (!found) return "";
+  return found->text ? found->text : WelcomeText();
 }
 
 int WQuickHelp::ItemForTab(int tab_index) {

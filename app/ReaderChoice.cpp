@@ -13,21 +13,38 @@ std::string ExtensionOf(const std::string& path) {
   return LowerCaseText(path.substr(dot));
 }
 
-FileKind KindFromExtension(const std::string& extension) {
-  if (const WReaderInfo* reader = ReaderForExtension(extension)) return reader->kind;
-  return FileKind::None;
+const WReaderInfo* KindFromExtension(const std::string& extension) { return ReaderForExtension(extension); }
+
+const WReaderInfo* ReaderForFile(const std::string& path, std::string& note) {
+  note.clear();
+  const std::string extension = ExtensionOf(path);
+  const WReaderInfo* named = ReaderForExtension(extension);
+  if (!named || !named->recognises || named->recognises(path)) return named;
+  for (const WReaderInfo* other : RegisteredReaders()) {
+    if (other == named || !other->recognises || !other->recognises(path)) continue;
+    if (other->probe && !other->probe(path).empty()) continue;
+    note = "Read as " + other->name + " (by its content; the extension " + extension + " names " + named->name + ")";
+    return other;
+  }
+  // No reader knows the content: the extension's reader reads it, or refuses it with its own
+  // message.
+  return named;
 }
 
-std::unique_ptr<WABSCollection> CreateCollectionForFile(const std::string& path, std::string& error) {
+std::unique_ptr<WABSCollection> CreateCollectionForFile(const std::string& path, std::string& error,
+                                                        std::string* note) {
   error.clear();
-  const std::string extension = ExtensionOf(path);
+  if (note) note->clear();
   try {
-    if (const WReaderInfo* reader = ReaderForExtension(extension)) {
+    std::string chosen_note;
+    if (const WReaderInfo* reader = ReaderForFile(path, chosen_note)) {
       if (reader->probe) {
         error = reader->probe(path);
         if (!error.empty()) return nullptr;
       }
-      return reader->create(path);
+      std::unique_ptr<WABSCollection> collection = reader->create(path);
+      if (note) *note = chosen_note;
+      return collection;
     }
     error = "Unknown file format";
   } catch (const std::exception& e) {

@@ -1,6 +1,9 @@
 #include "base/ChainGuard.h"
 
 #include <algorithm>
+#include <string>
+
+#include "base/DamageLog.h"
 
 WChainGuard::WChainGuard(int64_t first, int64_t last, uint64_t max_steps) : first_(first), last_(last) {
   const uint64_t range = last < first ? 0 : static_cast<uint64_t>(last) - static_cast<uint64_t>(first) + 1;
@@ -49,6 +52,7 @@ bool WChainGuard::Step(int64_t link) {
   }
   if (Met(link)) {
     stop_ = StopReason::Repeated;
+    if (damage_) damage_->Note("a chain of links returns to link " + std::to_string(link));
     return false;
   }
   if (steps_ >= max_steps_) {

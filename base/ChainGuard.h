@@ -5,6 +5,8 @@
 #include <unordered_set>
 #include <vector>
 
+class WDamageLog;
+
 // The guard every walk along links stored in a file goes through (block chains, record chains,
 // memo blocks, family and child links).  A link may be followed when it is valid (inside the
 // range the file can hold), has not been met before on this walk, and the walk has not yet
@@ -25,6 +27,12 @@ class WChainGuard {
 
   enum class StopReason { None, Invalid, Repeated, StepLimit };
   StopReason Stop() const { return stop_; }
+  // A walk that returns to a link met before is noted in the log (none: not noted).  Links out
+  // of range are not: chains end on such a link.
+  WChainGuard& ReportDamageTo(WDamageLog* log) {
+    damage_ = log;
+    return *this;
+  }
   uint64_t Steps() const { return steps_; }
 
  private:
@@ -44,4 +52,5 @@ class WChainGuard {
   std::vector<uint64_t> bitmap_;
   std::unordered_set<int64_t> large_;
   bool grown_ = false;
+  WDamageLog* damage_ = nullptr;
 };

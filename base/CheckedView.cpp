@@ -1,10 +1,20 @@
 #include "base/CheckedView.h"
 
+#include <algorithm>
 #include <cstring>
+
+#include "base/DamageLog.h"
+
+void WCheckedView::Fail(uint64_t offset, uint64_t length) const {
+  failed_ = true;
+  if (damage_)
+    damage_->Note("a read of " + std::to_string(length) + " bytes at offset " + std::to_string(offset) +
+                  " lies outside the " + std::to_string(size_) + " bytes of the file");
+}
 
 const uint8_t* WCheckedView::At(uint64_t offset, uint64_t length) const {
   if (!Contains(offset, length) || !data_) {
-    failed_ = true;
+    Fail(offset, length);
     return nullptr;
   }
   return data_ + offset;
@@ -29,7 +39,7 @@ uint32_t WCheckedView::U32LE(uint64_t offset) const {
 
 uint64_t WCheckedView::U64LE(uint64_t offset) const {
   if (!Contains(offset, 8)) {
-    failed_ = true;
+    Fail(offset, 8);
     return 0;
   }
   return static_cast<uint64_t>(U32LE(offset)) | static_cast<uint64_t>(U32LE(offset + 4)) << 32;
@@ -49,11 +59,11 @@ uint32_t WCheckedView::U32BE(uint64_t offset) const {
 
 std::string_view WCheckedView::Bytes(uint64_t offset, uint64_t length) const {
   if (!data_ || offset >= size_) {
-    if (length > 0) failed_ = true;
+    if (length > 0) Fail(offset, length);
     return {};
   }
   if (length > size_ - offset) {
-    failed_ = true;
+    Fail(offset, length);
     length = size_ - offset;
   }
   return std::string_view(reinterpret_cast<const char*>(data_ + offset), static_cast<size_t>(length));
@@ -66,13 +76,16 @@ std::string WCheckedView::FixedText(uint64_t offset, uint64_t width) const {
 }
 
 std::string WCheckedView::TextZ(uint64_t offset, uint64_t max_length) const {
-  const bool was_failed = failed_;
-  std::string_view bytes = Bytes(offset, max_length);
-  const size_t nul = bytes.find('\0');
-  if (nul != std::string_view::npos) {
-    failed_ = was_failed;  // the NUL came before the end of the view: nothing was missing
-    return std::string(bytes.substr(0, nul));
+  if (!data_ || offset >= size_) {
+    if (max_length > 0) Fail(offset, max_length);
+    return std::string();
   }
+  const uint64_t available = std::min(max_length, size_ - offset);
+  const std::string_view bytes(reinterpret_cast<const char*>(data_ + offset), static_cast<size_t>(available));
+  const size_t nul = bytes.find('\0');
+  // A NUL before the end of the view: nothing was missing, however long max_length was.
+  if (nul != std::string_view::npos) return std::string(bytes.substr(0, nul));
+  if (available < max_length) Fail(offset, max_length);
   return std::string(bytes);
 }
 
@@ -88,5 +101,7 @@ bool WCheckedView::Copy(uint64_t offset, void* out, uint64_t length) const {
 
 WCheckedView WCheckedView::Sub(uint64_t offset, uint64_t length) const {
   std::string_view bytes = Bytes(offset, length);
-  return WCheckedView(bytes.data(), bytes.size());
+  WCheckedView part(bytes.data(), bytes.size());
+  part.damage_ = damage_;
+  return part;
 }

@@ -4,11 +4,14 @@
 #include <string>
 #include <string_view>
 
+class WDamageLog;
+
 // A read-only view of bytes that came from a file (usually a whole mapped file), through which
 // every reader of a binary format reads.  Each read names an offset and a length counted in
 // 64 bits; a read that does not lie wholly inside the view gives 0 or an empty text and marks
 // the view as having failed, and nothing is ever read outside it.  Offsets from the file are
-// therefore used only as arguments here, never turned into pointers.
+// therefore used only as arguments here, never turned into pointers.  A view may report its failed
+// reads to a damage log (ReportDamageTo); copies and parts of it (Sub) report to the same log.
 class WCheckedView {
  public:
   WCheckedView() = default;
@@ -56,12 +59,20 @@ class WCheckedView {
   bool Failed() const { return failed_; }
   void ClearFailed() const { failed_ = false; }
 
+  // Every read that falls outside the view from now on is noted in the log (none: not noted).
+  // The log must outlive the view and its copies.
+  void ReportDamageTo(WDamageLog* log) { damage_ = log; }
+  WDamageLog* DamageLog() const { return damage_; }
+
  private:
   // The bytes at offset when [offset, offset + length) lies inside; nullptr (and Failed())
   // otherwise.
   const uint8_t* At(uint64_t offset, uint64_t length) const;
+  // Marks the view failed and notes the read in the damage log.
+  void Fail(uint64_t offset, uint64_t length) const;
 
   const uint8_t* data_ = nullptr;
   uint64_t size_ = 0;
   mutable bool failed_ = false;
+  WDamageLog* damage_ = nullptr;
 };

@@ -1,9 +1,12 @@
 #include "base/FilePaths.h"
 
 #include <dirent.h>
+#include <fcntl.h>
 #include <strings.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <cerrno>
 #include <memory>
 
 std::string DirectoryOf(const std::string& path) {
@@ -42,4 +45,29 @@ std::string FindFileNoCase(const std::string& dir, const std::string& name) {
     if (::stat(found.c_str(), &st) == 0 && S_ISREG(st.st_mode)) return found;
   }
   return std::string();
+}
+
+std::string SiblingFilePath(const std::string& dir, const std::string& name) {
+  std::string found = FindFileNoCase(dir, name);
+  return found.empty() ? JoinPath(dir, name) : found;
+}
+
+std::string ReadFileStart(const std::string& path, size_t count) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  if (fd < 0) return std::string();
+  struct stat st {};
+  std::string bytes;
+  if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) {
+    bytes.resize(count);
+    size_t done = 0;
+    while (done < count) {
+      const ssize_t n = ::read(fd, bytes.data() + done, count - done);
+      if (n < 0 && errno == EINTR) continue;
+      if (n <= 0) break;
+      done += static_cast<size_t>(n);
+    }
+    bytes.resize(done);
+  }
+  ::close(fd);
+  return bytes;
 }

@@ -19,3 +19,11 @@ std::string JoinPath(const std::string& dir, const std::string& name);
 // an exact match first, otherwise the one entry whose name equals it when ASCII letter case is
 // ignored ("FAMILY_I.DBF" for "family_i.dbf").  Empty when there is none.
 std::string FindFileNoCase(const std::string& dir, const std::string& name);
+
+// FindFileNoCase(dir, name), or dir joined with name when there is no such entry (so that an
+// open error names the file looked for).
+std::string SiblingFilePath(const std::string& dir, const std::string& name);
+
+// The first `count` bytes of a regular file (fewer when it is shorter); empty when it cannot be
+// opened or read.  The file is opened read-only; nothing else is touched.
+std::string ReadFileStart(const std::string& path, size_t count);

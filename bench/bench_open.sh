@@ -13,8 +13,12 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ROOT=$(pwd)
+# The shared tools sit beside the checkout, in ../shared/bench.
 SHARED=$(cd "$ROOT/.." && pwd)/shared/bench
-[ -d "$SHARED" ] || SHARED=/work/shared/bench
+if [ ! -d "$SHARED" ]; then
+  echo "$(basename "$0"): $SHARED not found (the shared bench tools belong beside the checkout)" >&2
+  exit 2
+fi
 RUNS=3
 PEER_MAX=100000
 BUILD="$ROOT/build"

@@ -70,6 +70,10 @@ void PrintOpenError(const std::string& message) {
   std::fprintf(stderr, "%s\n", text.c_str());
 }
 
+OpenedFile::~OpenedFile() {
+  if (collection && collection->MetDamage()) std::fprintf(stderr, "taravell-cli: %s\n", WABSCollection::kDamageNotice);
+}
+
 OpenedFile OpenFileForCommand(const std::string& path) {
   OpenedFile opened;
   struct stat st {};
@@ -78,13 +82,14 @@ OpenedFile OpenFileForCommand(const std::string& path) {
     opened.status = kExitFailure;
     return opened;
   }
-  std::string error;
-  std::unique_ptr<WABSCollection> collection = CreateCollectionForFile(path, error);
+  std::string error, note;
+  std::unique_ptr<WABSCollection> collection = CreateCollectionForFile(path, error, &note);
   if (!collection) {
     PrintOpenError(error);
     opened.status = kExitFailure;
     return opened;
   }
+  if (!note.empty()) std::fprintf(stderr, "taravell-cli: %s\n", note.c_str());
   auto started = Clock::now();
   try {
     bool imported;

@@ -8,8 +8,14 @@
 
 // Opening a genealogy file for a command, the way the viewer opens it: the reader chosen
 // by CreateCollectionForFile, Import (with a progress line on a terminal; Ctrl-C cancels),
-// then BuildLinks.
+// then BuildLinks.  When the file turned out damaged while the command read it, the damage
+// notice is printed once on stderr as the opened file is let go (the exit status stays).
 struct OpenedFile {
+  OpenedFile() = default;
+  OpenedFile(OpenedFile&&) = default;
+  OpenedFile& operator=(OpenedFile&&) = default;
+  ~OpenedFile();
+
   std::unique_ptr<WABSCollection> collection;
   // Import plus BuildLinks, in seconds.
   double import_seconds = 0;

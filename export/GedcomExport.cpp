@@ -167,31 +167,7 @@ const char* PedigreeOf(int mother_relation, int father_relation) {
 
 // Where the identifiers of individuals come from, for the TYPE of their REFN.
 std::string IdentifierType(WABSCollection& collection) {
-  const char* kind = "";
-  switch (collection.GetFileKind()) {
-    case FileKind::GEDCOM:
-      kind = "GEDCOM";
-      break;
-    case FileKind::PAF:
-      kind = "PAF";
-      break;
-    case FileKind::Legacy:
-      kind = "Legacy";
-      break;
-    case FileKind::FamilyTreeMaker:
-      kind = "Family Tree Maker";
-      break;
-    case FileKind::TMG4:
-    case FileKind::TMG5:
-      kind = "TMG";
-      break;
-    case FileKind::RootsMagic3:
-      kind = "RootsMagic";
-      break;
-    case FileKind::None:
-      break;
-  }
-  std::string type = kind;
+  std::string type = collection.GetIdentifierSource();
   if (!type.empty()) type += ' ';
   return type + collection.GetIdCaption();
 }
@@ -252,7 +228,7 @@ WGedcomExport::WGedcomExport(WABSCollection& collection)
     : collection_(collection),
       program_version_(std::to_string(TARAVELL_VERSION_MAJOR) + "." + std::to_string(TARAVELL_VERSION_MINOR)),
       when_(std::time(nullptr)),
-      keep_ids_(collection.GetFileKind() == FileKind::GEDCOM) {}
+      keep_ids_(collection.HasCrossReferenceIds()) {}
 
 WGedcomExport::~WGedcomExport() = default;
 

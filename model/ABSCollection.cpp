@@ -72,6 +72,10 @@ bool WABSCollection::HasSentences() const { return false; }
 
 std::string WABSCollection::GetSubmitterCountryLabel() const { return "Country"; }
 
+std::string WABSCollection::GetIdentifierSource() const { return std::string(); }
+
+bool WABSCollection::HasCrossReferenceIds() const { return false; }
+
 std::string WABSCollection::GetChildRelationName(int parent_code, char sex) {
   return ChildRelationName(parent_code, sex);
 }

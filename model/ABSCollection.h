@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "base/DamageLog.h"
 #include "model/GeneralInfo.h"
 #include "model/RecNo.h"
 
@@ -15,18 +16,6 @@ class WABSNote;
 class WABSRepo;
 class WABSSource;
 class WABSSubmitter;
-
-// Which reader built a collection.
-enum class FileKind : uint8_t {
-  None = 0,
-  GEDCOM = 1,
-  PAF = 2,
-  Legacy = 3,
-  FamilyTreeMaker = 4,
-  TMG4 = 5,
-  TMG5 = 6,
-  RootsMagic3 = 7,
-};
 
 // How the identifiers of a collection's individuals (GetID) compare in the sorted lists.
 enum class IdOrder : uint8_t {
@@ -46,7 +35,7 @@ enum class CharSet : uint8_t {
 // then hands out records on demand: every record returned is new and owned by the
 // caller.  Records refer to each other by RecNo.
 //
-// Calling order: the reader's constructor (takes the file name, sets the file kind);
+// Calling order: the reader's constructor (takes the file name);
 // Import once (the four counts may be called whenever it yields and give the numbers
 // reached so far; it returns false when cancelled or unreadable); after a successful
 // Import, BuildLinks once; then anything.  After a failed Import the collection is only
@@ -124,6 +113,12 @@ class WABSCollection {
   virtual bool HasSentences() const;
   // Label of the submitter's last address row in the General tab: "Country" by default.
   virtual std::string GetSubmitterCountryLabel() const;
+  // The program whose identifiers the individuals carry, as an export names their source
+  // ("PAF", "TMG"); empty by default.
+  virtual std::string GetIdentifierSource() const;
+  // True when the identifiers are the file's own cross-references, which an export may keep
+  // (GEDCOM); false by default.
+  virtual bool HasCrossReferenceIds() const;
 
   // Queries built on the records, the same for every reader.
 
@@ -149,8 +144,15 @@ class WABSCollection {
   RecNo DisplayToRecord(int position);
   int RecordToDisplay(RecNo rec_no);
 
+  // Damage met while reading: a reader notes every read outside its file, every chain of links
+  // it had to break off and every record it could not read, and so do the views that catch a
+  // reader's error; the file is still shown as far as it can be read.  The shell then tells the
+  // user with kDamageNotice.
+  static constexpr const char* kDamageNotice = "Parts of this file are damaged and could not be read.";
+  void NoteDamage(const std::string& what) { damage_.Note(what); }
+  bool MetDamage() const { return damage_.Met(); }
+
   const std::string& GetFileName() const { return file_name_; }
-  FileKind GetFileKind() const { return file_kind_; }
   CharSet GetCharSet() const { return char_set_; }
 
   // Shared relation table lookups.
@@ -166,13 +168,15 @@ class WABSCollection {
   // Size and last-write time of a file (size -1 and time 0 when it cannot be read).
   static int64_t FileSizeOf(const std::string& path);
   static std::time_t FileTimeOf(const std::string& path);
+  // The log a reader's checked views and chain guards report to (ReportDamageTo).
+  WDamageLog& Damage() { return damage_; }
 
   std::string file_name_;
   std::string import_error_;  // set by a reader's Import before it returns false
-  FileKind file_kind_ = FileKind::None;
   CharSet char_set_ = CharSet::ANSEL;
 
  private:
+  WDamageLog damage_;
   // Husband (father) or wife of the person's first parent family.
   RecNo ParentOf(RecNo rec_no, bool father);
 };

@@ -19,7 +19,8 @@ void WFamPanelLogic::SetIndividual(RecNo n) {
         const int count = std::min(person->SpouseFamilyCount(), kMaxMarriages);
         for (int i = 1; i <= count; ++i) marriages_.push_back(person->GetSpouseFamily(i));
       }
-    } catch (const ETaravellError&) {
+    } catch (const ETaravellError& e) {
+      collection_->NoteDamage(e.what());
       // A person who cannot be read shows no marriages.
       marriages_.clear();
     }
@@ -62,7 +63,8 @@ void WFamPanelLogic::Refresh() {
     mother = collection_->GetMotherOf(n);
     spouse_father = collection_->GetFatherOf(spouse);
     spouse_mother = collection_->GetMotherOf(spouse);
-  } catch (const ETaravellError&) {
+  } catch (const ETaravellError& e) {
+    collection_->NoteDamage(e.what());
     // Parents that cannot be found leave their boxes empty.
   }
   FillBox(fbActive, n);
@@ -75,7 +77,8 @@ void WFamPanelLogic::Refresh() {
     const RecNo m = boxes_[box].Individual();
     try {
       arrows_[box] = m != 0 && (collection_->GetFatherOf(m) != 0 || collection_->GetMotherOf(m) != 0);
-    } catch (const ETaravellError&) {
+    } catch (const ETaravellError& e) {
+      collection_->NoteDamage(e.what());
       arrows_[box] = false;
     }
   }
@@ -90,7 +93,8 @@ void WFamPanelLogic::LoadMarriage(RecNo n, RecNo& spouse) {
     family->OrderChildren();
     const int count = std::min(family->ChildCount(), kMaxChildren);
     for (int j = 1; j <= count; ++j) children_.push_back(ChildRow(family->GetChild(j)));
-  } catch (const ETaravellError&) {
+  } catch (const ETaravellError& e) {
+    collection_->NoteDamage(e.what());
     // A family that cannot be read shows what was read of it.
   }
   grid_rows_ = std::max(grid_rows_, static_cast<int>(children_.size()) + 1);
@@ -102,7 +106,8 @@ FamilyGridRec WFamPanelLogic::ChildRow(RecNo child_no) {
   std::unique_ptr<WABSIndividual> child;
   try {
     child = collection_->GetIndividual(child_no);
-  } catch (const ETaravellError&) {
+  } catch (const ETaravellError& e) {
+    collection_->NoteDamage(e.what());
     // An unreadable child gets an empty row.
   }
   if (!child) return row;
@@ -127,7 +132,8 @@ FamilyGridRec WFamPanelLogic::ChildRow(RecNo child_no) {
         row.first_spouse = spouse;
         row.has_grandchildren = family->ChildCount() > 0;
       }
-    } catch (const ETaravellError&) {
+    } catch (const ETaravellError& e) {
+      collection_->NoteDamage(e.what());
       // A marriage of the child that cannot be read shows as no spouse; the other children
       // still follow.
     }
@@ -197,7 +203,8 @@ std::string WFamPanelLogic::CellText(int row, int column) const {
       default:
         return std::string();
     }
-  } catch (const ETaravellError&) {
+  } catch (const ETaravellError& e) {
+    collection_->NoteDamage(e.what());
     return std::string();
   }
 }

@@ -176,7 +176,8 @@ void WFindDlgLogic::Search() {
         row = FindByFullName(*list_, search_text_);
         break;
     }
-  } catch (const ETaravellError&) {
+  } catch (const ETaravellError& e) {
+    collection_->NoteDamage(e.what());
     row = 0;
   }
   if (row > 0) SelectRow(row);
@@ -210,7 +211,8 @@ std::string WFindDlgLogic::TextFor(RecNo n, int row) const {
         return given.empty() ? person->GetSurnameText() : given + " " + person->GetSurnameText();
       }
     }
-  } catch (const ETaravellError&) {
+  } catch (const ETaravellError& e) {
+    collection_->NoteDamage(e.what());
     return std::string();
   }
 }
@@ -232,7 +234,8 @@ void WFindDlgLogic::ShowIndividual(RecNo n) {
   try {
     father = collection_->GetFatherOf(n);
     mother = collection_->GetMotherOf(n);
-  } catch (const ETaravellError&) {
+  } catch (const ETaravellError& e) {
+    collection_->NoteDamage(e.what());
   }
   fill(father_box_, father);
   fill(mother_box_, mother);
@@ -272,7 +275,8 @@ void WFindDlgLogic::BuildMarriages(RecNo n) {
         add(child);
       }
     }
-  } catch (const ETaravellError&) {
+  } catch (const ETaravellError& e) {
+    collection_->NoteDamage(e.what());
     // What was read so far stays listed.
   }
 }
@@ -341,7 +345,8 @@ std::string WFindDlgLogic::CellText(int row, int column) const {
         return christening.empty() ? std::string() : "[" + christening + "]";
       }
     }
-  } catch (const ETaravellError&) {
+  } catch (const ETaravellError& e) {
+    collection_->NoteDamage(e.what());
     return std::string();
   }
 }

@@ -44,6 +44,7 @@ void WGenPanelRows::Rebuild() {
   rows_.Add(0, "# Marriages", "", FormatCount(c.FamilyCount()));
   rows_.Add(0, "# Notes", "", FormatCount(c.NoteCount()));
   rows_.Add(0, "# Sources", "", FormatCount(c.SourceCount()));
+  if (c.MetDamage()) rows_.Add(0, "Damage", "", WABSCollection::kDamageNotice);
   rows_.Add(1, "Submitter Information", "", "");
   if (std::unique_ptr<WABSSubmitter> s = c.GetSubmitter()) {
     rows_.Add(0, "Name", "", s->GetName());

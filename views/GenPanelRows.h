@@ -6,8 +6,9 @@
 
 class WABSCollection;
 
-// The rows of the General tab, without any drawing: the file with its record counts, the
-// submitter and the file's header information, as heading rows and label/value rows.
+// The rows of the General tab, without any drawing: the file with its record counts (and a
+// "Damage" row once reading it met damage), the submitter and the file's header information, as
+// heading rows and label/value rows.
 // The GUI's panel shows them in its grid; the CLI prints them.
 class WGenPanelRows {
  public:

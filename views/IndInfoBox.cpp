@@ -61,7 +61,8 @@ void WIndInfoBox::Fill(WABSCollection& collection, RecNo m, bool use_lds, bool f
     birth_ = EventLine(*person, evBirth, evChristening, fam_bir_chr);
     death_ = EventLine(*person, evDeath, evBurial, fam_bir_chr);
     if (show_hint) hint_ = collection.GetIndividualSummary(m);
-  } catch (const ETaravellError&) {
+  } catch (const ETaravellError& e) {
+    collection.NoteDamage(e.what());
     // A person who cannot be read shows an empty box.
     Clear();
   }

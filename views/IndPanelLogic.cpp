@@ -111,7 +111,8 @@ void WIndPanelLogic::Rebuild() {
         modified_text_ = person->GetChangeDateText();
         BuildRows(n, *person);
       }
-    } catch (const ETaravellError&) {
+    } catch (const ETaravellError& e) {
+      collection_->NoteDamage(e.what());
       // A record that cannot be read ends the table; the rows built so far stay.
     }
   }
@@ -164,7 +165,8 @@ void WIndPanelLogic::AddEventRow(const std::string& type, WABSEvent* event) {
 std::unique_ptr<WABSIndividual> WIndPanelLogic::ReadIndividual(RecNo m) const {
   try {
     return collection_->GetIndividual(m);
-  } catch (const ETaravellError&) {
+  } catch (const ETaravellError& e) {
+    collection_->NoteDamage(e.what());
     return nullptr;
   }
 }
@@ -172,7 +174,8 @@ std::unique_ptr<WABSIndividual> WIndPanelLogic::ReadIndividual(RecNo m) const {
 std::unique_ptr<WABSMarriage> WIndPanelLogic::ReadFamily(RecNo f) const {
   try {
     return collection_->GetFamily(f);
-  } catch (const ETaravellError&) {
+  } catch (const ETaravellError& e) {
+    collection_->NoteDamage(e.what());
     return nullptr;
   }
 }

@@ -134,7 +134,8 @@ void WIndScrollLogic::RefreshCaption() {
   if (!collection_ || !scroll_enabled_) return;
   try {
     BuildCaption(CurrentIndividual());
-  } catch (const ETaravellError&) {
+  } catch (const ETaravellError& e) {
+    collection_->NoteDamage(e.what());
     // An unreadable record keeps the caption as it was.
   }
 }
@@ -156,7 +157,8 @@ void WIndScrollLogic::Update(bool notify) {
     const RecNo mother = collection_->GetMotherOf(n);
     mother_enabled_ = mother != 0;
     mother_hint_ = mother ? collection_->GetIndividualDisplayName(mother) : std::string();
-  } catch (const ETaravellError&) {
+  } catch (const ETaravellError& e) {
+    collection_->NoteDamage(e.what());
     // A record that cannot be read leaves the buttons without a target.
     father_enabled_ = mother_enabled_ = false;
     father_hint_.clear();
@@ -219,7 +221,8 @@ void WIndScrollLogic::BuildSpouseMenu() {
     // An individual who cannot be read leaves the menu as it was.
     if (!collection_->GetIndividual(n)) return;
     spouse_menu_.SetItemString(SpouseMenuItems(*collection_, n, true, jump_list_));
-  } catch (const ETaravellError&) {
+  } catch (const ETaravellError& e) {
+    collection_->NoteDamage(e.what());
     // The menu keeps its previous items; the jump list is empty, so they lead nowhere.
     jump_list_.clear();
   }

@@ -38,7 +38,8 @@ void WQuickFindLogic::Select(RecNo n) {
     mother_ = collection_->GetMotherOf(n);
     std::unique_ptr<WABSIndividual> person = collection_->GetIndividual(n);
     spouse_enabled_ = collection_->HasChildren(n) || (person && person->SpouseFamilyCount() > 0);
-  } catch (const ETaravellError&) {
+  } catch (const ETaravellError& e) {
+    collection_->NoteDamage(e.what());
     // What could be read stays enabled.
   }
 }
@@ -87,7 +88,8 @@ void WQuickFindLogic::BuildSpouseMenu() {
   if (!collection_ || selected_ == 0) return;
   try {
     spouse_menu_.SetItemString(WIndScrollLogic::SpouseMenuItems(*collection_, selected_, false, jump_list_));
-  } catch (const ETaravellError&) {
+  } catch (const ETaravellError& e) {
+    collection_->NoteDamage(e.what());
     jump_list_.clear();
   }
 }

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <limits>
 
+#include "base/FilePaths.h"
+
 namespace {
 
 // Header fields.
@@ -28,6 +30,32 @@ int HexDigit(char c) {
 }
 
 }  // namespace
+
+bool WDBFFile::HasTableHeader(const std::string& path) {
+  const std::string start = ReadFileStart(path, kFirstDescriptor);
+  if (start.size() < kFirstDescriptor) return false;
+  const WCheckedView header(start);
+  switch (header.U8(0)) {
+    case 0x02:  // FoxBASE
+    case 0x03:  // dBase III without memo
+    case 0x30:  // Visual FoxPro
+    case 0x31:
+    case 0x32:
+    case 0x43:  // dBase IV with memo
+    case 0x63:
+    case 0x83:  // dBase III with memo
+    case 0x8B:
+    case 0xCB:
+    case 0xF5:  // FoxPro with memo
+    case 0xFB:
+      break;
+    default:
+      return false;
+  }
+  const int month = header.U8(2), day = header.U8(3);
+  return month <= 12 && day <= 31 && header.U16LE(kHeaderLengthAt) >= kFirstDescriptor + kDescriptorSize &&
+         header.U16LE(kRecordLengthAt) > 0;
+}
 
 WDBFFile::WDBFFile(const std::string& path) : path_(path), file_(path) {
   view_ = WCheckedView(file_.Data(), static_cast<uint64_t>(file_.Size()));

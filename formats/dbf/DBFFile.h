@@ -42,6 +42,10 @@ class WDBFFile {
   // Maps the file read-only and reads its header and descriptors; raises EFOpenError
   // ("Error using the file ...") when the file cannot be opened.
   explicit WDBFFile(const std::string& path);
+  // The content probe of a table: the file starts with a dBase header (a known version byte,
+  // a plausible last-update month and day, a header length that holds at least one field
+  // descriptor and a record length above 0).  False when the file cannot be read.
+  static bool HasTableHeader(const std::string& path);
   virtual ~WDBFFile();
   WDBFFile(const WDBFFile&) = delete;
   WDBFFile& operator=(const WDBFFile&) = delete;
@@ -60,6 +64,9 @@ class WDBFFile {
   int RecordLength() const { return record_length_; }
   int64_t FileSize() const { return static_cast<int64_t>(view_.Size()); }
   const std::string& Path() const { return path_; }
+  // Reads outside the file from now on are noted in the log (see WCheckedView).
+  void ReportDamageTo(WDamageLog* log) { view_.ReportDamageTo(log); }
+  WDamageLog* DamageLog() const { return view_.DamageLog(); }
 
   // True for a record number outside 1..RecordCount() or a record flagged '*'.
   bool IsDeleted(int n) const;

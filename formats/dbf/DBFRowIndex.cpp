@@ -59,7 +59,7 @@ bool WDBFRowIndex::Build(const WDBFFile& table, int keyField) {
   }
 
   if (has_key_ && !in_order_) {
-    pairs_ = std::make_unique<WTMGIDtoIndex>();
+    pairs_ = std::make_unique<WDBFIdPairs>();
     for (int32_t pos = 1; pos <= ids_.Count(); ++pos) pairs_->AddPair(ids_.Get(pos), pos);
     if (!pairs_->SortById() || ImportCancelled) return false;
   }

@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "base/IntArray.h"
-#include "formats/dbf/TMGIDtoIndex.h"
+#include "formats/dbf/DBFIdPairs.h"
 
 class WDBFFile;
 
@@ -74,7 +74,7 @@ class WDBFRowIndex {
 
   CountingList live_;
   CountingList ids_;
-  std::unique_ptr<WTMGIDtoIndex> pairs_;  // only when the identifiers are out of order
+  std::unique_ptr<WDBFIdPairs> pairs_;  // only when the identifiers are out of order
   bool built_ = false;
   bool has_key_ = false;
   bool in_order_ = true;

@@ -31,6 +31,8 @@ class WFPTFile {
   bool Exists() const { return exists_; }
   int64_t FileSize() const { return static_cast<int64_t>(view_.Size()); }
   const std::string& Path() const { return path_; }
+  // Reads outside the file from now on are noted in the log (see WCheckedView).
+  void ReportDamageTo(WDamageLog* log) { view_.ReportDamageTo(log); }
 
  private:
   std::string path_;

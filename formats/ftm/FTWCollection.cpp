@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "base/ChainGuard.h"
+#include "base/FilePaths.h"
 #include "base/UIHooks.h"
 #include "formats/ftm/FTWIndividual.h"
 #include "formats/ftm/FTWMarriage.h"
@@ -138,9 +139,9 @@ struct WFTWCollection::FamilyIndex {
 
 WFTWCollection::WFTWCollection(const std::string& path) : file_(std::make_unique<WFTWMMF>(path)) {
   file_name_ = path;
-  file_kind_ = FileKind::FamilyTreeMaker;
   char_set_ = CharSet::Plain;
   view_ = file_->View();
+  view_.ReportDamageTo(&Damage());
   const uint64_t size = view_.Size();
   block_count_ = size > kBlockSize ? static_cast<int64_t>((size - 1) / kBlockSize) : 0;
   LoadPages();
@@ -167,6 +168,7 @@ std::vector<int32_t> WFTWCollection::ExtensionBlocks() const {
           ? (page_count_ - kHeaderPages + kPageNumbersPerExtension - 1) / kPageNumbersPerExtension
           : 0;
   WChainGuard guard(0, block_count_ - 1, static_cast<uint64_t>(block_count_));
+  guard.ReportDamageTo(view_.DamageLog());
   for (int64_t block = HeaderInt(kExtensionChainAt, -1);
        static_cast<int64_t>(blocks.size()) < needed && guard.Step(block);) {
     blocks.push_back(static_cast<int32_t>(block));
@@ -202,6 +204,7 @@ template <class Visit>
 void WFTWCollection::WalkChain(int32_t first, Visit&& visit) const {
   if (page_count_ == 0) return;
   WChainGuard guard(0, block_count_ - 1, static_cast<uint64_t>(block_count_));
+  guard.ReportDamageTo(view_.DamageLog());
   for (int32_t block = first; guard.Step(block);) {
     if (!visit(block)) return;
     block = NextBlock(block);
@@ -245,6 +248,7 @@ int32_t WFTWCollection::SlotInt(int32_t slot, int at) const {
 std::vector<int32_t> WFTWCollection::SlotChain(int32_t first, int count) const {
   std::vector<int32_t> slots;
   WChainGuard guard(1, slot_count_);
+  guard.ReportDamageTo(view_.DamageLog());
   for (int32_t slot = first; static_cast<int>(slots.size()) < count && guard.Step(slot);
        slot = SlotInt(slot, 0))
     slots.push_back(slot);
@@ -277,6 +281,7 @@ std::string WFTWCollection::ReadText(int32_t slot, bool convert) const {
       std::min<int64_t>(view_.I32LE(at + 4), static_cast<int64_t>(slot_count_) * kUnitsPerSlotPiece * 2);
   std::string bytes;
   WChainGuard guard(1, slot_count_);
+  guard.ReportDamageTo(view_.DamageLog());
   guard.Step(slot);
   while (static_cast<int64_t>(bytes.size()) < length) {
     const int64_t units =
@@ -348,6 +353,7 @@ std::string WFTWCollection::ReadShortNote(int32_t start, int64_t length) const {
   std::string bytes;
   const int64_t pieces = static_cast<int64_t>(note_piece_blocks_.size()) * kPiecesPerBlock;
   WChainGuard guard(1, pieces);
+  guard.ReportDamageTo(view_.DamageLog());
   for (int64_t piece = static_cast<int64_t>(start) + 1;
        static_cast<int64_t>(bytes.size()) < length && guard.Step(piece);) {
     // A piece whose block is not in the store ends the note.
@@ -367,6 +373,7 @@ std::string WFTWCollection::ReadLongNote(int32_t start, int64_t length) const {
   std::string bytes;
   length = std::min<int64_t>(length, block_count_ * static_cast<int64_t>(kBlockSize));
   WChainGuard guard(0, block_count_ - 1, static_cast<uint64_t>(block_count_));
+  guard.ReportDamageTo(view_.DamageLog());
   for (int32_t block = start; static_cast<int64_t>(bytes.size()) < length;) {
     if (block <= 0 || (block & 0x7FFFFF) >= kLongNoteBlockLimit || !guard.Step(block)) break;
     const int64_t take =
@@ -470,6 +477,7 @@ void WFTWCollection::ReadSourceIndex() {
   const std::vector<int32_t> blocks = ChainBlocks(DirectoryFirstBlock(kSourceIndexEntry));
   // Page d is blocks 2d and 2d + 1 of the chain.
   WChainGuard guard(1, static_cast<int64_t>(blocks.size()) / 2 - 1);
+  guard.ReportDamageTo(view_.DamageLog());
   for (int64_t page = kFirstSourcePage; guard.Step(page);) {
     const uint64_t first = BlockOffset(blocks[static_cast<size_t>(2 * page)]);
     const uint64_t second = BlockOffset(blocks[static_cast<size_t>(2 * page + 1)]);
@@ -558,6 +566,7 @@ bool WFTWCollection::LinkIndividuals() {
   // bytes apart from byte 8 of each list slot (ending at one <= 0), the next list slot at 0.
   auto walk_lists = [&](int32_t first, int entries, int step, auto&& link) {
     WChainGuard guard(1, slot_count_);
+    guard.ReportDamageTo(view_.DamageLog());
     for (int32_t list = first; guard.Step(list);) {
       const uint64_t at = SlotOffset(list);
       if (at == 0) break;
@@ -751,13 +760,17 @@ bool WFTWCollection::IsCompoundFile(const std::string& path) {
 const WReaderInfo& WFTWCollection::ReaderInfo() {
   static const WReaderInfo info = [] {
     WReaderInfo r;
-    r.kind = FileKind::FamilyTreeMaker;
     r.name = "Family Tree Maker";
     r.extensions = {".ftw", ".fbk"};
     r.filters = {{"Family Tree Maker", "*.ftw;*.fbk"}};
     r.probe = [](const std::string& path) -> std::string {
       if (!IsCompoundFile(path)) return "Not a valid Family Tree Maker file";
       return std::string();
+    };
+    // Unlike the probe, the content probe takes no file it cannot read.
+    r.recognises = [](const std::string& path) {
+      return ReadFileStart(path, sizeof kCompoundFileSignature) ==
+             std::string(reinterpret_cast<const char*>(kCompoundFileSignature), sizeof kCompoundFileSignature);
     };
     r.create = [](const std::string& path) -> std::unique_ptr<WABSCollection> {
       return std::make_unique<WFTWCollection>(path);

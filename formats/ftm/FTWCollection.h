@@ -50,6 +50,7 @@ class WFTWCollection : public WABSCollection {
   // Maps the file read-only; raises the mapped-file error when it cannot be opened.
   explicit WFTWCollection(const std::string& path);
   ~WFTWCollection() override;
+  std::string GetIdentifierSource() const override { return "Family Tree Maker"; }
 
   // --- The walk of the tables and the counts.
   // Builds every table (false when cancelled).  A damaged file gives what could be read.

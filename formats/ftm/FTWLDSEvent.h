@@ -3,7 +3,9 @@
 #include <cstdint>
 #include <memory>
 
+#include "model/ABSCitation.h"
 #include "model/ABSLDSEvent.h"
+#include "model/ABSNote.h"
 
 class WFTWCollection;
 

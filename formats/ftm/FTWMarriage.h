@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "formats/ftm/FTWCitation.h"
+#include "model/ABSLDSEvent.h"
 #include "model/ABSMarriage.h"
 
 class WFTWCollection;

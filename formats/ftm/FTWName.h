@@ -4,7 +4,9 @@
 #include <memory>
 #include <string>
 
+#include "model/ABSCitation.h"
 #include "model/ABSName.h"
+#include "model/ABSNote.h"
 
 class WFTWCollection;
 

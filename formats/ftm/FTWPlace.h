@@ -4,6 +4,8 @@
 #include <memory>
 #include <string>
 
+#include "model/ABSCitation.h"
+#include "model/ABSNote.h"
 #include "model/ABSPlace.h"
 
 class WFTWCollection;

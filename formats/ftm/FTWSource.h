@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "model/ABSNote.h"
 #include "model/ABSSource.h"
 
 class WFTWCollection;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "formats/ftm/FTWCitation.h"
+#include "model/ABSNote.h"
 #include "model/ABSVitEvent.h"
 
 class WFTWCollection;

@@ -1,6 +1,7 @@
 #include "formats/ged/GEDCollection.h"
 
 #include <fcntl.h>
+#include <strings.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -11,6 +12,7 @@
 #include <future>
 #include <vector>
 
+#include "base/FilePaths.h"
 #include "base/TextUtils.h"
 #include "base/UIHooks.h"
 #include "formats/ged/GEDHeader.h"
@@ -211,7 +213,6 @@ struct WGEDCollection::PendingLinks {
 
 WGEDCollection::WGEDCollection(const std::string& path) : text_(std::make_unique<WGEDTextMMF>(path)) {
   file_name_ = path;
-  file_kind_ = FileKind::GEDCOM;
 }
 
 WGEDCollection::~WGEDCollection() = default;
@@ -707,10 +708,22 @@ bool WGEDCollection::IsUnicodeFile(const std::string& path) {
   return pairs >= 2 && (little || big);
 }
 
+bool WGEDCollection::StartsWithHeader(const std::string& path) {
+  const std::string start = ReadFileStart(path, 256);
+  size_t i = start.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
+  while (i < start.size() && (start[i] == ' ' || start[i] == '\t' || start[i] == '\r' || start[i] == '\n')) ++i;
+  if (i >= start.size() || start[i] != '0') return false;
+  ++i;
+  const size_t level_end = i;
+  while (i < start.size() && (start[i] == ' ' || start[i] == '\t')) ++i;
+  if (i == level_end || start.size() - i < 4 || strncasecmp(start.data() + i, "HEAD", 4) != 0) return false;
+  i += 4;
+  return i == start.size() || start[i] == ' ' || start[i] == '\t' || start[i] == '\r' || start[i] == '\n';
+}
+
 const WReaderInfo& WGEDCollection::ReaderInfo() {
   static const WReaderInfo info = [] {
     WReaderInfo r;
-    r.kind = FileKind::GEDCOM;
     r.name = "GEDCOM";
     r.extensions = {".ged", ".sub", ".xxx"};
     r.filters = {{"GEDCOM", "*.ged"}, {"Temple Submission File", "*.sub;*.xxx"}};
@@ -718,6 +731,7 @@ const WReaderInfo& WGEDCollection::ReaderInfo() {
       if (IsUnicodeFile(path)) return "Error: Cannot read unicode GEDCOM file\r" + path;
       return std::string();
     };
+    r.recognises = StartsWithHeader;
     r.create = [](const std::string& path) -> std::unique_ptr<WABSCollection> {
       return std::make_unique<WGEDCollection>(path);
     };

@@ -30,6 +30,8 @@ class WGEDCollection : public WABSCollection {
   // file too large to be read.
   explicit WGEDCollection(const std::string& path);
   ~WGEDCollection() override;
+  std::string GetIdentifierSource() const override { return "GEDCOM"; }
+  bool HasCrossReferenceIds() const override { return true; }
 
   // --- The scan, the links and the lookups.
   bool Import() override;
@@ -54,6 +56,9 @@ class WGEDCollection : public WABSCollection {
   // True when the file is UTF-16 text: it starts with a byte-order mark (FF FE or FE FF), or
   // its first line has a NUL in every other byte.  A file that cannot be read is not.
   static bool IsUnicodeFile(const std::string& path);
+  // The content probe: the file begins (after a UTF-8 byte-order mark and blank lines) with
+  // the record "0 HEAD".
+  static bool StartsWithHeader(const std::string& path);
   IdOrder GetIdOrder() const override;
   std::string GetIdCaption() const override;
   // A typed number is an individual's number without its "I".

@@ -53,7 +53,6 @@ WLEGCollection::WLEGCollection(const std::string& path)
 WLEGCollection::WLEGCollection(const std::string& path, std::unique_ptr<TDAODatabase> database)
     : database_(std::move(database)) {
   file_name_ = path;
-  file_kind_ = FileKind::Legacy;
   tab_hr_ = std::make_unique<WLEGTabHR>(*database_);
   version_ = tab_hr_->Setting("Version");
   version_supported_ = version_ >= "3i";
@@ -77,13 +76,24 @@ bool WLEGCollection::IsLegacyDatabase(const std::string& path, std::string& erro
 const WReaderInfo& WLEGCollection::ReaderInfo() {
   static const WReaderInfo info = [] {
     WReaderInfo r;
-    r.kind = FileKind::Legacy;
     r.name = "Legacy Family Tree";
     r.extensions = {".fdb"};
     r.filters = {{"Legacy Family Tree", "*.fdb"}};
+    r.help_note =
+        "Legacy Users please note:  Taravell reads Legacy files through the MDB Tools library "
+        "(libmdb, Debian package libmdb3), which must be installed.";
+    r.options.caption = "Legacy";
+    r.options.note =
+        "Caching individual names causes slower loading time, but speeds up the displaying of "
+        "information.  However, it requires more memory for this option.";
+    r.options.check_boxes = {{"Cache Names of Individuals for faster displaying", WSettings::LEGCacheNames}};
     r.probe = [](const std::string& path) -> std::string {
       std::string error;
       return IsLegacyDatabase(path, error) ? std::string() : error;
+    };
+    r.recognises = [](const std::string& path) {
+      std::string error;
+      return IsLegacyDatabase(path, error);
     };
     r.create = [](const std::string& path) -> std::unique_ptr<WABSCollection> {
       auto collection = std::make_unique<WLEGCollection>(path);

@@ -38,6 +38,7 @@ class WLEGCollection : public WABSCollection {
   // Reads an already open database (the tests' in-memory tables).
   WLEGCollection(const std::string& path, std::unique_ptr<TDAODatabase> database);
   ~WLEGCollection() override;
+  std::string GetIdentifierSource() const override { return "Legacy"; }
 
   // The Legacy reader in the registry: ".fdb" files with the Jet signature and a database
   // version of at least "3i".
@@ -99,7 +100,6 @@ class WLEGCollection : public WABSCollection {
   std::string ResolvePicture(const std::string& name, int32_t folder);
 
  private:
-  void OpenSettings();
   bool BuildLinkTables();
   void LoadPictureFolders();
 

@@ -2,7 +2,7 @@
 
 #include "base/TextUtils.h"
 #include "formats/paf/PAF34Note.h"
-#include "formats/paf/PAF34Repo.h"
+#include "formats/paf/PAFRepo.h"
 #include "formats/paf/PafDate.h"
 
 namespace {
@@ -74,7 +74,7 @@ void WPAF34Collection::GetHeaderInfo(int& count, GenHeaderRecs& rows) {
 }
 
 std::unique_ptr<WABSRepo> WPAF34Collection::GetRepository(RecNo rec_no) {
-  return std::make_unique<WPAF34Repo>(*this, RepositoryPos(rec_no));
+  return std::make_unique<WPAFRepo>(*this, RepositoryPos(rec_no));
 }
 
 std::unique_ptr<WABSNote> WPAF34Collection::NewNote(int32_t first) {

@@ -7,9 +7,9 @@
 #include "formats/paf/PAF5Individual.h"
 #include "formats/paf/PAF5Marriage.h"
 #include "formats/paf/PAF5Note.h"
-#include "formats/paf/PAF5Repo.h"
 #include "formats/paf/PAF5Source.h"
 #include "formats/paf/PAF5Submitter.h"
+#include "formats/paf/PAFRepo.h"
 #include "formats/paf/PafDate.h"
 
 namespace {
@@ -60,7 +60,7 @@ std::unique_ptr<WABSSource> WPAF5Collection::GetSource(RecNo rec_no) {
 }
 
 std::unique_ptr<WABSRepo> WPAF5Collection::GetRepository(RecNo rec_no) {
-  return std::make_unique<WPAF5Repo>(*this, RepositoryPos(rec_no));
+  return std::make_unique<WPAFRepo>(*this, RepositoryPos(rec_no));
 }
 
 void WPAF5Collection::GetHeaderInfo(int& count, GenHeaderRecs& rows) {

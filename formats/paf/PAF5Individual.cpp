@@ -31,6 +31,7 @@ constexpr uint64_t kMaxTypedTexts = 1000;
 std::string WPAF5Individual::TypedText(int type) {
   if (!record_) return std::string();
   WChainGuard guard(1, static_cast<int64_t>(view_.Size()), kMaxTypedTexts);
+  guard.ReportDamageTo(view_.DamageLog());
   for (int32_t pointer = view_.I32LE(record_ + kFirstTypedText); guard.Step(pointer);) {
     const uint64_t text = static_cast<uint64_t>(pointer);
     if (!view_.Contains(text, kTextValue)) break;

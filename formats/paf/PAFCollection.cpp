@@ -59,13 +59,13 @@ int WPAFCollection::DetectPAFVersion(const std::string& path) {
 const WReaderInfo& WPAFCollection::ReaderInfo() {
   static const WReaderInfo info = [] {
     WReaderInfo r;
-    r.kind = FileKind::PAF;
     r.name = "Personal Ancestral File";
     r.extensions = {".paf"};
     r.filters = {{"PAF", "*.paf"}};
     r.probe = [](const std::string& path) -> std::string {
       return DetectPAFVersion(path) == 1 ? "Unknown PAF file format" : std::string();
     };
+    r.recognises = [](const std::string& path) { return DetectPAFVersion(path) != 1; };
     r.create = [](const std::string& path) -> std::unique_ptr<WABSCollection> {
       switch (DetectPAFVersion(path)) {
         case 300:
@@ -83,10 +83,10 @@ const WReaderInfo& WPAFCollection::ReaderInfo() {
 }
 
 WPAFCollection::WPAFCollection(const std::string& path, const WPAFLayout& layout) : layout_(layout) {
-  file_kind_ = FileKind::PAF;
   file_name_ = path;
   file_ = std::make_unique<WPAFMMF>(path);
   view_ = file_->View();
+  view_.ReportDamageTo(&Damage());
 }
 
 WPAFCollection::~WPAFCollection() = default;
@@ -158,6 +158,7 @@ std::vector<int32_t> WPAFCollection::CitationChain(int32_t first) {
   constexpr size_t kMaxCitations = 99;
   std::vector<int32_t> list;
   WChainGuard guard(1, RecordLimit(kPafCitation));
+  guard.ReportDamageTo(view_.DamageLog());
   for (int32_t n = first; list.size() < kMaxCitations && guard.Step(n);) {
     const uint64_t record = CitationPos(n);
     if (record == 0) break;
@@ -263,6 +264,7 @@ bool WPAFCollection::NumberIndividuals() {
   // The deleted marriages only count.
   deleted_marriages_ = 0;
   WChainGuard marriages(1, family_count_);
+  marriages.ReportDamageTo(view_.DamageLog());
   for (int32_t mrin = HeaderInt(layout_.first_deleted_marriage); marriages.Step(mrin);) {
     const uint64_t record = MarriagePos(mrin);
     if (record == 0) break;
@@ -275,6 +277,7 @@ bool WPAFCollection::NumberIndividuals() {
   position_of_rin_.Create(std::string(), records);
   deleted_individuals_ = 0;
   WChainGuard deleted(1, records);
+  deleted.ReportDamageTo(view_.DamageLog());
   for (int32_t rin = HeaderInt(layout_.first_deleted_individual); deleted.Step(rin);) {
     const uint64_t record = IndividualPos(rin);
     if (record == 0) break;

@@ -46,6 +46,7 @@ class WPAFCollection : public WABSCollection {
   // Maps the file read-only (EFOpenError when it cannot).
   WPAFCollection(const std::string& path, const WPAFLayout& layout);
   ~WPAFCollection() override;
+  std::string GetIdentifierSource() const override { return "PAF"; }
 
   int PreCountIndividuals() override;
   void Close() override;

@@ -128,6 +128,7 @@ void WPAFIndividual::LoadParents() {
   parents_loaded_ = true;
   if (!record_) return;
   WChainGuard guard(1, collection_.RecordLimit(kPafChildLink));
+  guard.ReportDamageTo(view_.DamageLog());
   for (int32_t link = view_.I32LE(record_ + layout_.ind_child_link); guard.Step(link);) {
     const uint64_t child_link = collection_.ChildLinkPos(link);
     if (child_link == 0) break;
@@ -162,6 +163,7 @@ void WPAFIndividual::LoadSpouses() {
   spouses_loaded_ = true;
   if (!record_) return;
   WChainGuard guard(1, collection_.RecordLimit(kPafMarriage), kMaxSpouseFamilies);
+  guard.ReportDamageTo(view_.DamageLog());
   for (int32_t mrin = view_.I32LE(record_ + layout_.ind_spouse_family); guard.Step(mrin);) {
     const uint64_t marriage = collection_.SpouseFamilyPos(mrin);
     if (marriage == 0) break;
@@ -203,6 +205,7 @@ std::unique_ptr<WABSNote> WPAFIndividual::GetNote() {
 
 void WPAFIndividual::CollectOtherEvents(int32_t first) {
   WChainGuard guard(1, collection_.RecordLimit(kPafOtherEvent), kMaxOtherEvents);
+  guard.ReportDamageTo(view_.DamageLog());
   for (int32_t n = first; guard.Step(n);) {
     const uint64_t record = collection_.OtherEventPos(n);
     if (record == 0) break;

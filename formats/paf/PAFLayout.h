@@ -85,6 +85,15 @@ struct WPAFLayout {
   // Note record: where a piece's text starts and how wide it is.
   uint32_t note_piece;
   uint32_t note_piece_width;
+
+  // Repository record: the name, then three address lines of one width each, then the phone.
+  uint32_t repo_name;
+  uint32_t repo_name_width;
+  uint32_t repo_address;
+  uint32_t repo_line_width;
+  uint32_t repo_phone;
+  uint32_t repo_phone_width;
+  bool repo_phone_utf8;  // version 5 keeps the phone as UTF-8 like the other texts; 3 and 4 as typed
 };
 
 inline constexpr WPAFLayout kPAF34Layout{
@@ -129,6 +138,13 @@ inline constexpr WPAFLayout kPAF34Layout{
     .cit_next = 115,
     .note_piece = 12,
     .note_piece_width = 244,
+    .repo_name = 1,
+    .repo_name_width = 92,
+    .repo_address = 93,
+    .repo_line_width = 42,
+    .repo_phone = 261,
+    .repo_phone_width = 26,
+    .repo_phone_utf8 = false,
 };
 
 inline constexpr WPAFLayout kPAF5Layout{
@@ -173,4 +189,11 @@ inline constexpr WPAFLayout kPAF5Layout{
     .cit_next = 120,
     .note_piece = 13,
     .note_piece_width = 243,
+    .repo_name = 0,
+    .repo_name_width = 84,
+    .repo_address = 84,
+    .repo_line_width = 84,
+    .repo_phone = 420,
+    .repo_phone_width = 52,
+    .repo_phone_utf8 = true,
 };

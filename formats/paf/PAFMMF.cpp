@@ -1,7 +1,10 @@
 #include "formats/paf/PAFMMF.h"
 
 #include <cstring>
+#include <string>
 #include <string_view>
+
+#include "base/DamageLog.h"
 
 namespace {
 
@@ -12,13 +15,18 @@ constexpr uint64_t kTextWidth = 256;
 }  // namespace
 
 std::string WPAFMMF::BoundedText(const WCheckedView& view, uint64_t offset, uint64_t width) {
-  if (!view.Contains(offset, 0)) return std::string();
+  // A text the file does not hold (whole) is damage; the reader goes on with an empty text.
+  auto damaged = [&view, offset] {
+    if (WDamageLog* log = view.DamageLog()) log->Note("a text at offset " + std::to_string(offset) + " lies outside the file");
+    return std::string();
+  };
+  if (!view.Contains(offset, 0)) return damaged();
   const uint64_t available = view.Size() - offset;
   const std::string_view bytes = view.Bytes(offset, width < available ? width : available);
   const size_t end = bytes.find('\0');
   if (end != std::string_view::npos) return std::string(bytes.substr(0, end));
   // Without its zero byte the text must fill its whole width inside the file.
-  return bytes.size() == width ? std::string(bytes) : std::string();
+  return bytes.size() == width ? std::string(bytes) : damaged();
 }
 
 std::string WPAFMMF::TextRecord(const WCheckedView& view, int64_t pointer) {

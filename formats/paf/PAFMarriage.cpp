@@ -27,6 +27,7 @@ void WPAFMarriage::BindRecord(uint64_t record) {
   // Repetition is told by the child links themselves: two links to deleted people both
   // resolve to no one, and the living children after them still count.
   WChainGuard guard(1, collection_.RecordLimit(kPafChildLink));
+  guard.ReportDamageTo(view_.DamageLog());
   for (int32_t link = view_.I32LE(record_ + layout_.mar_first_child);
        children_.size() < kMaxChildren && guard.Step(link);) {
     const uint64_t child_link = collection_.ChildLinkPos(link);

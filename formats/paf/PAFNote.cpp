@@ -11,6 +11,7 @@ WPAFNote::WPAFNote(WPAFCollection& collection, int32_t first, bool drop_line_fee
   const WPAFLayout& layout = collection.Layout();
   std::string text;
   WChainGuard guard(1, collection.RecordLimit(kPafNote));
+  guard.ReportDamageTo(view.DamageLog());
   for (int32_t n = first; guard.Step(n);) {
     const uint64_t record = collection.NoteChainPos(n);
     if (record == 0) break;

@@ -6,6 +6,7 @@
 #include "base/FilePaths.h"
 #include "base/TextUtils.h"
 #include "base/UIHooks.h"
+#include "formats/rm3/RM3DBF.h"
 #include "formats/rm3/RM3Header.h"
 #include "formats/rm3/RM3Individual.h"
 #include "formats/rm3/RM3Marriage.h"
@@ -46,9 +47,10 @@ constexpr int kMotherRelation = 7;
 // Builds one table's lists: opens it only while the import is not cancelled.
 template <class Table>
 bool OpenTable(std::unique_ptr<Table>& table, const std::string& directory, const std::string& base,
-               const char* key) {
+               const char* key, WDamageLog& damage) {
   if (ImportCancelled) return false;
   table = std::make_unique<Table>(directory, base);
+  table->ReportDamageTo(&damage);
   return table->BuildIndex(key);
 }
 
@@ -59,26 +61,26 @@ WRM3Collection::WRM3Collection(const std::string& path)
       base_name_(BaseNameOf(path)),
       header_(std::make_unique<WRM3Header>(path)) {
   file_name_ = path;
-  file_kind_ = FileKind::RootsMagic3;
   char_set_ = CharSet::Plain;
 }
 
 WRM3Collection::~WRM3Collection() = default;
 
 bool WRM3Collection::OpenTables() {
-  if (!OpenTable(tab_a_, directory_, base_name_, "")) return false;
-  if (!OpenTable(tab_c_, directory_, base_name_, "")) return false;
+  if (!OpenTable(tab_a_, directory_, base_name_, "", Damage())) return false;
+  if (!OpenTable(tab_c_, directory_, base_name_, "", Damage())) return false;
   if (ImportCancelled) return false;
   tab_e_ = std::make_unique<WRM3TabE>(directory_, base_name_);
+  tab_e_->ReportDamageTo(&Damage());
   if (!tab_e_->BuildIndex()) return false;
-  if (!OpenTable(tab_f_, directory_, base_name_, WRM3TabF::kKey)) return false;
-  if (!OpenTable(tab_i_, directory_, base_name_, WRM3TabI::kKey)) return false;
-  if (!OpenTable(tab_l_, directory_, base_name_, WRM3TabL::kKey)) return false;
-  if (!OpenTable(tab_m_, directory_, base_name_, "")) return false;
-  if (!OpenTable(tab_p_, directory_, base_name_, WRM3TabP::kKey)) return false;
-  if (!OpenTable(tab_r_, directory_, base_name_, "")) return false;
-  if (!OpenTable(tab_s_, directory_, base_name_, WRM3TabS::kKey)) return false;
-  if (!OpenTable(tab_t_, directory_, base_name_, "")) return false;
+  if (!OpenTable(tab_f_, directory_, base_name_, WRM3TabF::kKey, Damage())) return false;
+  if (!OpenTable(tab_i_, directory_, base_name_, WRM3TabI::kKey, Damage())) return false;
+  if (!OpenTable(tab_l_, directory_, base_name_, WRM3TabL::kKey, Damage())) return false;
+  if (!OpenTable(tab_m_, directory_, base_name_, "", Damage())) return false;
+  if (!OpenTable(tab_p_, directory_, base_name_, WRM3TabP::kKey, Damage())) return false;
+  if (!OpenTable(tab_r_, directory_, base_name_, "", Damage())) return false;
+  if (!OpenTable(tab_s_, directory_, base_name_, WRM3TabS::kKey, Damage())) return false;
+  if (!OpenTable(tab_t_, directory_, base_name_, "", Damage())) return false;
   for (WRM3DBF* table :
        std::initializer_list<WRM3DBF*>{tab_a_.get(), tab_e_.get(), tab_f_.get(), tab_i_.get(), tab_l_.get(),
                                        tab_m_.get(), tab_p_.get(), tab_r_.get(), tab_s_.get(), tab_t_.get()})
@@ -252,10 +254,12 @@ int64_t WRM3Collection::IndexBytes() const {
 const WReaderInfo& WRM3Collection::ReaderInfo() {
   static const WReaderInfo info = [] {
     WReaderInfo r;
-    r.kind = FileKind::RootsMagic3;
     r.name = "RootsMagic";
     r.extensions = {".rmg"};
     r.filters = {{"Roots Magic", "*.rmg"}};
+    r.recognises = [](const std::string& path) {
+      return WDBFFile::HasTableHeader(WRM3DBF::SetFilePath(DirectoryOf(path), "I", BaseNameOf(path), ".dbf"));
+    };
     r.create = [](const std::string& path) -> std::unique_ptr<WABSCollection> {
       return std::make_unique<WRM3Collection>(path);
     };

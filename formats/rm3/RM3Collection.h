@@ -32,6 +32,7 @@ class WRM3Collection : public WABSCollection {
   // Maps the .rmg file; raises the open error when it cannot be opened.
   explicit WRM3Collection(const std::string& path);
   ~WRM3Collection() override;
+  std::string GetIdentifierSource() const override { return "RootsMagic"; }
 
   // The RootsMagic reader in the registry: ".rmg".
   static const WReaderInfo& ReaderInfo();

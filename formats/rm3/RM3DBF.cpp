@@ -12,7 +12,10 @@ WRM3DBF::WRM3DBF(const std::string& directory, const std::string& letter, const 
 
 WRM3DBF::~WRM3DBF() = default;
 
-void WRM3DBF::OpenMemo() { memo_ = std::make_unique<WRM3FPT>(directory_, letter_, base_name_); }
+void WRM3DBF::OpenMemo() {
+  memo_ = std::make_unique<WRM3FPT>(directory_, letter_, base_name_);
+  memo_->ReportDamageTo(DamageLog());
+}
 
 int WRM3DBF::MemoBlock(int pos, int field) const {
   const Field* f = FieldAt(field);
@@ -30,9 +33,7 @@ std::string WRM3DBF::TrimmedText(int pos, int field) const { return TrimText(Pos
 
 std::string WRM3DBF::SetFilePath(const std::string& directory, const std::string& letter,
                                  const std::string& baseName, const std::string& extension) {
-  const std::string name = baseName + "_" + letter + extension;
-  std::string found = FindFileNoCase(directory, name);
-  return found.empty() ? JoinPath(directory, name) : found;
+  return SiblingFilePath(directory, baseName + "_" + letter + extension);
 }
 
 std::vector<std::string> WRM3DBF::Pieces(const std::string& memo) {

@@ -6,7 +6,7 @@
 #include "base/Settings.h"
 #include "base/TextUtils.h"
 #include "base/UIHooks.h"
-#include "formats/dbf/TMG5DBF.h"
+#include "formats/tmg/TMG5DBF.h"
 #include "formats/tmg/TMG5EventSent.h"
 #include "formats/tmg/TMG5Individual.h"
 #include "formats/tmg/TMG5Name.h"
@@ -19,6 +19,7 @@
 #include "formats/tmg/TMG5TabPD.h"
 #include "formats/tmg/TMG5TabPPV.h"
 #include "formats/tmg/TMG5Tab_.h"
+#include "formats/tmg/TMGDBF.h"
 #include "formats/tmg/TMGDate.h"
 #include "formats/tmg/TMGFPT.h"
 #include "formats/tmg/TMGTabG.h"
@@ -64,20 +65,24 @@ bool ComesBefore(const EventDateKey& a, const EventDateKey& b) {
 }  // namespace
 
 WTMG5Collection::WTMG5Collection(const std::string& path)
-    : WTMGCollection(path, FileKind::TMG5, TablePrefix(path), kVersion) {}
+    : WTMGCollection(path, TablePrefix(path), kVersion) {}
 
 WTMG5Collection::~WTMG5Collection() = default;
 
 const WReaderInfo& WTMG5Collection::ReaderInfo() {
   static const WReaderInfo info = [] {
     WReaderInfo r;
-    r.kind = FileKind::TMG5;
     r.name = "The Master Genealogist 5.x";
     r.extensions = {".pjc"};
     r.filters = {{"The Master Genealogist 5.x", "*.pjc"}};
+    r.help_note = kHelpNote;
+    r.options = OptionsTab();
     // Every 5.x project is of version "5", which is the version this reader takes: nothing is
     // refused before the tables are opened.
     r.probe = [](const std::string&) { return std::string(); };
+    r.recognises = [](const std::string& path) {
+      return WDBFFile::HasTableHeader(WTMGDBF::TablePath(DirectoryOf(path), "$", TablePrefix(path), ".dbf"));
+    };
     r.create = [](const std::string& path) -> std::unique_ptr<WABSCollection> {
       return std::make_unique<WTMG5Collection>(path);
     };

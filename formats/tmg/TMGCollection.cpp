@@ -6,7 +6,7 @@
 #include "base/Settings.h"
 #include "base/TextUtils.h"
 #include "base/UIHooks.h"
-#include "formats/dbf/TMGDBF.h"
+#include "formats/tmg/TMGDBF.h"
 #include "formats/tmg/TMGEventSent.h"
 #include "formats/tmg/TMGFPT.h"
 #include "formats/tmg/TMGFamilyBuilder.h"
@@ -52,32 +52,47 @@ bool IsParentGroup(int group) { return group == 2 || group == 3 || group == 12; 
 }  // namespace
 
 WTMGCollection::WTMGCollection(const std::string& path)
-    : WTMGCollection(path, FileKind::TMG4, WTMGProject::TablePrefix(path),
+    : WTMGCollection(path, WTMGProject::TablePrefix(path),
                      WTMGProject::ProjectVersion(path)) {}
 
-WTMGCollection::WTMGCollection(const std::string& path, FileKind kind, std::string prefix,
+WTMGCollection::WTMGCollection(const std::string& path, std::string prefix,
                                std::string version)
     : directory_(DirectoryOf(path)), prefix_(std::move(prefix)), version_(std::move(version)) {
   file_name_ = path;
-  file_kind_ = kind;
   char_set_ = CharSet::Plain;
 }
 
 WTMGCollection::~WTMGCollection() = default;
 
+WReaderInfo::OptionsTab WTMGCollection::OptionsTab() {
+  WReaderInfo::OptionsTab tab;
+  tab.caption = "TMG";
+  tab.note = "(The TMG database must be re-loaded when changed)";
+  tab.check_boxes = {
+      {"Display Tag Sentence Construction Rules in Individual Tab", WSettings::TMGTagSent},
+      {"When contructing marriages, include the Engagement Tag", WSettings::TMGEngage},
+  };
+  return tab;
+}
+
 const WReaderInfo& WTMGCollection::ReaderInfo() {
   static const WReaderInfo info = [] {
     WReaderInfo r;
-    r.kind = FileKind::TMG4;
     r.name = "The Master Genealogist 4.x";
     r.extensions = {".tmg"};
     r.filters = {{"The Master Genealogist 4.x", "*.tmg"}};
+    r.help_note = kHelpNote;
+    r.options = OptionsTab();
     r.probe = [](const std::string& path) -> std::string {
       bool readable = false;
       const std::string version = WTMGProject::ProjectVersion(path, &readable);
       // A project file that cannot be read is reported when its tables are opened.
       if (!readable || WTMGProject::IsSupportedVersion(version)) return std::string();
       return WTMGProject::kUnsupportedVersion;
+    };
+    r.recognises = [](const std::string& path) {
+      return WDBFFile::HasTableHeader(
+          WTMGDBF::TablePath(DirectoryOf(path), "$", WTMGProject::TablePrefix(path), ".dbf"));
     };
     r.create = [](const std::string& path) -> std::unique_ptr<WABSCollection> {
       return std::make_unique<WTMGCollection>(path);
@@ -93,7 +108,9 @@ WTMGTable::Opened WTMGCollection::OpenTable(const std::string& letter, std::stri
 }
 
 std::unique_ptr<WFPTFile> WTMGCollection::OpenMemo(const std::string& letter) {
-  return std::make_unique<WTMGFPT>(directory_, letter, prefix_);
+  auto memo = std::make_unique<WTMGFPT>(directory_, letter, prefix_);
+  memo->ReportDamageTo(&Damage());
+  return memo;
 }
 
 std::unique_ptr<WTMGTab_> WTMGCollection::MakePeopleTable(WTMGTable::Opened opened) {

@@ -44,9 +44,15 @@ class WTMGCollection : public WABSCollection {
  public:
   explicit WTMGCollection(const std::string& path);
   ~WTMGCollection() override;
+  std::string GetIdentifierSource() const override { return "TMG"; }
 
   // The 4.x reader in the registry: ".tmg" projects of versions 4.0, 4.0a, 4.0c and 4.0d.
   static const WReaderInfo& ReaderInfo();
+  // The welcome help's note for the users of both generations.
+  // The options dialog's tab of both generations' settings.
+  static WReaderInfo::OptionsTab OptionsTab();
+  static constexpr const char* kHelpNote =
+      "TMG Users please note:  Taravell and TMG cannot view the same TMG database at the same time.";
 
   // --- The collection contract.
   bool Import() override;
@@ -138,7 +144,7 @@ class WTMGCollection : public WABSCollection {
 
  protected:
   // For a derived version: its tables' prefix and version text.
-  WTMGCollection(const std::string& path, FileKind kind, std::string prefix, std::string version);
+  WTMGCollection(const std::string& path, std::string prefix, std::string version);
 
   // The place text of the places table's row `row`.
   virtual std::string PlaceTextOfRow(int row);
@@ -151,6 +157,7 @@ class WTMGCollection : public WABSCollection {
   template <class Table>
   WTMGTable::Opened OpenTableAs(const std::string& letter, std::string_view key, bool index, bool memo) {
     auto table = std::make_unique<Table>(directory_, letter, prefix_);
+    table->ReportDamageTo(&Damage());
     if (index && !table->BuildIndex(key)) cancelled_ = true;
     return WTMGTable::Adopt(std::move(table), memo ? OpenMemo(letter) : nullptr);
   }

@@ -25,7 +25,7 @@ WTMGTabS::~WTMGTabS() = default;
 
 void WTMGTabS::BuildCitationIndex() {
   indexed_ = true;
-  for (auto& index : by_kind_) index = std::make_unique<WTMGIDtoIndex>();
+  for (auto& index : by_kind_) index = std::make_unique<WDBFIdPairs>();
   const int count = LiveCount();
   for (int pos = 1; pos <= count; ++pos) {
     const int slot = KindSlot(Kind(pos));
@@ -34,7 +34,7 @@ void WTMGTabS::BuildCitationIndex() {
   for (auto& index : by_kind_)
     index->Sort(
         [](const void* a, const void* b) {
-          WTMGIDtoIndex::Pair x, y;
+          WDBFIdPairs::Pair x, y;
           std::memcpy(&x, a, sizeof x);
           std::memcpy(&y, b, sizeof y);
           // By identifier, then position, so a record's citations come in table order.
@@ -49,7 +49,7 @@ std::vector<int> WTMGTabS::CitationsOf(char kind, int refrec) {
   const int slot = KindSlot(kind);
   if (slot < 0 || refrec < 1) return out;
   if (!indexed_) BuildCitationIndex();
-  const WTMGIDtoIndex& index = *by_kind_[static_cast<size_t>(slot)];
+  const WDBFIdPairs& index = *by_kind_[static_cast<size_t>(slot)];
   for (int k = index.FindFirstEntry(refrec); k > 0 && k <= index.Count() && index.EntryId(k) == refrec; ++k) {
     if (static_cast<int>(out.size()) >= kMaxCitations) break;
     out.push_back(index.EntryPos(k));

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "formats/dbf/TMGIDtoIndex.h"
+#include "formats/dbf/DBFIdPairs.h"
 #include "formats/tmg/TMGTable.h"
 
 // The citations (S): each cites a source (MAJSOURCE) for a record of the kind STYPE names
@@ -32,5 +32,5 @@ class WTMGTabS : public WTMGTable {
 
   int stype_, refrec_, majsource_, subsource_;
   bool indexed_ = false;
-  std::array<std::unique_ptr<WTMGIDtoIndex>, 4> by_kind_;
+  std::array<std::unique_ptr<WDBFIdPairs>, 4> by_kind_;
 };

@@ -289,17 +289,17 @@ QWidget* TMainForm::CreateFeaturesPage() {
   QFont font(QStringLiteral("Liberation Sans"));
   font.setPointSize(10);
   browser->setFont(font);
+  // The kinds of file come from the registered readers.
+  QString kinds;
+  for (const std::string& item : WFileMask::FormatItems())
+    kinds += QStringLiteral("<li>") + QString::fromStdString(item).toHtmlEscaped() + QStringLiteral("</li>");
   browser->setHtml(QStringLiteral(
       "<h2>Taravell Lite</h2>"
       "<p>Taravell Lite opens genealogy files where they are, reads them without ever changing "
       "them, and lets you walk through the people in them. Large files open in seconds: the "
       "file is read in place and every person is fetched only when shown.</p>"
       "<h3>Files it reads</h3>"
-      "<ul><li>GEDCOM files (.ged), Temple submission files (.sub, .xxx)</li>"
-      "<li>Personal Ancestral File 3, 4 and 5 (.paf)</li>"
-      "<li>Family Tree Maker (.ftw, .fbk)</li>"
-      "<li>The Master Genealogist 4.x (.tmg) and 5.x (.pjc)</li>"
-      "<li>RootsMagic 3 (.rmg) and Legacy Family Tree (.fdb)</li></ul>"
+      "<ul>") + kinds + QStringLiteral("</ul>"
       "<h3>Walking through a file</h3>"
       "<p>The strip above the tabs holds the active individual. Its scroll bar runs over everybody "
       "in the file; <b>F</b> and <b>M</b> jump to the father and the mother, <b>S</b> opens a menu "
@@ -534,6 +534,10 @@ void TMainForm::AttachViews(WABSCollection* collection, const std::string& file_
   emit collectionChanged(collection);
 }
 
+void TMainForm::ShowDamageNotice() {
+  SafeCall([&] { gen_page_->Refresh(); });
+}
+
 void TMainForm::SetImportTime(const std::string& text) {
   SafeCall([&] { gen_page_->SetImportTime(text); });
 }
@@ -654,6 +658,8 @@ void TMainForm::RefreshCurrentTab() {
   // The tab's quick help, once, and only with a file to explain.
   if (open && quick_help_enabled_ && tab <= kDescendantsTab)
     SafeCall([&] { TInitHelpDialog::ShowQuickHelpForTab(tab, this); });
+  // What was just shown may have been read from a damaged part of the file.
+  cycle_.ShowDamageIfMet();
 }
 
 void TMainForm::ApplyDisplaySettings() {

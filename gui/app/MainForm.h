@@ -163,6 +163,7 @@ class TMainForm : public QMainWindow, private WOpenCycleHost {
   void DetachViews(const std::string& file_name) override;
   void AttachViews(WABSCollection* collection, const std::string& file_name) override;
   void SetImportTime(const std::string& text) override;
+  void ShowDamageNotice() override;
   void SetCaption(const std::string& caption) override;
   void SetStatusText(int panel, const std::string& text) override;
   void FreeSortIterators() override;

@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <vector>
 
 TOptionsDlg::TOptionsDlg(QWidget* parent, const WOptions& options) : QDialog(parent) {
   setWindowTitle(QString::fromUtf8(WOptionsPages::kCaption));
@@ -18,15 +19,15 @@ TOptionsDlg::TOptionsDlg(QWidget* parent, const WOptions& options) : QDialog(par
   const WOptionsPages& pages = loaded_;
 
   tabs_ = new QTabWidget(this);
-  QVBoxLayout* tabLayouts[WOptionsPages::kTabCount] = {};
-  for (int t = 0; t < WOptionsPages::kTabCount; ++t) {
+  std::vector<QVBoxLayout*> tabLayouts(static_cast<size_t>(WOptionsPages::TabCount()));
+  for (int t = 0; t < WOptionsPages::TabCount(); ++t) {
     auto* page = new QWidget(tabs_);
-    tabLayouts[t] = new QVBoxLayout(page);
-    tabs_->addTab(page, QString::fromUtf8(WOptionsPages::TabCaption(static_cast<WOptionsPages::Tab>(t))));
+    tabLayouts[static_cast<size_t>(t)] = new QVBoxLayout(page);
+    tabs_->addTab(page, QString::fromUtf8(WOptionsPages::TabCaption(t)));
   }
 
   for (const WOptionsPages::Control& c : WOptionsPages::Controls()) {
-    QVBoxLayout* layout = tabLayouts[c.tab];
+    QVBoxLayout* layout = tabLayouts[static_cast<size_t>(c.tab)];
     if (c.kind == WOptionsPages::Kind::CheckBox) {
       auto* box = new QCheckBox(QString::fromUtf8(c.caption));
       box->setChecked(pages.Checked(c.setting));
@@ -48,15 +49,16 @@ TOptionsDlg::TOptionsDlg(QWidget* parent, const WOptions& options) : QDialog(par
     layout->addLayout(indent);
   }
 
-  for (int t = 0; t < WOptionsPages::kTabCount; ++t) {
-    const char* note = WOptionsPages::TabNote(static_cast<WOptionsPages::Tab>(t));
+  for (int t = 0; t < WOptionsPages::TabCount(); ++t) {
+    QVBoxLayout* layout = tabLayouts[static_cast<size_t>(t)];
+    const char* note = WOptionsPages::TabNote(t);
     if (note[0]) {
       auto* label = new QLabel(QString::fromUtf8(note));
       label->setWordWrap(true);
-      tabLayouts[t]->addSpacing(8);
-      tabLayouts[t]->addWidget(label);
+      layout->addSpacing(8);
+      layout->addWidget(label);
     }
-    tabLayouts[t]->addStretch(1);
+    layout->addStretch(1);
   }
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);

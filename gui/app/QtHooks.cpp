@@ -4,7 +4,9 @@
 #include <QCursor>
 #include <QGuiApplication>
 #include <QScreen>
+#include <string>
 
+#include "base/DamageLog.h"
 #include "base/UIHooks.h"
 
 void InstallQtHooks() {
@@ -15,6 +17,8 @@ void InstallQtHooks() {
     else
       while (QGuiApplication::overrideCursor()) QGuiApplication::restoreOverrideCursor();
   });
+  // Problems the readers and views carried on from go to Qt's warning log.
+  SetLogHook([](const std::string& line) { qWarning("%s", line.c_str()); });
   if (QScreen* screen = QGuiApplication::primaryScreen())
     SetLargeFonts(qRound(screen->logicalDotsPerInchX()) == 120);
 }

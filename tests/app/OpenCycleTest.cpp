@@ -14,6 +14,7 @@
 #include "base/UIHooks.h"
 #include "model/ABSCollection.h"
 #include "settings/TempDir.h"
+#include "support/PAFWriter.h"
 #include "support/TestPaths.h"
 
 namespace {
@@ -46,6 +47,7 @@ class RecordingHost : public WOpenCycleHost {
   void SetCaption(const std::string& text) override { caption = text; }
   void SetStatusText(int panel, const std::string& text) override { status.at(panel) = text; }
   void RefreshCurrentTab() override { ++refreshes; }
+  void ShowDamageNotice() override { ++damage_notices; }
   void FreeSortIterators() override { ++iterator_frees; }
 
   std::vector<std::string> messages;
@@ -63,6 +65,7 @@ class RecordingHost : public WOpenCycleHost {
   std::vector<std::string> status = std::vector<std::string>(5);
   int refreshes = 0;
   int iterator_frees = 0;
+  int damage_notices = 0;
 };
 
 class OpenCycleTest : public ::testing::Test {
@@ -139,6 +142,46 @@ TEST_F(OpenCycleTest, PathsOutsideWindows1252Open) {
   EXPECT_FALSE(cycle.OpenGenealogyFile(missing));
   ASSERT_EQ(host.messages.size(), 1u);
   EXPECT_EQ(host.messages[0], "The file: " + missing + "\rdoes not exist.  Please select another file.");
+}
+
+// A file whose content is another reader's than its extension names opens with that reader and
+// says so in panel 0; damage met while reading is told there and to the General tab, once.
+TEST_F(OpenCycleTest, ReaderNoteAndDamageNoticeInTheStatusBar) {
+  TempDir dir;
+  const std::string renamed = dir / "Tanner.paf";
+  WriteFile(renamed, ReadFile(sample));
+  ASSERT_TRUE(cycle.OpenGenealogyFile(renamed));
+  EXPECT_EQ(host.status[0], "Read as GEDCOM (by its content; the extension .paf names Personal Ancestral File)");
+  EXPECT_TRUE(host.messages.empty());
+  EXPECT_EQ(host.damage_notices, 0);
+
+  // Person 2 is deleted, and the chain of deleted people leads from it back to itself.
+  PAFBook book;
+  for (const char* given : {"Ann", "Bob", "Cy"}) {
+    PAFPerson person;
+    person.given = given;
+    person.surname = "Tanner";
+    book.people.push_back(person);
+  }
+  book.people[1].deleted = true;
+  PAFFileLayout layout;
+  std::string bytes = PAFWriter::Bytes(book, &layout);
+  const uint64_t next = layout.Record(2, 2);
+  for (int k = 0; k < 4; ++k) bytes[next + k] = static_cast<char>(k == 0 ? 2 : 0);
+  const std::string damaged = dir / "damaged.paf";
+  WriteFile(damaged, bytes);
+  ASSERT_TRUE(cycle.OpenGenealogyFile(damaged));
+  EXPECT_TRUE(cycle.Collection()->MetDamage());
+  EXPECT_EQ(host.status[0], "Parts of this file are damaged and could not be read.");
+  EXPECT_EQ(host.damage_notices, 1);
+  cycle.ShowDamageIfMet();
+  EXPECT_EQ(host.damage_notices, 1);
+
+  // The next file starts without the notice.
+  ASSERT_TRUE(cycle.OpenGenealogyFile(sample));
+  EXPECT_EQ(host.status[0], "");
+  cycle.ShowDamageIfMet();
+  EXPECT_EQ(host.damage_notices, 1);
 }
 
 TEST_F(OpenCycleTest, SamePathOrEmptyPathIsANoOp) {

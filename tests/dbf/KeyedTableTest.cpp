@@ -8,14 +8,19 @@
 #include <vector>
 
 #include "base/Errors.h"
+#include "base/FilePaths.h"
 #include "base/UIHooks.h"
-#include "formats/dbf/TMG5DBF.h"
-#include "formats/dbf/TMGDBF.h"
-#include "formats/dbf/TMGIDtoIndex.h"
+#include "formats/dbf/DBF5File.h"
+#include "formats/dbf/DBFFile.h"
+#include "formats/dbf/DBFIdPairs.h"
+#include "formats/dbf/DBFKeyedTable.h"
 #include "support/DBFWriter.h"
 #include "support/TempDir.h"
 
 namespace {
+
+using KeyedDBF = WDBFKeyedTable<WDBFFile>;
+using KeyedDBF5 = WDBFKeyedTable<WDBF5File>;
 
 // Rows of (ID, NAME); ids given as texts so that blanks and odd values can be written.
 DBFWriter Table(const std::vector<std::pair<std::string, std::string>>& rows,
@@ -35,9 +40,9 @@ class KeyedTable : public testing::Test {
     SetYieldHook(nullptr);
     ImportCancelled = false;
   }
-  std::unique_ptr<WTMGDBF> Open(const DBFWriter& w, const std::string& key = "ID") {
+  std::unique_ptr<KeyedDBF> Open(const DBFWriter& w, const std::string& key = "ID") {
     w.Write(dir_ / "proj_I.dbf");
-    auto t = std::make_unique<WTMGDBF>(dir_.path(), "I", "proj_");
+    auto t = std::make_unique<KeyedDBF>(dir_ / "proj_I.dbf");
     EXPECT_TRUE(t->BuildIndex(key));
     return t;
   }
@@ -147,7 +152,7 @@ TEST_F(KeyedTable, CancellingStopsTheScan) {
   std::vector<std::pair<std::string, std::string>> rows;
   for (int i = 1; i <= 30000; ++i) rows.push_back({std::to_string(i), "n"});
   Table(rows).Write(dir_ / "proj_I.dbf");
-  WTMGDBF t(dir_.path(), "I", "proj_");
+  KeyedDBF t(dir_ / "proj_I.dbf");
   int yields = 0;
   SetYieldHook([&] {
     if (++yields == 2) ImportCancelled = true;  // during the scan, at row 5000
@@ -160,11 +165,11 @@ TEST_F(KeyedTable, CancellingStopsTheScan) {
 
 TEST_F(KeyedTable, TablesAreFoundIgnoringLetterCase) {
   Table({{"1", "a"}}).Write(dir_ / "PROJ_I.DBF");
-  WTMGDBF t(dir_.path(), "I", "proj_");
+  KeyedDBF t(SiblingFilePath(dir_.path(), "proj_I.dbf"));
   EXPECT_EQ(t.Path(), dir_ / "PROJ_I.DBF");
-  EXPECT_EQ(WTMGDBF::TablePath(dir_.path(), "X", "proj_", ".fpt"), dir_ / "proj_X.fpt");
+  EXPECT_EQ(SiblingFilePath(dir_.path(), "proj_X.fpt"), dir_ / "proj_X.fpt");
   try {
-    WTMGDBF missing(dir_.path(), "Z", "proj_");
+    KeyedDBF missing(SiblingFilePath(dir_.path(), "proj_Z.dbf"));
     FAIL();
   } catch (const EFOpenError& e) {
     EXPECT_NE(std::string(e.what()).find(dir_ / "proj_Z.dbf"), std::string::npos);
@@ -176,7 +181,7 @@ TEST_F(KeyedTable, Version5TablesKeyOnRawIntegers) {
   w.Field("tt_ID", 'I', 4).Field("NAME", 'C', 6);
   w.Row({"10", "ten"}).Row({"20", "twenty"}, true).Row({"30", "thirty"});
   w.Write(dir_ / "p_n.dbf");
-  WTMG5DBF t(dir_.path(), "n", "p_");
+  KeyedDBF5 t(dir_ / "p_n.dbf");
   ASSERT_TRUE(t.BuildIndex("tt_ID"));
   EXPECT_EQ(t.LiveCount(), 2);
   EXPECT_EQ(t.IdToPos(30), 2);
@@ -186,14 +191,14 @@ TEST_F(KeyedTable, Version5TablesKeyOnRawIntegers) {
   EXPECT_EQ(t.PosText(3, "NAME"), "");
   EXPECT_EQ(t.PosInt(3, "tt_ID"), 0);
   // Field names are exact in these tables: a key named in other letters is no key.
-  WTMG5DBF other(dir_.path(), "n", "p_");
+  KeyedDBF5 other(dir_ / "p_n.dbf");
   ASSERT_TRUE(other.BuildIndex("TT_ID"));
   EXPECT_FALSE(other.HasKey());
   EXPECT_EQ(other.LiveCount(), 2);
 }
 
-TEST(TMGIDtoIndex, PairsSortedByIdentifier) {
-  WTMGIDtoIndex index;
+TEST(DBFIdPairs, PairsSortedByIdentifier) {
+  WDBFIdPairs index;
   for (int32_t id : {30, 10, 20, 10, 40}) index.AddPair(id, id / 10);
   ASSERT_TRUE(index.SortById());
   EXPECT_EQ(index.Count(), 5);

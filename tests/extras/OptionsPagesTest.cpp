@@ -3,25 +3,37 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <vector>
 
 namespace {
 
 TEST(OptionsPages, EveryControlIsBoundToItsOwnSwitch) {
   std::set<int> settings;
-  int perTab[WOptionsPages::kTabCount] = {};
+  std::vector<int> perTab(static_cast<size_t>(WOptionsPages::TabCount()));
   for (const auto& c : WOptionsPages::Controls()) {
     EXPECT_TRUE(settings.insert(c.setting).second) << c.caption;
-    ++perTab[c.tab];
+    ASSERT_GE(c.tab, 0);
+    ASSERT_LT(c.tab, WOptionsPages::TabCount());
+    ++perTab[static_cast<size_t>(c.tab)];
     const WOptions::Entry* e = WOptions::FindEntry(c.setting);
     ASSERT_NE(e, nullptr);
     if (c.kind == WOptionsPages::Kind::CheckBox) {
       EXPECT_TRUE(std::string(e->defaultValue) == "T" || std::string(e->defaultValue) == "F") << e->key;
     }
   }
+  // The readers' tabs come after the fixed two, each once although two readers share one.
+  ASSERT_EQ(WOptionsPages::TabCount(), 4);
+  EXPECT_STREQ(WOptionsPages::TabCaption(2), "TMG");
+  EXPECT_STREQ(WOptionsPages::TabCaption(3), "Legacy");
+  EXPECT_STREQ(WOptionsPages::TabCaption(4), "");
+  EXPECT_EQ(WOptionsPages::FindTab("Legacy"), 3);
+  EXPECT_EQ(WOptionsPages::FindTab("Nothing"), -1);
+  EXPECT_STREQ(WOptionsPages::TabNote(2), "(The TMG database must be re-loaded when changed)");
+  EXPECT_STREQ(WOptionsPages::TabNote(WOptionsPages::DisplayTab), "");
   EXPECT_EQ(perTab[WOptionsPages::GeneralTab], 4);
   EXPECT_EQ(perTab[WOptionsPages::DisplayTab], 10);
-  EXPECT_EQ(perTab[WOptionsPages::TMGTab], 2);
-  EXPECT_EQ(perTab[WOptionsPages::LegacyTab], 1);
+  EXPECT_EQ(perTab[2], 2);
+  EXPECT_EQ(perTab[3], 1);
   EXPECT_EQ(settings.count(WOptions::FontSize), 0u);
   EXPECT_EQ(settings.count(WOptions::GridHeight), 0u);
 }

@@ -241,7 +241,7 @@ TEST(GEDScan, FileFacts) {
   EXPECT_EQ(f.collection.GetVersionText(), "N/A");
   EXPECT_EQ(f.collection.GetFileSizeText(), std::to_string(sizeof kFamily - 1));
   EXPECT_FALSE(f.collection.GetFileDateText().empty());
-  EXPECT_EQ(f.collection.GetFileKind(), FileKind::GEDCOM);
+  EXPECT_TRUE(f.collection.HasCrossReferenceIds());
 }
 
 }  // namespace

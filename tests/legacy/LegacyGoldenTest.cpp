@@ -130,7 +130,7 @@ TEST_F(LegacyGolden, FileWithoutTheJetSignatureIsRefused) {
   std::string missing;
   EXPECT_EQ(CreateCollectionForFile(*dir_ / "missing.fdb", missing), nullptr);
   EXPECT_EQ(missing, "Not a valid Legacy Family Tree Database");
-  EXPECT_EQ(KindFromExtension(".fdb"), FileKind::Legacy);
+  EXPECT_EQ(KindFromExtension(".fdb"), &WLEGCollection::ReaderInfo());
 }
 
 }  // namespace

@@ -82,7 +82,7 @@ TEST_P(LegacyLogic, NumbersFollowTheIdentifiersAndSkipZeroAndDeletedRows) {
   EXPECT_EQ(collection_->FamilyCount(), 11);
   EXPECT_EQ(collection_->SourceCount(), 3);  // 1, 2 and 5; identifier 0 is not kept
   EXPECT_EQ(collection_->NoteCount(), 0);
-  EXPECT_EQ(collection_->GetFileKind(), FileKind::Legacy);
+  EXPECT_EQ(collection_->GetIdentifierSource(), "Legacy");
   EXPECT_EQ(collection_->FindIndividual("45"), 40);
   EXPECT_EQ(collection_->FindIndividual("40"), 0);
   EXPECT_EQ(collection_->FindIndividual("0"), 0);

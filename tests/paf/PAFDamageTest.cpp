@@ -82,6 +82,35 @@ TEST_P(PAFDamage, DeletedChainsThatLoopEnd) {
   EXPECT_EQ(c->IndividualCount(), 8);
 }
 
+// What reading meets of the damage stays recorded on the collection, for the notice the viewer
+// and the CLI give; a sound file read from end to end records none.
+TEST_P(PAFDamage, DamageMetIsRecordedOnTheCollection) {
+  PAFBook book = FamilyBook(Version());
+  book.families[3].deleted = true;
+  PAFFileLayout layout;
+  const std::string bytes = PAFWriter::Bytes(book, &layout);
+  std::unique_ptr<WABSCollection> sound = OpenBytes(bytes);
+  ASSERT_TRUE(sound);
+  WalkCollection(*sound);
+  EXPECT_FALSE(sound->MetDamage());
+
+  // A chain of deleted families that returns to its start: met while importing.
+  std::string looped = bytes;
+  Put32(looped, layout.Record(3, 4) + (V5() ? 0 : 1), 3);
+  std::unique_ptr<WABSCollection> c = OpenBytes(looped);
+  ASSERT_TRUE(c);
+  EXPECT_TRUE(c->MetDamage());
+
+  // A name whose text runs past the end of the file: met when the person is read.
+  std::string far = bytes;
+  Put32(far, layout.Record(2, 1) + (V5() ? 0 : 1), static_cast<int32_t>(bytes.size()) - 5);
+  c = OpenBytes(far);
+  ASSERT_TRUE(c);
+  EXPECT_FALSE(c->MetDamage());
+  EXPECT_EQ(c->GetIndividual(1)->GetName()->GetSurname(), "");
+  EXPECT_TRUE(c->MetDamage());
+}
+
 TEST_P(PAFDamage, DeletedRinsOutsideTheRecordsAreNotMarked) {
   PAFFileLayout layout;
   std::string bytes = PAFWriter::Bytes(FamilyBook(Version()), &layout);

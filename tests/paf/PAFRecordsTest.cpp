@@ -326,7 +326,7 @@ TEST_P(PAFRecords, SubmitterAndHeaderRows) {
   EXPECT_EQ(submitter->GetCountry(), "England");
   EXPECT_EQ(submitter->GetEmail(), version == 3 ? "" : "ada@example.org");
   EXPECT_EQ(c->GetVersionText(), "N/A/");
-  EXPECT_EQ(c->GetFileKind(), FileKind::PAF);
+  EXPECT_EQ(c->GetIdentifierSource(), "PAF");
   EXPECT_EQ(c->GetFileSizeText().empty(), false);
   EXPECT_EQ(c->PreCountIndividuals(), 8);
 }

@@ -318,7 +318,7 @@ TEST_F(RM3Records, CollectionAnswers) {
   EXPECT_EQ(c.GetVersionText(), "N/A");
   EXPECT_EQ(c.GetHeaderText(), "");
   EXPECT_FALSE(c.GetFileDateText().empty());
-  EXPECT_EQ(c.GetFileKind(), FileKind::RootsMagic3);
+  EXPECT_EQ(c.GetIdentifierSource(), "RootsMagic");
   EXPECT_EQ(c.PreCountIndividuals(), 41);
   // PersonIDs: person 14 is at position 13 (13 was deleted).
   EXPECT_EQ(c.FindIndividual("14"), 13);

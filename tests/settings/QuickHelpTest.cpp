@@ -64,6 +64,11 @@ TEST_F(QuickHelpTest, TabsMapToTheirItemsWithTitlesAndNotice) {
       welcome.find("Legacy Users please note:  Taravell reads Legacy files through the MDB Tools library "
                    "(libmdb, Debian package libmdb3), which must be installed."),
       std::string::npos);
+  // Every registered reader is named, and a note two readers share is given once.
+  for (const char* kind : {"GEDCOM (.ged, .sub, .xxx)", "The Master Genealogist 5.x (.pjc)", "RootsMagic (.rmg)",
+                           "Family Tree Maker (.ftw, .fbk)", "Legacy Family Tree (.fdb)"})
+    EXPECT_NE(welcome.find(kind), std::string::npos) << kind;
+  EXPECT_EQ(welcome.find("TMG Users please note"), welcome.rfind("TMG Users please note"));
   for (int item = 1; item <= WQuickHelp::kItemCount; ++item)
     for (const char* windows_only : {"Microsoft", "DAO", "Windows", "registry"})
       EXPECT_EQ(WQuickHelp::Text(item).find(windows_only), std::string::npos) << item << " " << windows_only;

@@ -83,6 +83,18 @@ struct MemSourceData {
   RecNo repository = 0;
 };
 
+// The reader whose answers a MemCollection gives (its identifier order, captions, sentences).
+enum class FileKind : uint8_t {
+  None,
+  GEDCOM,
+  PAF,
+  Legacy,
+  FamilyTreeMaker,
+  TMG4,
+  TMG5,
+  RootsMagic3,
+};
+
 class MemCollection : public WABSCollection {
  public:
   MemCollection();
@@ -133,9 +145,13 @@ class MemCollection : public WABSCollection {
   std::string IdentifierFromTyped(const std::string& typed) const override;
   bool HasSentences() const override;
   std::string GetSubmitterCountryLabel() const override;
+  FileKind GetFileKind() const { return file_kind_; }
 
   // Record objects for data that does not belong to the collection.
   static std::unique_ptr<WABSNote> MakeNote(const std::vector<std::string>& lines);
+
+ protected:
+  FileKind file_kind_ = FileKind::None;
 
  private:
   std::vector<MemPersonData> people_;

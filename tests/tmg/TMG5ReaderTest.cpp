@@ -8,6 +8,7 @@
 
 #include "TMG5Fixture.h"
 #include "formats/Readers.h"
+#include "formats/tmg/TMG5Collection.h"
 #include "formats/tmg/TMG5EventSent.h"
 #include "formats/tmg/TMG5NameLookup.h"
 #include "formats/tmg/TMG5PlaceLookup.h"
@@ -87,12 +88,12 @@ TEST(TMG5Project, TablesAreNamedByTheBaseNameWithoutItsLastCharacter) {
 TEST(TMG5Project, PjcFilesReachThe5xReaderWhichTakesEveryProject) {
   const WReaderInfo* reader = ReaderForExtension(".pjc");
   ASSERT_NE(reader, nullptr);
-  EXPECT_EQ(reader->kind, FileKind::TMG5);
+  EXPECT_EQ(reader, &WTMG5Collection::ReaderInfo());
   EXPECT_EQ(reader->probe("/no/such/project.pjc"), "");
 
   OpenedProject5 p(FamilyProject5());
   ASSERT_TRUE(p.imported()) << p.error();
-  EXPECT_EQ(p->GetFileKind(), FileKind::TMG5);
+  EXPECT_EQ(p->GetIdentifierSource(), "TMG");
   EXPECT_TRUE(p->HasSentences());
   EXPECT_EQ(p->GetIdOrder(), IdOrder::PairText);
   int count = 0;

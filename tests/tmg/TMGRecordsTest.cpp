@@ -93,7 +93,7 @@ TEST_F(TMGRecords, ProjectOpensWithEveryPersonAndFamily) {
   EXPECT_EQ((*family_)->GetFileSizeText(), "N/A");
   EXPECT_EQ((*family_)->GetVersionText(), "N/A");
   EXPECT_TRUE((*family_)->HasSentences());
-  EXPECT_EQ((*family_)->GetFileKind(), FileKind::TMG4);
+  EXPECT_EQ((*family_)->GetIdentifierSource(), "TMG");
 }
 
 TEST_F(TMGRecords, PeopleReadTheirFields) {

@@ -216,6 +216,7 @@ TEST_F(FamPanelTest, AnUnreadableMarriageOfAChildKeepsTheOtherChildren) {
   broken.broken_family = broken.AddFamily(first, broken.AddPerson("Wife", "Jones", 'F'));
   panel.SetCollection(&broken);
   ASSERT_NO_THROW(panel.SetIndividual(p));
+  EXPECT_TRUE(broken.MetDamage());
   ASSERT_EQ(panel.Children().size(), 2u);
   EXPECT_EQ(panel.Children()[0].first_spouse, 0);
   EXPECT_EQ(panel.CellText(0, 5), "");

@@ -82,6 +82,25 @@ TEST(GenPanelRows, ManyHeaderRowsStopAtTheListLimit) {
   EXPECT_EQ(rows.GetRow(19)->heading, 0);
 }
 
+// Once reading the file met damage, the file's block ends with the damage notice; before, there
+// is no such row.
+TEST(GenPanelRows, DamageMetAddsTheNoticeRow) {
+  InfoCollection c(FileKind::GEDCOM, true, 0);
+  WGenPanelRows panel;
+  panel.SetCollection(&c);
+  ASSERT_EQ(panel.Rows().Count(), 18);
+  EXPECT_EQ(panel.Rows().GetRow(10)->label, "Submitter Information");
+  c.NoteDamage("a record that could not be read");
+  panel.Rebuild();
+  const WGeneralInfo& rows = panel.Rows();
+  ASSERT_EQ(rows.Count(), 19);
+  EXPECT_EQ(rows.GetRow(9)->label, "# Sources");
+  EXPECT_EQ(rows.GetRow(10)->label, "Damage");
+  EXPECT_EQ(rows.GetRow(10)->value, "Parts of this file are damaged and could not be read.");
+  EXPECT_EQ(rows.GetRow(11)->label, "Submitter Information");
+  EXPECT_EQ(rows.GetRow(11)->heading, 1);
+}
+
 // Taking the collection away empties the rows: nothing of the old file may be drawn.
 TEST(GenPanelRows, NoCollectionLeavesNoRows) {
   InfoCollection c(FileKind::GEDCOM, false, 2);

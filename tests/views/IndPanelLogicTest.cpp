@@ -331,7 +331,10 @@ TEST_F(IndPanelTest, AnUnreadableRelativeGivesARowWithItsTypeOnly) {
   broken.AddChild(broken.AddFamily(dad, mum), p);
   broken.broken = dad;
   panel.SetCollection(&broken);
+  EXPECT_FALSE(broken.MetDamage());
   ASSERT_NO_THROW(panel.SetIndividual(p));
+  // The record that could not be read is damage the viewer tells about.
+  EXPECT_TRUE(broken.MetDamage());
   ASSERT_NE(FindRow("Father"), nullptr);
   EXPECT_EQ(FindRow("Father")->information, "");
   EXPECT_EQ(FindRow("Mother")->information, "Mum Smith, (b. , ), (d. , )");

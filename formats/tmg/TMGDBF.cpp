@@ -1,4 +1,4 @@
-#include "formats/dbf/TMGDBF.h"
+#include "formats/tmg/TMGDBF.h"
 
 #include "base/FilePaths.h"
 
@@ -7,7 +7,5 @@ WTMGDBF::WTMGDBF(const std::string& directory, const std::string& letter, const 
 
 std::string WTMGDBF::TablePath(const std::string& directory, const std::string& letter,
                                const std::string& prefix, const std::string& extension) {
-  const std::string name = prefix + letter + extension;
-  std::string found = FindFileNoCase(directory, name);
-  return found.empty() ? JoinPath(directory, name) : found;
+  return SiblingFilePath(directory, prefix + letter + extension);
 }

@@ -5,16 +5,18 @@
 #include <string>
 
 #include "base/CheckedView.h"
+#include "formats/paf/PAFLayout.h"
 #include "model/ABSRepo.h"
 
 class WPAFCollection;
 
-// A repository record of version 5 (497 bytes): the name at 0, 84 bytes, then its address.  A
-// repository whose record cannot be located answers everything empty.
-class WPAF5Repo : public WABSRepo {
+// A repository record (299 bytes in versions 3 and 4, 497 in version 5): the name, then the
+// address (WPAFAddress), where the version's layout puts them.  A repository whose record cannot
+// be located answers everything empty.
+class WPAFRepo : public WABSRepo {
  public:
   // On the repository record at `record` (0: absent).
-  WPAF5Repo(WPAFCollection& collection, uint64_t record);
+  WPAFRepo(WPAFCollection& collection, uint64_t record);
 
   std::string GetName() override;
   // None when the record is absent.
@@ -23,5 +25,6 @@ class WPAF5Repo : public WABSRepo {
 
  private:
   WCheckedView view_;
+  const WPAFLayout& layout_;
   uint64_t record_;
 };

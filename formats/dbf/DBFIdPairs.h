@@ -8,7 +8,7 @@
 // Each item is a 32-bit identifier and a 32-bit position; items compare by identifier
 // alone, so pairs with equal identifiers keep whatever order the sort leaves them in.
 // Kept in temporary mapped storage like every index array.
-class WTMGIDtoIndex : public WABSArrayIndex {
+class WDBFIdPairs : public WABSArrayIndex {
  public:
   struct Pair {
     int32_t id;
@@ -16,7 +16,7 @@ class WTMGIDtoIndex : public WABSArrayIndex {
   };
 
   // Empty, with temporary storage.
-  WTMGIDtoIndex() { Create(std::string(), false, sizeof(Pair), 0); }
+  WDBFIdPairs() { Create(std::string(), false, sizeof(Pair), 0); }
 
   void AddPair(int32_t id, int32_t pos);
   // Sorts the pairs by identifier, yielding to the user interface on the way; false when
