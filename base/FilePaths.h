@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 // File paths are bytes in the file system's encoding, never model texts: they are compared,
 // joined and split as bytes, and converted only where they are shown.
@@ -19,3 +20,9 @@ std::string JoinPath(const std::string& dir, const std::string& name);
 // an exact match first, otherwise the one entry whose name equals it when ASCII letter case is
 // ignored ("FAMILY_I.DBF" for "family_i.dbf").  Empty when there is none.
 std::string FindFileNoCase(const std::string& dir, const std::string& name);
+
+// The regular files in `dir` named `stem`, one more character and one of `extensions` (lower
+// case with the dot), ignoring ASCII letter case: the tables and memo files of a project whose
+// files are named after it ("ashwortA.dbf", "FAMILY_I.FPT").
+std::vector<std::string> FilesNamedAfter(const std::string& dir, const std::string& stem,
+                                         const std::vector<std::string>& extensions);

@@ -55,7 +55,24 @@ bool IsRecordNumber(const std::string& ref) {
   return true;
 }
 
+// The collection of the running command, while it is open: what ChangedCommandFile looks at.
+// Its state is copied into last_changed when the collection closes.
+WABSCollection* g_open_collection = nullptr;
+std::string g_changed_file;
+
 }  // namespace
+
+OpenedFile::~OpenedFile() {
+  if (collection && collection.get() == g_open_collection) {
+    if (collection->ChangedOnDisk()) g_changed_file = collection->GetFileName();
+    g_open_collection = nullptr;
+  }
+}
+
+std::string ChangedCommandFile() {
+  if (g_open_collection && g_open_collection->ChangedOnDisk()) return g_open_collection->GetFileName();
+  return g_changed_file;
+}
 
 void PrintOpenError(const std::string& message) {
   std::string text;
@@ -86,6 +103,7 @@ OpenedFile OpenFileForCommand(const std::string& path) {
     return opened;
   }
   auto started = Clock::now();
+  collection->RememberSourceFiles();
   try {
     bool imported;
     {
@@ -93,7 +111,11 @@ OpenedFile OpenFileForCommand(const std::string& path) {
       imported = collection->Import();
     }
     if (!imported) {
-      if (ImportCancelled) {
+      if (collection->ChangedOnDisk()) {
+        // What went wrong is the file changing, not the file: main reports that.
+        g_changed_file = path;
+        opened.status = kExitFailure;
+      } else if (ImportCancelled) {
         opened.status = kExitCancelled;
       } else {
         const std::string& reason = collection->GetImportError();
@@ -104,12 +126,16 @@ OpenedFile OpenFileForCommand(const std::string& path) {
     }
     collection->BuildLinks();
   } catch (const std::exception& e) {
-    PrintOpenError(e.what());
+    if (collection->ChangedOnDisk())
+      g_changed_file = path;
+    else
+      PrintOpenError(e.what());
     opened.status = kExitFailure;
     return opened;
   }
   opened.import_seconds = std::chrono::duration<double>(Clock::now() - started).count();
   opened.collection = std::move(collection);
+  g_open_collection = opened.collection.get();
   return opened;
 }
 

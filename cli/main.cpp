@@ -6,7 +6,9 @@
 #include <string>
 
 #include "app/Options.h"
+#include "base/Errors.h"
 #include "base/UIHooks.h"
+#include "cli/FileOpen.h"
 #include "cli/CliArgs.h"
 #include "cli/CliSettings.h"
 #include "cli/Commands.h"
@@ -49,7 +51,12 @@ void PrintUsage(FILE* out) {
   for (const Command& c : kCommands) std::fprintf(out, "  %s\n", c.usage);
 }
 
-extern "C" void OnInterrupt(int) { ImportCancelled = true; }
+volatile sig_atomic_t g_stop_signal = 0;
+
+extern "C" void OnInterrupt(int signo) {
+  g_stop_signal = signo;
+  ImportCancelled = true;
+}
 
 }  // namespace
 
@@ -74,12 +81,23 @@ int main(int argc, char** argv) {
   sa.sa_handler = OnInterrupt;
   sigemptyset(&sa.sa_mask);
   sigaction(SIGINT, &sa, nullptr);
+  // The export stops the same way when it is terminated or its terminal goes away, so that it
+  // removes its temporary file.
+  if (args.command() == "export") {
+    sigaction(SIGTERM, &sa, nullptr);
+    sigaction(SIGHUP, &sa, nullptr);
+  }
 
   for (const Command& c : kCommands) {
     if (args.command() == c.name) {
       int status = c.run(args);
       std::fflush(stdout);
-      return ImportCancelled ? kExitCancelled : status;
+      if (const std::string changed = ChangedCommandFile(); !changed.empty()) {
+        std::fprintf(stderr, "%s\n", ChangedWhileReadingMessage(changed).c_str());
+        return kExitFailure;
+      }
+      if (ImportCancelled) return g_stop_signal == SIGINT || g_stop_signal == 0 ? kExitCancelled : 128 + g_stop_signal;
+      return status;
     }
   }
   return UsageError("unknown command '" + args.command() + "'");

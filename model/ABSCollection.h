@@ -4,6 +4,7 @@
 #include <ctime>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "model/GeneralInfo.h"
 #include "model/RecNo.h"
@@ -15,6 +16,7 @@ class WABSNote;
 class WABSRepo;
 class WABSSource;
 class WABSSubmitter;
+class WFamLinks;
 
 // Which reader built a collection.
 enum class FileKind : uint8_t {
@@ -125,6 +127,10 @@ class WABSCollection {
   // Label of the submitter's last address row in the General tab: "Country" by default.
   virtual std::string GetSubmitterCountryLabel() const;
 
+  // The families' link table when the reader keeps one (none by default): the queries below
+  // read husbands and wives there instead of building family records.
+  virtual WFamLinks* FamLinks();
+
   // Queries built on the records, the same for every reader.
 
   // Husband (wife) of the person's first parent family; 0 when none.
@@ -150,6 +156,18 @@ class WABSCollection {
   int RecordToDisplay(RecNo rec_no);
 
   const std::string& GetFileName() const { return file_name_; }
+
+  // Files that change under an open collection.
+  // Every file the collection reads: the main file by default; readers whose data lies in
+  // sibling tables and memo files list those as well.  The viewer watches them and the export
+  // never writes over any of them.
+  virtual std::vector<std::string> SourceFiles() const;
+  // Notes the identity, size and time of the source files; the open cycle calls it before
+  // Import, so that ChangedOnDisk can tell a file changed while it was being read.
+  void RememberSourceFiles();
+  // True when a source file shrank under a read (its lost pages read as zeros), or was
+  // rewritten, replaced or removed since RememberSourceFiles.
+  bool ChangedOnDisk() const;
   FileKind GetFileKind() const { return file_kind_; }
   CharSet GetCharSet() const { return char_set_; }
 
@@ -173,6 +191,16 @@ class WABSCollection {
   CharSet char_set_ = CharSet::ANSEL;
 
  private:
+  struct SourceState {
+    std::string path;
+    bool present = false;
+    uint64_t device = 0, inode = 0;
+    int64_t size = 0, mtime_ns = 0;
+  };
+  static SourceState StateOf(const std::string& path);
+  std::vector<SourceState> source_states_;
+  uint64_t faults_at_open_ = 0;
+
   // Husband (father) or wife of the person's first parent family.
   RecNo ParentOf(RecNo rec_no, bool father);
 };

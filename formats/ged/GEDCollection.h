@@ -87,7 +87,7 @@ class WGEDCollection : public WABSCollection {
   // The header record's line; none when the file holds no "0" byte.
   const char* HeaderLine() const { return header_line_; }
   WIndLinks* IndLinks() { return ind_links_.get(); }
-  WFamLinks* FamLinks() { return fam_links_.get(); }
+  WFamLinks* FamLinks() override { return fam_links_.get(); }
   // A text of the file converted from the file's character set to Windows-1252.
   std::string ConvertText(std::string_view text) const { return text_->ConvertText(text); }
 

@@ -57,7 +57,7 @@ bool TExportCommand::ExportTo(const QString& path) {
   TWaitDlg::HideWaitDialog();
   ImportCancelled = false;
   if (result == WGedcomExport::Result::Cancelled) return false;
-  if (result == WGedcomExport::Result::Failed) {
+  if (result == WGedcomExport::Result::Failed || result == WGedcomExport::Result::Changed) {
     TMessages::Show(form_, QString::fromStdString(error));
     return false;
   }
