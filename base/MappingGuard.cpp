@@ -21,6 +21,8 @@ Slot g_slots[kSlots];
 std::atomic<uint64_t> g_fault_count{0};
 std::mutex g_table_mutex;  // serialises registration, never taken by the handler
 struct sigaction g_previous {};
+std::atomic<bool> g_stop_loops{false};
+std::atomic<uint64_t> g_faults_when_stop_set{0};
 
 void ForwardFault(int signo, siginfo_t* info, void* context) {
   if ((g_previous.sa_flags & SA_SIGINFO) != 0 && g_previous.sa_sigaction != nullptr) {
@@ -97,3 +99,13 @@ bool MappingFaulted(int slot) {
 }
 
 uint64_t MappingFaultCount() { return g_fault_count.load(std::memory_order_relaxed); }
+
+void StopLongLoopsOnMappingFault(bool on) {
+  g_faults_when_stop_set.store(MappingFaultCount(), std::memory_order_relaxed);
+  g_stop_loops.store(on, std::memory_order_relaxed);
+}
+
+bool LongLoopsShouldStop() {
+  return g_stop_loops.load(std::memory_order_relaxed) &&
+         MappingFaultCount() != g_faults_when_stop_set.load(std::memory_order_relaxed);
+}

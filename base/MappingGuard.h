@@ -24,3 +24,10 @@ void UnguardMapping(int slot);
 bool MappingFaulted(int slot);
 // Number of faults answered in registered mappings since the process started.
 uint64_t MappingFaultCount();
+
+// With `on`, the long loops that yield (YieldToUI) stop as if cancelled once a registered mapping
+// faults from now on: what a program reads after its file shrank is zeros, and reading on would
+// only cost time.  The command line turns this on; the viewer keeps reading and tells the user.
+void StopLongLoopsOnMappingFault(bool on);
+// True when StopLongLoopsOnMappingFault is on and a fault came after it was turned on.
+bool LongLoopsShouldStop();

@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "base/MappingGuard.h"
+
 std::atomic<bool> ImportCancelled{false};
 
 namespace {
@@ -14,6 +16,7 @@ bool g_largeFonts = false;
 void SetYieldHook(YieldHook hook) { g_yield = std::move(hook); }
 
 void YieldToUI() {
+  if (LongLoopsShouldStop()) ImportCancelled = true;
   if (g_yield) g_yield();
 }
 

@@ -7,6 +7,7 @@
 
 #include "app/Options.h"
 #include "base/Errors.h"
+#include "base/MappingGuard.h"
 #include "base/UIHooks.h"
 #include "cli/FileOpen.h"
 #include "cli/CliArgs.h"
@@ -76,6 +77,8 @@ int main(int argc, char** argv) {
   if (args.command().empty()) return UsageError("no command given");
   if (std::string error; !ApplyCliSettings(args, Options(), &error)) return UsageError(error);
 
+  // A file that shrinks under a command ends it at the next check (it then says so below).
+  StopLongLoopsOnMappingFault(true);
   // Ctrl-C asks the running import or sort to stop at its next check.
   struct sigaction sa {};
   sa.sa_handler = OnInterrupt;

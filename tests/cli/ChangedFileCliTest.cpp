@@ -99,7 +99,7 @@ bool WaitForTemporary(const std::string& dir) {
 
 class ChangedFileCli : public testing::Test {
  protected:
-  static void SetUpTestSuite() { people_ = new std::string(PeopleGedcom(100000)); }
+  static void SetUpTestSuite() { people_ = new std::string(PeopleGedcom(30000)); }
   static void TearDownTestSuite() { delete people_; }
   static std::string* people_;
   TempDir dir_;
@@ -174,7 +174,10 @@ TEST(ChangedFileCliPaths, TheExportNeverWritesOverTheSourcesFiles) {
     const std::string before = ReadFile(file);
     Cli("export '" + project + "' '" + file + "'", &status, &err);
     EXPECT_EQ(status, 1) << file;
-    EXPECT_NE(err.find("will not write over the file it reads"), std::string::npos) << err;
+    // The project file itself is refused for its name already.
+    const bool project_file = file == project;
+    EXPECT_NE(err.find(project_file ? "named like a" : "will not write over the file it reads"), std::string::npos)
+        << err;
     EXPECT_EQ(ReadFile(file), before) << file;
   }
   // Names of the other kinds are refused before anything is read.

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "app/ReaderChoice.h"
+#include "base/UIHooks.h"
 #include "formats/legacy/LEGCollection.h"
 #include "support/ChangedOnDisk.h"
 #include "support/JetWriter.h"
