@@ -18,7 +18,10 @@ TEST(OptionsPages, EveryControlIsBoundToItsOwnSwitch) {
       EXPECT_TRUE(std::string(e->defaultValue) == "T" || std::string(e->defaultValue) == "F") << e->key;
     }
   }
-  EXPECT_EQ(perTab[WOptionsPages::GeneralTab], 4);
+  // "Reload files that change on disk without asking" joined the four of the General tab.
+  EXPECT_EQ(perTab[WOptionsPages::GeneralTab], 5);
+  EXPECT_TRUE(settings.count(WOptions::AutoReload));
+  EXPECT_STREQ(WOptions::FindEntry(WOptions::AutoReload)->defaultValue, "F");
   EXPECT_EQ(perTab[WOptionsPages::DisplayTab], 10);
   EXPECT_EQ(perTab[WOptionsPages::TMGTab], 2);
   EXPECT_EQ(perTab[WOptionsPages::LegacyTab], 1);
