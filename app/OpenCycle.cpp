@@ -46,8 +46,16 @@ void WOpenCycle::CloseFile() {
   host_.SetCaption(kCaption);
 }
 
+bool WOpenCycle::ReloadFile(const std::string& path) {
+  if (importing_ || path.empty()) return true;
+  // The shown collection is freed by the open below, before the new one is made.
+  current_file_.clear();
+  return OpenGenealogyFile(path);
+}
+
 bool WOpenCycle::OpenGenealogyFile(const std::string& path) {
   if (importing_ || path.empty() || path == current_file_) return true;
+  changed_while_opening_ = false;
   std::error_code ec;
   if (!std::filesystem::exists(path, ec)) {
     host_.ShowMessage("The file: " + path + "\r" + "does not exist.  Please select another file.");
@@ -87,6 +95,7 @@ bool WOpenCycle::OpenGenealogyFile(const std::string& path) {
 
   bool imported = false;
   double import_ms = 0;
+  collection_->RememberSourceFiles();
   try {
     imported = collection_->Import();
     if (imported)
@@ -100,6 +109,12 @@ bool WOpenCycle::OpenGenealogyFile(const std::string& path) {
     error = e.what();
     if (error.empty()) error = "Unknown file format";
     imported = false;
+  }
+  // A file that changed while it was read is never shown half-read.
+  if (collection_->ChangedOnDisk()) {
+    imported = false;
+    changed_while_opening_ = true;
+    error = ChangedWhileReadingMessage(path);
   }
   if (!imported) {
     collection_.reset();

@@ -37,6 +37,13 @@ class WOpenCycle {
   // import is cancelled or fails.
   bool OpenGenealogyFile(const std::string& path);
 
+  // Opens the file again, even when it is the one shown: the normal open cycle on a fresh
+  // collection.  Same results as OpenGenealogyFile.
+  bool ReloadFile(const std::string& path);
+  // True when the last open failed because the file changed on disk while it was being read
+  // (the window is idle, the message was shown; the file can be reloaded).
+  bool ChangedWhileOpening() const { return changed_while_opening_; }
+
   // One tick of the import timer: the counts reached so far in panels 1 to 4, and panel 0
   // telling that the import is still running.  Does nothing without a collection.
   void ImportTimerTick();
@@ -87,4 +94,5 @@ class WOpenCycle {
   bool importing_ = false;
   std::string reader_note_;  // the status-bar note on the reader the content chose
   bool damage_shown_ = false;
+  bool changed_while_opening_ = false;
 };

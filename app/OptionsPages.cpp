@@ -13,6 +13,7 @@ using T = WOptionsPages;
 const WOptionsPages::Control kControls[] = {
     {T::GeneralTab, K::CheckBox, "Restore settings at startup", WOptions::OpenLastFile},
     {T::GeneralTab, K::CheckBox, "Reload last file viewed", WOptions::LoadLastFile},
+    {T::GeneralTab, K::CheckBox, "Reload files that change on disk without asking", WOptions::AutoReload},
     {T::GeneralTab, K::CheckBox, "Automatic Search in Find Dialog Box", WOptions::AutoSearch},
     {T::GeneralTab, K::CheckBox, "Check for updates (every 30 days)", WOptions::CheckUpdates},
     {T::DisplayTab, K::CheckBox, "Use LDS information", WOptions::UseLDS},

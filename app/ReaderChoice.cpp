@@ -1,5 +1,8 @@
 #include "app/ReaderChoice.h"
 
+#include <sys/stat.h>
+
+#include <algorithm>
 #include <exception>
 
 #include "base/Errors.h"
@@ -31,10 +34,18 @@ const WReaderInfo* ReaderForFile(const std::string& path, std::string& note) {
   return named;
 }
 
+std::string NotRegularFileMessage(const std::string& path) {
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0 || S_ISREG(st.st_mode)) return std::string();
+  return "The file: " + path + "\ris not a regular file.  Please select another file.";
+}
+
 std::unique_ptr<WABSCollection> CreateCollectionForFile(const std::string& path, std::string& error,
                                                         std::string* note) {
-  error.clear();
   if (note) note->clear();
+  error = NotRegularFileMessage(path);
+  // Probes and readers open the file; a FIFO or a device would block that open.
+  if (!error.empty()) return nullptr;
   try {
     std::string chosen_note;
     if (const WReaderInfo* reader = ReaderForFile(path, chosen_note)) {
@@ -51,4 +62,12 @@ std::unique_ptr<WABSCollection> CreateCollectionForFile(const std::string& path,
     error = e.what();
   }
   return nullptr;
+}
+
+std::string ExportTargetRefusal(const std::string& path) {
+  const WReaderInfo* reader = ReaderForExtension(ExtensionOf(path));
+  if (!reader) return std::string();
+  const std::vector<std::string>& extensions = reader->extensions;
+  if (std::find(extensions.begin(), extensions.end(), ".ged") != extensions.end()) return std::string();
+  return "will not write GEDCOM to a file named like a " + reader->name + " file: " + path;
 }

@@ -26,9 +26,19 @@ const WReaderInfo* KindFromExtension(const std::string& extension);
 // which reader was taken; it is empty otherwise.  nullptr for an extension no reader takes.
 const WReaderInfo* ReaderForFile(const std::string& path, std::string& note);
 
+// The message for a path that is there but not a regular file (a FIFO, a device, a socket, a
+// folder); empty for a regular file or a path that cannot be looked at.  Only stat is used, so
+// nothing blocks.
+std::string NotRegularFileMessage(const std::string& path);
+
 // Constructs the collection that reads the file (not yet imported).  Returns none with
-// the message to show in `error` when no reader takes the file or the file cannot be
-// opened.  When a reader other than the extension's was chosen by the file's content, `note`
-// (when given) receives the text that says so, for the status bar.
+// the message to show in `error` when no reader takes the file, the path is not a regular
+// file or the file cannot be opened.  When a reader other than the extension's was chosen by the
+// file's content, `note` (when given) receives the text that says so, for the status bar.
 std::unique_ptr<WABSCollection> CreateCollectionForFile(const std::string& path, std::string& error,
                                                         std::string* note = nullptr);
+
+// Why the export may not write to `path` before anything is opened: a name with the extension
+// of another kind of genealogy file (a GEDCOM file must never take the place of one).  Empty
+// when the name is fine.  Which files the source reads is checked once it is open.
+std::string ExportTargetRefusal(const std::string& path);

@@ -19,3 +19,7 @@ std::string FormatMessage(const char* format, ...) {
   va_end(args);
   return out;
 }
+
+std::string ChangedWhileReadingMessage(const std::string& path) {
+  return "The file " + path + " changed on disk while it was being read.";
+}

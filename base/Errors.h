@@ -47,5 +47,9 @@ class EFileFormatError : public ETaravellError {
 inline constexpr const char* kFileInUseFormat =
     "Error using the file %s\r\nPlease check that this file is not being used by another application.";
 
+// "The file FILE changed on disk while it was being read.": what the front ends say when a
+// collection's file changed under it.
+std::string ChangedWhileReadingMessage(const std::string& path);
+
 // printf-style formatting of an error message.
 std::string FormatMessage(const char* format, ...) __attribute__((format(printf, 1, 2)));

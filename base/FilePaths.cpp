@@ -71,3 +71,22 @@ std::string ReadFileStart(const std::string& path, size_t count) {
   ::close(fd);
   return bytes;
 }
+
+std::vector<std::string> FilesNamedAfter(const std::string& dir, const std::string& stem,
+                                         const std::vector<std::string>& extensions) {
+  std::vector<std::string> found;
+  std::unique_ptr<DIR, int (*)(DIR*)> folder(::opendir(dir.empty() ? "." : dir.c_str()), ::closedir);
+  if (!folder) return found;
+  while (const dirent* entry = ::readdir(folder.get())) {
+    const std::string name = entry->d_name;
+    if (name.size() <= stem.size() + 1 || ::strncasecmp(name.c_str(), stem.c_str(), stem.size()) != 0) continue;
+    const std::string rest = name.substr(stem.size() + 1);
+    bool wanted = false;
+    for (const std::string& extension : extensions) wanted = wanted || ::strcasecmp(rest.c_str(), extension.c_str()) == 0;
+    if (!wanted) continue;
+    const std::string path = JoinPath(dir, name);
+    struct stat st {};
+    if (::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode)) found.push_back(path);
+  }
+  return found;
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 // File paths are bytes in the file system's encoding, never model texts: they are compared,
 // joined and split as bytes, and converted only where they are shown.
@@ -27,3 +28,8 @@ std::string SiblingFilePath(const std::string& dir, const std::string& name);
 // The first `count` bytes of a regular file (fewer when it is shorter); empty when it cannot be
 // opened or read.  The file is opened read-only; nothing else is touched.
 std::string ReadFileStart(const std::string& path, size_t count);
+// The regular files in `dir` named `stem`, one more character and one of `extensions` (lower
+// case with the dot), ignoring ASCII letter case: the tables and memo files of a project whose
+// files are named after it ("ashwortA.dbf", "FAMILY_I.FPT").
+std::vector<std::string> FilesNamedAfter(const std::string& dir, const std::string& stem,
+                                         const std::vector<std::string>& extensions);

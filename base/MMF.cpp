@@ -12,6 +12,8 @@
 #include <utility>
 
 #include "base/Errors.h"
+#include "base/MappingGuard.h"
+#include "base/TempFolder.h"
 #include "base/TextUtils.h"
 
 namespace {
@@ -42,6 +44,19 @@ bool WriteWhole(int fd, const uint8_t* data, int64_t length) {
   return true;
 }
 
+// The folder of a temporary file's path.
+std::string DirectoryOfTemp(const std::string& path) {
+  const size_t slash = path.find_last_of('/');
+  return slash == std::string::npos ? std::string(".") : path.substr(0, slash == 0 ? 1 : slash);
+}
+
+// The open error of a failed resize (`error`: the errno value).  The file of a temporary storage
+// is nothing the user knows: its folder and the reason are named instead.
+[[noreturn]] void RaiseResizeError(bool temporary, const std::string& path, int error) {
+  if (temporary) throw EFOpenError(TempFolderMessage(DirectoryOfTemp(path), error));
+  RaiseStorageError(Failure::Open, path);
+}
+
 }  // namespace
 
 WMMF::~WMMF() { Release(); }
@@ -69,6 +84,7 @@ void WMMF::TakeFrom(WMMF& other) noexcept {
   inMemory_ = std::exchange(other.inMemory_, false);
   readOnly_ = std::exchange(other.readOnly_, false);
   mapped_ = std::exchange(other.mapped_, false);
+  guard_ = std::exchange(other.guard_, -1);
   share_ = std::exchange(other.share_, MMFShare::Exclusive);
   other.fileName_.clear();
   other.path_.clear();
@@ -162,8 +178,8 @@ void WMMF::ResizeFile(int64_t from, int64_t to) {
   struct statvfs fs;
   if (::fstatvfs(fd_, &fs) == 0 &&
       static_cast<uint64_t>(to - from) > static_cast<uint64_t>(fs.f_bavail) * fs.f_frsize)
-    RaiseStorageError(Failure::Open, path_);
-  if (::ftruncate(fd_, to) != 0) RaiseStorageError(Failure::Open, path_);
+    RaiseResizeError(IsTemporary(), path_, ENOSPC);
+  if (::ftruncate(fd_, to) != 0) RaiseResizeError(IsTemporary(), path_, errno);
 }
 
 void WMMF::MapFile(int64_t capacity) {
@@ -178,7 +194,12 @@ void WMMF::MapFile(int64_t capacity) {
   if (view == MAP_FAILED) RaiseStorageError(Failure::Open, path_);
   base_ = static_cast<uint8_t*>(view);
   mapped_ = true;
+  // A file another program shrinks would raise SIGBUS on the lost pages: the guard answers
+  // such faults with zero pages.
+  if (readOnly_) guard_ = GuardMapping(view, static_cast<size_t>(capacity));
 }
+
+bool WMMF::ChangedOnDisk() const { return MappingFaulted(guard_); }
 
 void WMMF::Grow(int64_t needed) {
   if (needed <= capacity_) return;
@@ -283,6 +304,8 @@ bool WMMF::Release() noexcept {
     std::free(base_);
   } else {
     if (mapped_) {
+      UnguardMapping(guard_);
+      guard_ = -1;
       if (named && ::msync(base_, static_cast<size_t>(capacity_), MS_SYNC) != 0) ok = false;
       if (::munmap(base_, static_cast<size_t>(capacity_)) != 0) ok = false;
     }

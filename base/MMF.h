@@ -85,6 +85,9 @@ class WMMF {
   bool IsOpen() const { return open_; }
   bool IsReadOnly() const { return readOnly_; }
   bool IsTemporary() const { return fileName_.empty(); }
+  // True once a read of a read-only mapping fell on pages the file no longer has (it shrank
+  // while mapped); those pages read as zeros from then on.
+  bool ChangedOnDisk() const;
   // The owner's file name; empty for a temporary storage.
   const std::string& FileName() const { return fileName_; }
   // The file actually backing the storage (the temporary name once one was made).
@@ -200,5 +203,6 @@ class WMMF {
   bool inMemory_ = false;
   bool readOnly_ = false;
   bool mapped_ = false;  // base_ is a mapping (not a heap block)
+  int guard_ = -1;       // slot of a read-only mapping in the fault guard
   MMFShare share_ = MMFShare::Exclusive;
 };

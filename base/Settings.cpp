@@ -157,6 +157,7 @@ const WSettings::Entry kEntries[WSettings::kEntryCount] = {
 
 const WSettings::Entry kExtraEntries[WSettings::kLastEntry - WSettings::kEntryCount] = {
     {140, "Internet", "UpdateURL", TARAVELL_UPDATE_URL},
+    {141, "General", "AutoReload", "F"},
 };
 
 bool ValidId(int id) { return id >= 1 && id <= WSettings::kMaxId; }

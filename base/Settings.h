@@ -157,6 +157,8 @@ class WSettings {
     ListColumns = 139,
     // Beyond the main table: where the update check downloads its information file.
     UpdateURL = 140,
+    // The viewer reloads a file that changed on disk without asking first.
+    AutoReload = 141,
   };
 
   struct Entry {
@@ -170,7 +172,7 @@ class WSettings {
   // Entries after the main table (kEntryCount+1..kLastEntry).  They load like the others but are
   // written to the file only when they differ from their default or the file already holds them,
   // so that a build-time default (the update address) is not pinned into every settings file.
-  static constexpr int kLastEntry = UpdateURL;
+  static constexpr int kLastEntry = AutoReload;
   static constexpr int kMaxId = 500;  // numbers above the table are kept in memory only
 
   WSettings();  // every entry at its default

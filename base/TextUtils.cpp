@@ -11,6 +11,7 @@
 #include <cstring>
 
 #include "base/Errors.h"
+#include "base/TempFolder.h"
 
 namespace {
 
@@ -417,13 +418,21 @@ void SplitAtComma(std::string_view text, std::string& first, std::string& second
   second = TrimText(rest.substr(0, rest.find(',')));
 }
 
+std::string TempFolderMessage(const std::string& folder, int error) {
+  std::string name = folder;
+  if (name.size() > 1 && name.back() == '/') name.pop_back();
+  return "Error using the temporary folder " + name + ": " + std::strerror(error) +
+         "\r\nPlease check that the folder exists, can be written to and has room.";
+}
+
 std::string MakeTempFileName() {
   const char* dir = getenv("TMPDIR");
   std::string path = (dir && *dir) ? dir : "/tmp";
   if (path.back() != '/') path += '/';
+  const std::string folder = path;
   path += "brmXXXXXX";
   int fd = mkstemp(path.data());
-  if (fd < 0) throw EFCreateError(FormatMessage(kFileInUseFormat, path.c_str()));
+  if (fd < 0) throw EFCreateError(TempFolderMessage(folder, errno));
   close(fd);
   return path;
 }

@@ -3,6 +3,8 @@
 #include <thread>
 #include <utility>
 
+#include "base/MappingGuard.h"
+
 std::atomic<bool> ImportCancelled{false};
 
 namespace {
@@ -20,6 +22,7 @@ void SetYieldHook(YieldHook hook) {
 }
 
 void YieldToUI() {
+  if (LongLoopsShouldStop()) ImportCancelled = true;
   // A helper thread of a long loop only tests the cancel flag: the user interface is
   // served by its own thread.
   if (g_yieldThread.load(std::memory_order_relaxed) != std::this_thread::get_id()) return;

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/MakerLinks.h"
+#include "app/ReaderChoice.h"
 #include "base/TextUtils.h"
 #include "base/UIHooks.h"
 #include "cli/Commands.h"
@@ -54,14 +55,17 @@ int CmdExport(const CliArgs& args) {
   if (args.positional().size() != 2) return UsageError("export: expects FILE and OUT.ged");
   const std::string& in = args.positional()[0];
   const std::string& out = args.positional()[1];
-  std::error_code ec;
-  if (std::filesystem::exists(out, ec) && std::filesystem::equivalent(in, out, ec)) {
-    std::fprintf(stderr, "taravell-cli: export: will not write over the file it reads: %s\n", out.c_str());
+  if (const std::string refusal = ExportTargetRefusal(out); !refusal.empty()) {
+    std::fprintf(stderr, "taravell-cli: export: %s\n", refusal.c_str());
     return kExitFailure;
   }
   OpenedFile opened = OpenFileForCommand(in);
   if (!opened.collection) return opened.status;
   WGedcomExport exporter(*opened.collection);
+  if (exporter.WritesOverSource(out)) {
+    std::fprintf(stderr, "taravell-cli: export: will not write over the file it reads: %s\n", out.c_str());
+    return kExitFailure;
+  }
   exporter.SetProgramVersion(WMakerLinks::VersionNumber());
   std::string error;
   WGedcomExport::Result result;
@@ -70,6 +74,8 @@ int CmdExport(const CliArgs& args) {
     result = exporter.WriteFile(out, error);
   }
   if (result == WGedcomExport::Result::Cancelled) return kExitCancelled;
+  // The temporary file is gone; main says which file changed.
+  if (result == WGedcomExport::Result::Changed) return kExitFailure;
   if (result == WGedcomExport::Result::Failed) {
     std::fprintf(stderr, "taravell-cli: export: %s\n", error.c_str());
     return kExitFailure;

@@ -53,6 +53,7 @@ int CmdList(const CliArgs& args) {
   if (json) WriteLine("[");
   int count = collection.IndividualCount();
   for (int position = 1; position <= count && !ImportCancelled; ++position) {
+    if (position % 512 == 0) YieldToUI();  // lets a file that shrank meanwhile end the list
     const RecNo n = order ? order->RecordAt(position) : position;
     std::unique_ptr<WABSIndividual> person = collection.GetIndividual(n);
     if (!person) continue;

@@ -55,7 +55,28 @@ bool IsRecordNumber(const std::string& ref) {
   return true;
 }
 
+// The collection of the running command, while it is open: what ChangedCommandFile looks at.
+// Its state is copied into last_changed when the collection closes.
+WABSCollection* g_open_collection = nullptr;
+std::string g_changed_file;
+
 }  // namespace
+
+OpenedFile::~OpenedFile() {
+  if (!collection) return;
+  const bool changed = collection->ChangedOnDisk();
+  if (collection.get() == g_open_collection) {
+    if (changed) g_changed_file = collection->GetFileName();
+    g_open_collection = nullptr;
+  }
+  // A file that changed under the command reads as damage; the change is what the user is told.
+  if (!changed && collection->MetDamage()) std::fprintf(stderr, "taravell-cli: %s\n", WABSCollection::kDamageNotice);
+}
+
+std::string ChangedCommandFile() {
+  if (g_open_collection && g_open_collection->ChangedOnDisk()) return g_open_collection->GetFileName();
+  return g_changed_file;
+}
 
 void PrintOpenError(const std::string& message) {
   std::string text;
@@ -68,10 +89,6 @@ void PrintOpenError(const std::string& message) {
     }
   }
   std::fprintf(stderr, "%s\n", text.c_str());
-}
-
-OpenedFile::~OpenedFile() {
-  if (collection && collection->MetDamage()) std::fprintf(stderr, "taravell-cli: %s\n", WABSCollection::kDamageNotice);
 }
 
 OpenedFile OpenFileForCommand(const std::string& path) {
@@ -91,6 +108,7 @@ OpenedFile OpenFileForCommand(const std::string& path) {
   }
   if (!note.empty()) std::fprintf(stderr, "taravell-cli: %s\n", note.c_str());
   auto started = Clock::now();
+  collection->RememberSourceFiles();
   try {
     bool imported;
     {
@@ -98,7 +116,11 @@ OpenedFile OpenFileForCommand(const std::string& path) {
       imported = collection->Import();
     }
     if (!imported) {
-      if (ImportCancelled) {
+      if (collection->ChangedOnDisk()) {
+        // What went wrong is the file changing, not the file: main reports that.
+        g_changed_file = path;
+        opened.status = kExitFailure;
+      } else if (ImportCancelled) {
         opened.status = kExitCancelled;
       } else {
         const std::string& reason = collection->GetImportError();
@@ -109,12 +131,16 @@ OpenedFile OpenFileForCommand(const std::string& path) {
     }
     collection->BuildLinks();
   } catch (const std::exception& e) {
-    PrintOpenError(e.what());
+    if (collection->ChangedOnDisk())
+      g_changed_file = path;
+    else
+      PrintOpenError(e.what());
     opened.status = kExitFailure;
     return opened;
   }
   opened.import_seconds = std::chrono::duration<double>(Clock::now() - started).count();
   opened.collection = std::move(collection);
+  g_open_collection = opened.collection.get();
   return opened;
 }
 

@@ -14,6 +14,7 @@ struct OpenedFile {
   OpenedFile() = default;
   OpenedFile(OpenedFile&&) = default;
   OpenedFile& operator=(OpenedFile&&) = default;
+  // Notes whether the file changed on disk while the collection was open (ChangedCommandFile).
   ~OpenedFile();
 
   std::unique_ptr<WABSCollection> collection;
@@ -25,6 +26,10 @@ struct OpenedFile {
 };
 
 OpenedFile OpenFileForCommand(const std::string& path);
+
+// The path of the file the last OpenFileForCommand opened when it (or, for TMG and RootsMagic,
+// one of its tables) changed on disk since; empty when nothing changed or nothing was opened.
+std::string ChangedCommandFile();
 
 // A record reference of the command line: a record number ("12"), or an identifier with or
 // without its "@" signs ("I12", "@I12@").  The individual's record number; 0 when there

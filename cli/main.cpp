@@ -6,7 +6,10 @@
 #include <string>
 
 #include "app/Options.h"
+#include "base/Errors.h"
+#include "base/MappingGuard.h"
 #include "base/UIHooks.h"
+#include "cli/FileOpen.h"
 #include "cli/CliArgs.h"
 #include "cli/CliSettings.h"
 #include "cli/Commands.h"
@@ -55,7 +58,12 @@ void PrintUsage(FILE* out) {
   for (const Command& c : kCommands) std::fprintf(out, "  %s\n", c.usage);
 }
 
-extern "C" void OnInterrupt(int) { ImportCancelled = true; }
+volatile sig_atomic_t g_stop_signal = 0;
+
+extern "C" void OnInterrupt(int signo) {
+  g_stop_signal = signo;
+  ImportCancelled = true;
+}
 
 }  // namespace
 
@@ -75,17 +83,30 @@ int main(int argc, char** argv) {
   if (args.command().empty()) return UsageError("no command given");
   if (std::string error; !ApplyCliSettings(args, Options(), &error)) return UsageError(error);
 
+  // A file that shrinks under a command ends it at the next check (it then says so below).
+  StopLongLoopsOnMappingFault(true);
   // Ctrl-C asks the running import or sort to stop at its next check.
   struct sigaction sa {};
   sa.sa_handler = OnInterrupt;
   sigemptyset(&sa.sa_mask);
   sigaction(SIGINT, &sa, nullptr);
+  // The export stops the same way when it is terminated or its terminal goes away, so that it
+  // removes its temporary file.
+  if (args.command() == "export") {
+    sigaction(SIGTERM, &sa, nullptr);
+    sigaction(SIGHUP, &sa, nullptr);
+  }
 
   for (const Command& c : kCommands) {
     if (args.command() == c.name) {
       int status = c.run(args);
       std::fflush(stdout);
-      return ImportCancelled ? kExitCancelled : status;
+      if (const std::string changed = ChangedCommandFile(); !changed.empty()) {
+        std::fprintf(stderr, "%s\n", ChangedWhileReadingMessage(changed).c_str());
+        return kExitFailure;
+      }
+      if (ImportCancelled) return g_stop_signal == SIGINT || g_stop_signal == 0 ? kExitCancelled : 128 + g_stop_signal;
+      return status;
     }
   }
   return UsageError("unknown command '" + args.command() + "'");

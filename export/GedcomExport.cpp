@@ -13,6 +13,7 @@
 #include <iterator>
 
 #include "base/Date.h"
+#include "base/Errors.h"
 #include "base/TextUtils.h"
 #include "base/UIHooks.h"
 #include "export/GedcomDate.h"
@@ -926,12 +927,21 @@ void WGedcomExport::WriteRepository(RecNo n) {
 // ---------------------------------------------------------------------------------------------
 // The file
 
+bool WGedcomExport::WritesOverSource(const std::string& path) const {
+  struct stat target {};
+  if (::stat(path.c_str(), &target) != 0) return false;
+  for (const std::string& source : collection_.SourceFiles()) {
+    struct stat st {};
+    if (::stat(source.c_str(), &st) == 0 && st.st_dev == target.st_dev && st.st_ino == target.st_ino) return true;
+  }
+  return false;
+}
+
 WGedcomExport::Result WGedcomExport::WriteFile(const std::string& path, std::string& error) {
   namespace fs = std::filesystem;
   std::error_code ec;
   const fs::path target(path);
-  const std::string& source = collection_.GetFileName();
-  if (!source.empty() && fs::exists(target, ec) && fs::equivalent(target, fs::path(source), ec)) {
+  if (WritesOverSource(path)) {
     error = "The export would overwrite the file it comes from: " + path;
     return Result::Failed;
   }
@@ -977,6 +987,13 @@ WGedcomExport::Result WGedcomExport::WriteFile(const std::string& path, std::str
     else if (!failure.empty())
       error = "The export failed: " + failure;
     return write_error == 0 && failure.empty() ? Result::Cancelled : Result::Failed;
+  }
+  // What was read from a file that changed meanwhile may be half old, half new (or zeros):
+  // such an export is not put in place.
+  if (collection_.ChangedOnDisk()) {
+    ::unlink(temp.c_str());
+    error = ChangedWhileReadingMessage(collection_.GetFileName());
+    return Result::Changed;
   }
   if (::rename(temp.c_str(), path.c_str()) != 0) {
     error = "The export cannot be written: " + path + ": " + std::strerror(errno);

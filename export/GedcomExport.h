@@ -43,7 +43,8 @@ class WGedcomExport {
     int sources = 0;
     int repositories = 0;
   };
-  enum class Result { Written, Cancelled, Failed };
+  // Changed: the source changed on disk while it was read; nothing was written.
+  enum class Result { Written, Cancelled, Failed, Changed };
 
   explicit WGedcomExport(WABSCollection& collection);
   ~WGedcomExport();
@@ -61,9 +62,14 @@ class WGedcomExport {
   bool WriteAll(const WGedcomWriter::Sink& sink);
 
   // Writes the file at `path`: into a temporary file beside it, renamed to `path` once complete;
-  // removed again when cancelled or failed.  Refuses to write over the collection's own file.
+  // removed again when cancelled or failed, or when the source changed on disk meanwhile.
+  // Refuses to write over any file the collection reads (by device and inode, so links and
+  // other spellings of a path are caught).
   // On failure `error` holds the message.
   Result WriteFile(const std::string& path, std::string& error);
+
+  // True when `path` names one of the files the collection reads.
+  bool WritesOverSource(const std::string& path) const;
 
   // The records written so far.
   const Counts& GetCounts() const { return counts_; }

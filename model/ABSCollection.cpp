@@ -5,8 +5,10 @@
 #include <array>
 #include <cstdio>
 
+#include "base/MappingGuard.h"
 #include "base/TextUtils.h"
 #include "model/ABSIndividual.h"
+#include "model/FamLinks.h"
 #include "model/ABSLDSEvent.h"
 #include "model/ABSMarriage.h"
 #include "model/ABSNote.h"
@@ -36,7 +38,42 @@ const char* const kNoName = "<No Given Name>";
 
 }  // namespace
 
-WABSCollection::WABSCollection() = default;
+WABSCollection::WABSCollection() : faults_at_open_(MappingFaultCount()) {}
+
+WFamLinks* WABSCollection::FamLinks() { return nullptr; }
+
+std::vector<std::string> WABSCollection::SourceFiles() const { return {file_name_}; }
+
+WABSCollection::SourceState WABSCollection::StateOf(const std::string& path) {
+  SourceState state;
+  state.path = path;
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0) return state;
+  state.present = true;
+  state.device = st.st_dev;
+  state.inode = st.st_ino;
+  state.size = st.st_size;
+  state.mtime_ns = static_cast<int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+  return state;
+}
+
+void WABSCollection::RememberSourceFiles() {
+  faults_at_open_ = MappingFaultCount();
+  source_states_.clear();
+  for (const std::string& path : SourceFiles()) source_states_.push_back(StateOf(path));
+}
+
+bool WABSCollection::ChangedOnDisk() const {
+  // Faults are counted for the whole process; a viewer or a command has one collection open.
+  if (MappingFaultCount() != faults_at_open_) return true;
+  for (const SourceState& before : source_states_) {
+    const SourceState now = StateOf(before.path);
+    if (now.present != before.present || now.device != before.device || now.inode != before.inode ||
+        now.size != before.size || now.mtime_ns != before.mtime_ns)
+      return true;
+  }
+  return false;
+}
 
 WABSCollection::~WABSCollection() = default;
 
@@ -100,6 +137,9 @@ RecNo WABSCollection::ParentOf(RecNo rec_no, bool father) {
   if (!person) return 0;
   const RecNo family_no = person->GetParentFamily(1);
   if (family_no <= 0) return 0;
+  // A family record reads all of the family (every child line of a large one); the link
+  // table answers in constant time.
+  if (WFamLinks* links = FamLinks()) return father ? links->GetHusband(family_no) : links->GetWife(family_no);
   std::unique_ptr<WABSMarriage> family = GetFamily(family_no);
   if (!family) return 0;
   return father ? family->GetHusband() : family->GetWife();

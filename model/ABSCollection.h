@@ -4,6 +4,7 @@
 #include <ctime>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "base/DamageLog.h"
 #include "model/GeneralInfo.h"
@@ -16,6 +17,7 @@ class WABSNote;
 class WABSRepo;
 class WABSSource;
 class WABSSubmitter;
+class WFamLinks;
 
 // How the identifiers of a collection's individuals (GetID) compare in the sorted lists.
 enum class IdOrder : uint8_t {
@@ -120,6 +122,10 @@ class WABSCollection {
   // (GEDCOM); false by default.
   virtual bool HasCrossReferenceIds() const;
 
+  // The families' link table when the reader keeps one (none by default): the queries below
+  // read husbands and wives there instead of building family records.
+  virtual WFamLinks* FamLinks();
+
   // Queries built on the records, the same for every reader.
 
   // Husband (wife) of the person's first parent family; 0 when none.
@@ -153,6 +159,18 @@ class WABSCollection {
   bool MetDamage() const { return damage_.Met(); }
 
   const std::string& GetFileName() const { return file_name_; }
+
+  // Files that change under an open collection.
+  // Every file the collection reads: the main file by default; readers whose data lies in
+  // sibling tables and memo files list those as well.  The viewer watches them and the export
+  // never writes over any of them.
+  virtual std::vector<std::string> SourceFiles() const;
+  // Notes the identity, size and time of the source files; the open cycle calls it before
+  // Import, so that ChangedOnDisk can tell a file changed while it was being read.
+  void RememberSourceFiles();
+  // True when a source file shrank under a read (its lost pages read as zeros), or was
+  // rewritten, replaced or removed since RememberSourceFiles.
+  bool ChangedOnDisk() const;
   CharSet GetCharSet() const { return char_set_; }
 
   // Shared relation table lookups.
@@ -177,6 +195,16 @@ class WABSCollection {
 
  private:
   WDamageLog damage_;
+  struct SourceState {
+    std::string path;
+    bool present = false;
+    uint64_t device = 0, inode = 0;
+    int64_t size = 0, mtime_ns = 0;
+  };
+  static SourceState StateOf(const std::string& path);
+  std::vector<SourceState> source_states_;
+  uint64_t faults_at_open_ = 0;
+
   // Husband (father) or wife of the person's first parent family.
   RecNo ParentOf(RecNo rec_no, bool father);
 };

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <unordered_map>
 
 class WABSArrayIndex;
 
@@ -48,5 +49,25 @@ class WLinkArray {
   // Locates the i-th entry: its block and slot.  False when there is none.
   bool Locate(int32_t chain, int i, int32_t& block, int& slot);
 
+  // What is kept of a long chain (the children of a large family), so that appending to it,
+  // finding a record in it and reading it in order cost constant time per entry.  A chain is
+  // taken in once an append has to walk kLongChainBlocks blocks to reach its end.
+  struct LongChain {
+    int32_t tail = 0;  // last block
+    int length = 0;    // entries
+    std::unordered_map<int32_t, int> first_position;  // record -> its first position
+    bool positions_valid = true;  // false after Set changed a record; rebuilt on need
+  };
+  static constexpr int kLongChainBlocks = 8;
+  // Walks the whole chain once into a LongChain entry.
+  LongChain& TakeInLongChain(int32_t chain);
+  void RebuildPositions(int32_t chain, LongChain& info);
+
   std::unique_ptr<WABSArrayIndex> blocks_;
+  std::unordered_map<int32_t, LongChain> long_chains_;
+  // The block of the last Locate: reading a chain in order resumes there instead of walking
+  // from the start again.
+  int32_t cursor_chain_ = 0;
+  int32_t cursor_block_ = 0;
+  int cursor_first_ = 0;  // 0-based index of the cursor block's first entry
 };

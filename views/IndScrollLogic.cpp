@@ -77,6 +77,47 @@ void WIndScrollLogic::GoToIndividual(RecNo n) {
   RaiseChange();
 }
 
+WIndScrollLogic::Kept WIndScrollLogic::Keep() const {
+  Kept kept;
+  if (!collection_) return kept;
+  auto id_of = [this](RecNo n) -> std::string {
+    try {
+      std::unique_ptr<WABSIndividual> person = collection_->GetIndividual(n);
+      return person ? person->GetID() : std::string();
+    } catch (const ETaravellError&) {
+      return std::string();
+    }
+  };
+  kept.current = id_of(CurrentIndividual());
+  for (RecNo n : back_) kept.back.push_back(id_of(n));
+  for (RecNo n : forward_) kept.forward.push_back(id_of(n));
+  return kept;
+}
+
+void WIndScrollLogic::Restore(const Kept& kept) {
+  if (!collection_) return;
+  auto find = [this](const std::string& id) -> RecNo {
+    if (id.empty()) return 0;
+    try {
+      return collection_->FindIndividual(id);
+    } catch (const ETaravellError&) {
+      return 0;
+    }
+  };
+  std::vector<RecNo> back, forward;
+  for (const std::string& id : kept.back)
+    if (RecNo n = find(id); n > 0 && (back.empty() || back.back() != n)) back.push_back(n);
+  for (const std::string& id : kept.forward)
+    if (RecNo n = find(id); n > 0 && (forward.empty() || forward.back() != n)) forward.push_back(n);
+  RecNo current = find(kept.current);
+  if (current <= 0 && collection_->DisplayCount() > 0) current = collection_->DisplayToRecord(1);
+  if (current > 0) SetPosition(collection_->RecordToDisplay(current), false);
+  current_ = CurrentIndividual();
+  back_ = std::move(back);
+  forward_ = std::move(forward);
+  Update(true);
+}
+
 void WIndScrollLogic::GoBack() {
   if (back_.empty()) return;
   if (back_.back() == CurrentIndividual()) {

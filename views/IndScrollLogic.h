@@ -36,6 +36,18 @@ class WIndScrollLogic {
   // The record at the scroll position (the raw position without a collection).
   RecNo CurrentIndividual() const;
 
+  // The active individual and the history by identifier, to carry them over a reload of the
+  // file, where record numbers may name other people.
+  struct Kept {
+    std::string current;
+    std::vector<std::string> back;
+    std::vector<std::string> forward;
+  };
+  Kept Keep() const;
+  // After SetCollection on the reloaded file: the kept individual is made active (the first
+  // one when the file no longer has it) and the history keeps the people still found.
+  void Restore(const Kept& kept);
+
   void GoBack();
   void GoForward();
   bool CanGoBack() const { return !back_.empty(); }

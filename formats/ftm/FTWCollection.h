@@ -134,7 +134,7 @@ class WFTWCollection : public WABSCollection {
   // The first block of the information chain; -1 when the file has none.
   int32_t InformationChain() const { return DirectoryFirstBlock(kInformationEntry); }
   WIndLinks* IndLinks() { return ind_links_.get(); }
-  WFamLinks* FamLinks() { return fam_links_.get(); }
+  WFamLinks* FamLinks() override { return fam_links_.get(); }
 
  private:
   // Header fields and the fixed directory entries.

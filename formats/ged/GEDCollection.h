@@ -100,7 +100,7 @@ class WGEDCollection : public WABSCollection {
   static constexpr uint32_t kTwoThreadBytes = 4u << 20;
   void SetScanThreads(ScanThreads threads) { scan_threads_ = threads; }
   WIndLinks* IndLinks() { return ind_links_.get(); }
-  WFamLinks* FamLinks() { return fam_links_.get(); }
+  WFamLinks* FamLinks() override { return fam_links_.get(); }
   // A text of the file converted from the file's character set to Windows-1252.
   std::string ConvertText(std::string_view text) const { return text_->ConvertText(text); }
 

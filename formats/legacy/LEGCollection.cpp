@@ -97,6 +97,9 @@ const WReaderInfo& WLEGCollection::ReaderInfo() {
     };
     r.create = [](const std::string& path) -> std::unique_ptr<WABSCollection> {
       auto collection = std::make_unique<WLEGCollection>(path);
+      // Every Legacy database names its version in its settings: none at all means the pages
+      // that hold them could not be read, which no update of the file would mend.
+      if (collection->Version().empty()) throw EFileFormatError(kDamagedDatabase);
       if (!collection->IsVersionSupported()) throw EFileFormatError(kVersionTooOld);
       return collection;
     };

@@ -50,6 +50,9 @@ class WLEGCollection : public WABSCollection {
       "Error: The version of this Legacy file is too old.\rPlease download the latest version of Legacy "
       "Family Tree and\ropen this Legacy file to update it.";
 
+  static constexpr const char* kDamagedDatabase =
+      "Error: This Legacy file is damaged: its settings cannot be read.";
+
   // False when the setting "Version" compares below "3i".
   bool IsVersionSupported() const { return version_supported_; }
   const std::string& Version() const { return version_; }
@@ -90,7 +93,7 @@ class WLEGCollection : public WABSCollection {
   WLEGTabTR& TabTR() { return *tab_tr_; }
   WLEGTabBR& TabBR() { return *tab_br_; }
   WIndLinks* IndLinks() { return ind_links_.get(); }
-  WFamLinks* FamLinks() { return fam_links_.get(); }
+  WFamLinks* FamLinks() override { return fam_links_.get(); }
   // A setting of "TBLHR".
   std::string Setting(const std::string& item);
   // True when the events carry a "Description" (database version "3s" or later).

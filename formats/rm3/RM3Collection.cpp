@@ -44,6 +44,13 @@ constexpr int kLinkYieldInterval = 500;
 constexpr int kFatherRelation = 1;
 constexpr int kMotherRelation = 7;
 
+// A table that holds fewer rows than its header counts was cut (or is being written from the
+// start again): reading it would show part of the file as if it were all of it.
+void RefuseShortTable(const WDBFFile& table) {
+  if (static_cast<uint32_t>(table.RecordCount()) < table.HeaderRecordCount())
+    throw EFileFormatError("The table " + table.Path() + " is shorter than its header says: the file is damaged.");
+}
+
 // Builds one table's lists: opens it only while the import is not cancelled.
 template <class Table>
 bool OpenTable(std::unique_ptr<Table>& table, const std::string& directory, const std::string& base,
@@ -51,6 +58,7 @@ bool OpenTable(std::unique_ptr<Table>& table, const std::string& directory, cons
   if (ImportCancelled) return false;
   table = std::make_unique<Table>(directory, base);
   table->ReportDamageTo(&damage);
+  RefuseShortTable(*table);
   return table->BuildIndex(key);
 }
 
@@ -72,6 +80,7 @@ bool WRM3Collection::OpenTables() {
   if (ImportCancelled) return false;
   tab_e_ = std::make_unique<WRM3TabE>(directory_, base_name_);
   tab_e_->ReportDamageTo(&Damage());
+  RefuseShortTable(*tab_e_);
   if (!tab_e_->BuildIndex()) return false;
   if (!OpenTable(tab_f_, directory_, base_name_, WRM3TabF::kKey, Damage())) return false;
   if (!OpenTable(tab_i_, directory_, base_name_, WRM3TabI::kKey, Damage())) return false;
@@ -146,6 +155,12 @@ int WRM3Collection::PreCountIndividuals() {
 std::string WRM3Collection::GetFileSizeText() { return "N/A"; }
 
 std::string WRM3Collection::GetFileDateText() { return FormatFileDate(FileTimeOf(file_name_)); }
+
+std::vector<std::string> WRM3Collection::SourceFiles() const {
+  std::vector<std::string> files = FilesNamedAfter(directory_, base_name_ + "_", {".dbf", ".fpt", ".cdx"});
+  files.insert(files.begin(), file_name_);
+  return files;
+}
 
 std::string WRM3Collection::GetVersionText() { return "N/A"; }
 

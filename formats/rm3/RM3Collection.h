@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "model/ABSCollection.h"
 #include "model/ReaderInfo.h"
@@ -41,6 +42,8 @@ class WRM3Collection : public WABSCollection {
   int PreCountIndividuals() override;
   std::string GetFileSizeText() override;
   std::string GetFileDateText() override;
+  // The project file, its tables and their memo and index files.
+  std::vector<std::string> SourceFiles() const override;
   std::string GetVersionText() override;
   std::string GetHeaderText() override;
   void BuildLinks() override;
@@ -70,7 +73,7 @@ class WRM3Collection : public WABSCollection {
   const WRM3TabT& TabT() const { return *tab_t_; }
   const WRM3Header& Header() const { return *header_; }
   WIndLinks* IndLinks() { return ind_links_.get(); }
-  WFamLinks* FamLinks() { return fam_links_.get(); }
+  WFamLinks* FamLinks() override { return fam_links_.get(); }
   WRM3PrimeEventArray& PrimeEvents() { return *prime_events_; }
   // The place text of a PLACEID, or of a temple number when placeType is "T" or "t".
   std::string PlaceText(int place_id, const std::string& place_type) const;

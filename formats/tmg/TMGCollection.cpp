@@ -161,6 +161,12 @@ void WTMGCollection::BuildLinks() {
 
 std::string WTMGCollection::GetFileDateText() { return FormatFileDate(FileTimeOf(file_name_)); }
 
+std::vector<std::string> WTMGCollection::SourceFiles() const {
+  std::vector<std::string> files = FilesNamedAfter(directory_, prefix_, {".dbf", ".fpt", ".cdx"});
+  files.insert(files.begin(), file_name_);
+  return files;
+}
+
 int WTMGCollection::IndividualCount() { return people_ ? people_->LiveCount() : 0; }
 int WTMGCollection::FamilyCount() { return fam_links_ ? fam_links_->Count() : 0; }
 int WTMGCollection::SourceCount() { return sources_ ? sources_->LiveCount() : 0; }

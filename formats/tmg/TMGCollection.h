@@ -59,6 +59,8 @@ class WTMGCollection : public WABSCollection {
   int PreCountIndividuals() override { return 0; }
   std::string GetFileSizeText() override { return "N/A"; }
   std::string GetFileDateText() override;
+  // The project file, its tables and their memo and index files.
+  std::vector<std::string> SourceFiles() const override;
   void BuildLinks() override;
   std::unique_ptr<WABSIndividual> GetIndividual(RecNo rec_no) override;
   std::unique_ptr<WABSMarriage> GetFamily(RecNo rec_no) override;
@@ -95,7 +97,7 @@ class WTMGCollection : public WABSCollection {
   WTMGTabA& SourceTypes() { return *source_types_; }
   WTMGTabU& Elements() { return *elements_; }
   WIndLinks* IndLinks() { return ind_links_.get(); }
-  WFamLinks* FamLinks() { return fam_links_.get(); }
+  WFamLinks* FamLinks() override { return fam_links_.get(); }
   const std::string& Version() const { return version_; }
 
   // The person position of a person identifier (PER_NO); 0 when none.

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 
 #include "app/MakerLinks.h"
+#include "app/ReaderChoice.h"
 #include "base/TextUtils.h"
 #include "base/UIHooks.h"
 #include "export/GedcomExport.h"
@@ -41,6 +42,11 @@ void TExportCommand::Export() {
 bool TExportCommand::ExportTo(const QString& path) {
   WABSCollection* collection = form_->Collection();
   if (!collection || form_->Importing()) return false;
+  // A GEDCOM file must never take the place of a file of another kind.
+  if (const std::string refusal = ExportTargetRefusal(QFile::encodeName(path).toStdString()); !refusal.empty()) {
+    TMessages::Show(form_, QStringLiteral("The export ") + QString::fromStdString(refusal));
+    return false;
+  }
   WGedcomExport exporter(*collection);
   exporter.SetProgramVersion(WMakerLinks::VersionNumber());
   std::string error;
@@ -57,7 +63,7 @@ bool TExportCommand::ExportTo(const QString& path) {
   TWaitDlg::HideWaitDialog();
   ImportCancelled = false;
   if (result == WGedcomExport::Result::Cancelled) return false;
-  if (result == WGedcomExport::Result::Failed) {
+  if (result == WGedcomExport::Result::Failed || result == WGedcomExport::Result::Changed) {
     TMessages::Show(form_, QString::fromStdString(error));
     return false;
   }

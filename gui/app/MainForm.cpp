@@ -44,6 +44,7 @@
 #include "gui/app/DialogHooks.h"
 #include "gui/app/DirectoryPanel.h"
 #include "gui/app/ExportCommand.h"
+#include "gui/app/FileWatch.h"
 #include "gui/app/HelpMenu.h"
 #include "gui/app/InitHelpDialog.h"
 #include "gui/app/Messages.h"
@@ -180,11 +181,15 @@ void TMainForm::CreateActions() {
           [this] { left_panel_->setVisible(!left_panel_->isVisible()); });
   export_ = new TExportCommand(this);
   print_ = new TPrintCommand(this);
+  reload_ = new QAction(QStringLiteral("&Reload"), this);
+  reload_->setShortcut(QKeySequence(Qt::Key_F5));
+  connect(reload_, &QAction::triggered, this, [this] { ReloadFile(); });
 }
 
 void TMainForm::CreateMenus() {
   QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
   file->addAction(open_);
+  file->addAction(reload_);
   recent_menu_ = file->addMenu(QStringLiteral("&Recent Files"));
   connect(recent_menu_, &QMenu::aboutToShow, this, &TMainForm::RebuildRecentMenu);
   RebuildRecentMenu();
@@ -253,6 +258,9 @@ QWidget* TMainForm::CreateMiddle() {
   scroller_ = new WIndScrollLite(strip);
   strip_layout->addWidget(scroller_);
   layout->addWidget(strip);
+  watch_ = new TFileWatch(middle);
+  connect(watch_, &TFileWatch::reloadRequested, this, [this] { ReloadFile(); });
+  layout->addWidget(watch_->Bar());
 
   tabs_ = new QTabWidget(middle);
   gen_page_ = new WGenPanel;
@@ -455,9 +463,31 @@ bool TMainForm::OpenPath(const std::string& path) {
     result = cycle_.OpenGenealogyFile(path);
     if (result && cycle_.Collection() && cycle_.CurrentFile() == path) Options().AddRecentFile(path);
   });
+  if (!result && cycle_.ChangedWhileOpening()) {
+    // The view stays empty; the file can be read again once its owner is done with it.
+    reload_path_ = path;
+    watch_->ShowChanged();
+  }
   if (close_pending_ && !cycle_.Importing()) {
     close_pending_ = false;
     QTimer::singleShot(0, this, &QWidget::close);
+  }
+  return result;
+}
+
+bool TMainForm::ReloadFile() {
+  if (cycle_.Importing() || reload_path_.empty()) return false;
+  const std::string path = reload_path_;
+  const int tab = tabs_->currentIndex();
+  const WIndScrollLogic::Kept kept = scroller_->Logic().Keep();
+  bool result = false;
+  SafeCall([&] { result = cycle_.ReloadFile(path); });
+  if (result && Collection()) {
+    SafeCall([&] { scroller_->Logic().Restore(kept); });
+    tabs_->setCurrentIndex(tab);
+  } else if (cycle_.ChangedWhileOpening()) {
+    reload_path_ = path;
+    watch_->ShowChanged();
   }
   return result;
 }
@@ -513,6 +543,7 @@ void TMainForm::DetachViews(const std::string& file_name) {
     ped_page_->SetCollection(nullptr);
     des_page_->SetCollection(nullptr);
   });
+  watch_->Stop();
   SetFileCommandsEnabled(false);
   UpdateHistoryActions();
   emit collectionChanged(nullptr);
@@ -528,6 +559,9 @@ void TMainForm::AttachViews(WABSCollection* collection, const std::string& file_
     des_page_->SetCollection(collection);
   });
   SetFileCommandsEnabled(true);
+  reload_path_ = file_name;
+  watch_->HideBar();
+  watch_->Watch(collection->SourceFiles(), [this] { return Collection() && Collection()->ChangedOnDisk(); });
   // Attaching the list makes individual 1 active, which refreshes the shown tab.
   scroller_->SetCollection(collection);
   UpdateHistoryActions();

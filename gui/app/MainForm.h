@@ -26,6 +26,7 @@ class QToolBar;
 class QTreeView;
 class TDirectoryPanel;
 class TExportCommand;
+class TFileWatch;
 class TToolsCommands;
 class TURLLabel;
 class WABSCollection;
@@ -114,6 +115,13 @@ class TMainForm : public QMainWindow, private WOpenCycleHost {
   TToolsCommands* ToolsCommands() const { return tools_; }
   // File > Export GEDCOM...
   TExportCommand* ExportCommand() const { return export_; }
+  // File > Reload (F5): opens the shown file (or the one that changed while it was read)
+  // again, keeping the active individual by identifier, the tab and the history that is still
+  // valid.  False when there is nothing to reload or the open fails.
+  bool ReloadFile();
+  QAction* ReloadAction() const { return reload_; }
+  // The watch on the open file's files and the "changed on disk" bar above the tabs.
+  TFileWatch* FileWatch() const { return watch_; }
 
   QTabWidget* Tabs() const { return tabs_; }
   WGenPanel* GenPanel() const { return gen_page_; }
@@ -206,6 +214,9 @@ class TMainForm : public QMainWindow, private WOpenCycleHost {
   QAction* about_ = nullptr;
   TToolsCommands* tools_ = nullptr;
   TExportCommand* export_ = nullptr;
+  QAction* reload_ = nullptr;
+  TFileWatch* watch_ = nullptr;
+  std::string reload_path_;  // the file File > Reload opens
   QAction* back_ = nullptr;
   QAction* forward_ = nullptr;
   QAction* file_directory_ = nullptr;

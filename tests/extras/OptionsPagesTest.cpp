@@ -30,7 +30,10 @@ TEST(OptionsPages, EveryControlIsBoundToItsOwnSwitch) {
   EXPECT_EQ(WOptionsPages::FindTab("Nothing"), -1);
   EXPECT_STREQ(WOptionsPages::TabNote(2), "(The TMG database must be re-loaded when changed)");
   EXPECT_STREQ(WOptionsPages::TabNote(WOptionsPages::DisplayTab), "");
-  EXPECT_EQ(perTab[WOptionsPages::GeneralTab], 4);
+  // "Reload files that change on disk without asking" joined the four of the General tab.
+  EXPECT_EQ(perTab[WOptionsPages::GeneralTab], 5);
+  EXPECT_TRUE(settings.count(WOptions::AutoReload));
+  EXPECT_STREQ(WOptions::FindEntry(WOptions::AutoReload)->defaultValue, "F");
   EXPECT_EQ(perTab[WOptionsPages::DisplayTab], 10);
   EXPECT_EQ(perTab[2], 2);
   EXPECT_EQ(perTab[3], 1);

@@ -89,6 +89,12 @@ class ExportCommandTest : public QObject {
     QCOMPARE(told_.size(), 1);
     QVERIFY2(told_[0].contains(QStringLiteral("overwrite")), qPrintable(told_[0]));
     QCOMPARE(ReadFile(form_->CurrentFile().toStdString()), before);
+    // Nor under the name of another kind of genealogy file.
+    told_.clear();
+    QVERIFY(!form_->ExportCommand()->ExportTo(Path("family.paf")));
+    QCOMPARE(told_.size(), 1);
+    QVERIFY2(told_[0].contains(QStringLiteral("named like a")), qPrintable(told_[0]));
+    QVERIFY(!QFile::exists(Path("family.paf")));
   }
 
   void cancelStopsAndLeavesNothing() {

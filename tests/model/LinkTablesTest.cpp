@@ -1,3 +1,4 @@
+#include <chrono>
 #include <vector>
 
 #include "ModelFixture.h"
@@ -230,6 +231,80 @@ TEST_F(LinkTablesTest, OrderingHoldsAtMost500Children) {
   EXPECT_EQ(fams.GetChild(1, 500), 1);
   EXPECT_EQ(fams.GetChild(1, 501), 501);
   EXPECT_EQ(fams.GetChild(1, 600), 600);
+}
+
+// A placeholder family of a one-name study: far more children than any real family, added
+// the way the GEDCOM reader adds them (the family's lines, then each child's own FAMC, which
+// names the child again), interleaved with small families.  Adding, finding and reading them in
+// order must cost time in proportion to their number.
+TEST_F(LinkTablesTest, HugeFamiliesCostLinearTime) {
+  constexpr int kChildren = 100000;
+  const auto start = std::chrono::steady_clock::now();
+  WFamLinks fams(3);
+  for (int i = 1; i <= kChildren; ++i) {
+    fams.AddChild(1, i, i);
+    if (i % 1000 == 0) fams.AddChild(2, i, 0);
+  }
+  for (int i = 1; i <= kChildren; ++i) fams.AddChild(1, i, 0);  // named again: counted once
+  fams.AddChild(3, 7, 1);
+  // The count is 16 bits wide: the children it cannot count are not added.
+  ASSERT_EQ(fams.ChildCount(1), 65535);
+  EXPECT_EQ(fams.ChildCount(2), 100);
+  EXPECT_EQ(fams.ChildCount(3), 1);
+  long long sum = 0;
+  for (int i = 1; i <= fams.ChildCount(1); ++i) {
+    const RecNo child = fams.GetChild(1, i);
+    ASSERT_EQ(child, i);
+    sum += fams.GetChildPosition(1, i);
+  }
+  EXPECT_EQ(sum, 0);  // the second mention replaced every position
+  // Reading out of order (backwards, then jumping about) still finds each child.
+  EXPECT_EQ(fams.GetChild(1, 65535), 65535);
+  EXPECT_EQ(fams.GetChild(1, 3), 3);
+  EXPECT_EQ(fams.GetChild(1, 40000), 40000);
+  EXPECT_EQ(fams.GetChild(1, 65536), 0);
+  EXPECT_EQ(fams.GetChild(2, 100), 100000);
+  // Ordering holds the first 500 and leaves the rest where they are.
+  fams.AddChild(1, 10, -5);
+  fams.OrderChildren(1, col);
+  EXPECT_EQ(fams.GetChild(1, 1), 10);  // the exchange sort swapped the first and the tenth
+  EXPECT_EQ(fams.GetChild(1, 2), 2);
+  EXPECT_EQ(fams.GetChild(1, 10), 1);
+  EXPECT_EQ(fams.GetChild(1, 501), 501);
+  fams.AddChild(1, 1, 9);  // found at its new place after the reordering
+  EXPECT_EQ(fams.ChildCount(1), 65535);
+  EXPECT_EQ(fams.GetChildPosition(1, 10), 9);
+  EXPECT_EQ(fams.GetChildPosition(1, 1), 0);
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+}
+
+TEST_F(LinkTablesTest, LongChainsAppendAndFindLikeShortOnes) {
+  WLinkArray links(0);
+  int32_t chain = 0, other = 0;
+  for (int i = 1; i <= 200; ++i) {
+    WLinkArray::Entry e;
+    e.rec = 1000 + (i % 150);  // every record from 1051 on appears twice
+    e.data[0] = i;
+    links.Append(chain, e);
+    e.rec = i;
+    links.Append(other, e);
+  }
+  EXPECT_EQ(links.ChainLength(chain), 200);
+  EXPECT_EQ(links.ChainLength(other), 200);
+  EXPECT_EQ(links.Find(chain, 1001), 1);
+  EXPECT_EQ(links.Find(chain, 1000), 150);
+  EXPECT_EQ(links.Find(chain, 1049), 49);
+  EXPECT_EQ(links.Find(chain, 2000), 0);
+  EXPECT_EQ(links.Find(other, 200), 200);
+  WLinkArray::Entry e;
+  ASSERT_TRUE(links.Get(chain, 151, e));
+  EXPECT_EQ(e.rec, 1001);
+  EXPECT_EQ(e.data[0], 151);
+  // Overwriting an entry with another record moves what Find answers.
+  e.rec = 5;
+  links.Set(chain, 1, e);
+  EXPECT_EQ(links.Find(chain, 5), 1);
+  EXPECT_EQ(links.Find(chain, 1001), 151);
 }
 
 using SpouseOrderTest = ModelTest;

@@ -205,7 +205,15 @@ TEST_F(MMFTest, TemporaryFileThatCannotBeMadeRaisesOnGrowth) {
   WMMF s;
   s.Create("", true, 0, 16);
   std::vector<uint8_t> bytes(70000, 1);
-  EXPECT_THROW(s.Write(bytes.data(), 70000), EFOpenError);
+  try {
+    s.Write(bytes.data(), 70000);
+    ADD_FAILURE() << "grew into a missing folder";
+  } catch (const EFOpenError& e) {
+    // The message names the folder and the system's reason, not a made-up file name.
+    EXPECT_EQ(std::string(e.what()), "Error using the temporary folder " + Path("gone") +
+                                         ": No such file or directory\r\nPlease check that the folder exists, "
+                                         "can be written to and has room.");
+  }
   // The heap block survives the failed move.
   EXPECT_TRUE(s.InMemory());
   EXPECT_EQ(s.Size(), 16);
